@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/common.sh
+install_missing_packages
+build_quillroute
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure
