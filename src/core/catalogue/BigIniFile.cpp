@@ -1,0 +1,636 @@
+#include "catalogue/BigIniFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+#include "catalogue/Error.h"
+
+namespace quill {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 16384;
+constexpr char kCtrlZ = 26;
+constexpr std::size_t kMaxSectionBytes = std::numeric_limits<std::uint32_t>::max();
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+std::string ErrnoText(int error) { return std::generic_category().message(error); }
+
+[[noreturn]] void ThrowWriteError(const std::filesystem::path& target, const std::string& why) {
+    throw QuillError("Cannot write file " + target.string() + ": " + why);
+}
+
+// ---------------------------------------------------------------------------
+// Memory for loading
+
+// A block of raw memory. Large blocks come straight from the system and ask for
+// 2 MiB pages: a file of hundreds of megabytes otherwise spends most of its
+// loading time faulting in 4 KiB pages one by one, and freeing it is one call.
+// Pages are only backed once written, so a block larger than needed costs
+// address space, not memory.
+class RawBlock {
+  public:
+    enum Fill { kAsIs, kZeroed };
+
+    RawBlock() = default;
+    explicit RawBlock(std::size_t bytes, Fill fill = kAsIs) {
+        if (bytes == 0) bytes = 1;
+#if defined(__linux__)
+        constexpr std::size_t kHugePage = std::size_t{2} << 20;
+        if (bytes >= 2 * kHugePage) {
+            // Map a little more and trim both ends so the block starts on a 2 MiB boundary.
+            const std::size_t mapped = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+            void* raw = ::mmap(nullptr, mapped + kHugePage, PROT_READ | PROT_WRITE,
+                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (raw != MAP_FAILED) {
+                char* start = static_cast<char*>(raw);
+                char* aligned = reinterpret_cast<char*>(
+                    (reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
+                if (aligned > start) ::munmap(start, static_cast<std::size_t>(aligned - start));
+                char* end = aligned + mapped;
+                char* mapEnd = start + mapped + kHugePage;
+                if (mapEnd > end) ::munmap(end, static_cast<std::size_t>(mapEnd - end));
+                ::madvise(aligned, mapped, MADV_HUGEPAGE);  // only advice: fine if refused
+                data_ = aligned;
+                size_ = bytes;
+                mapped_ = mapped;
+                return;
+            }
+        }
+#endif
+        data_ = new char[bytes];  // fresh mappings come zeroed, the heap does not
+        size_ = bytes;
+        if (fill == kZeroed) std::memset(data_, 0, bytes);
+    }
+    RawBlock(RawBlock&& other) noexcept { Swap(other); }
+    RawBlock& operator=(RawBlock&& other) noexcept {
+        RawBlock gone(std::move(*this));
+        Swap(other);
+        return *this;
+    }
+    RawBlock(const RawBlock&) = delete;
+    RawBlock& operator=(const RawBlock&) = delete;
+    ~RawBlock() {
+#if defined(__linux__)
+        if (mapped_ != 0) {
+            ::munmap(data_, mapped_);
+            return;
+        }
+#endif
+        delete[] data_;
+    }
+
+    char* Data() const { return data_; }
+    std::size_t Size() const { return size_; }
+
+  private:
+    void Swap(RawBlock& other) noexcept {
+        std::swap(data_, other.data_);
+        std::swap(size_, other.size_);
+        std::swap(mapped_, other.mapped_);
+    }
+
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t mapped_ = 0;  // non-zero when data_ came from mmap
+};
+
+// Finds sections by name during loading, so that spotting a repeated header
+// costs the same in a file of a hundred thousand sections as in one of ten.
+// It holds section indices only; the names stay in the section list.
+class SectionIndex {
+  public:
+    explicit SectionIndex(std::size_t expectedSections) {
+        std::size_t slots = 1024;
+        while (slots < expectedSections * 2) slots *= 2;
+        Allocate(slots);
+    }
+
+    // The index of an earlier section of that name, or -1 after recording the
+    // name as section `next`.
+    int FindOrAdd(std::string_view name, const TSectionList& names, int next) {
+        const std::uint32_t hash = Hash(name);
+        std::size_t at = hash & mask_;
+        while (slots_[at].indexPlusOne != 0) {
+            const int index = slots_[at].indexPlusOne - 1;
+            if (slots_[at].hash == hash && SameTextIgnoringCase(names.Name(index), name)) {
+                return index;
+            }
+            at = (at + 1) & mask_;
+        }
+        slots_[at] = {hash, next + 1};
+        if (++count_ * 2 > mask_ + 1) Grow();
+        return -1;
+    }
+
+  private:
+    struct Slot {
+        std::uint32_t hash;
+        int indexPlusOne;  // 0 for a free slot, so fresh zeroed memory is an empty table
+    };
+
+    static std::uint32_t Hash(std::string_view name) {
+        std::uint32_t hash = 2166136261u;
+        for (char c : name) hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 16777619u;
+        return hash;
+    }
+
+    void Allocate(std::size_t slots) {
+        block_ = RawBlock(slots * sizeof(Slot), RawBlock::kZeroed);
+        slots_ = reinterpret_cast<Slot*>(block_.Data());
+        mask_ = slots - 1;
+    }
+
+    void Grow() {
+        RawBlock old = std::move(block_);
+        const Slot* oldSlots = slots_;
+        const std::size_t oldCount = mask_ + 1;
+        Allocate(oldCount * 2);
+        for (std::size_t i = 0; i < oldCount; ++i) {
+            if (oldSlots[i].indexPlusOne == 0) continue;
+            std::size_t at = oldSlots[i].hash & mask_;
+            while (slots_[at].indexPlusOne != 0) at = (at + 1) & mask_;
+            slots_[at] = oldSlots[i];
+        }
+    }
+
+    RawBlock block_;
+    Slot* slots_ = nullptr;
+    std::size_t mask_ = 0;
+    std::size_t count_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Writing
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Collects output in a 16 KiB block and hands whole blocks to the stream, so
+// every failed write is seen where it happens.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::FILE* file) : file_(file) {}
+
+    // False once any write has failed; errno then tells why.
+    bool Put(std::string_view text) {
+        while (!text.empty()) {
+            if (used_ == kBufferSize && !Flush()) return false;
+            const std::size_t n = std::min(text.size(), kBufferSize - used_);
+            std::memcpy(buffer_ + used_, text.data(), n);
+            used_ += n;
+            text.remove_prefix(n);
+        }
+        return true;
+    }
+
+    bool Flush() {
+        if (used_ == 0) return true;
+        errno = 0;
+        const std::size_t written = std::fwrite(buffer_, 1, used_, file_);
+        if (written != used_) {
+            if (errno == 0) errno = EIO;
+            return false;
+        }
+        used_ = 0;
+        return true;
+    }
+
+  private:
+    std::FILE* file_;
+    char buffer_[kBufferSize];
+    std::size_t used_ = 0;
+};
+
+// A fresh file beside the target, opened exclusively so that two savers never
+// share one. The name starts with the target's so a stray one is recognisable.
+FileHandle CreateTemporaryBeside(const std::filesystem::path& target,
+                                 std::filesystem::path& temporary) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    int lastError = 0;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[24];
+        std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
+                      static_cast<unsigned long long>(random() & 0xffffffffULL));
+        temporary = target;
+        temporary += suffix;
+        errno = 0;
+        FileHandle file(std::fopen(temporary.string().c_str(), "wbx"));
+        if (file) {
+            // Our own block does the buffering; stdio passes whole blocks straight on.
+            std::setvbuf(file.get(), nullptr, _IONBF, 0);
+            return file;
+        }
+        lastError = errno != 0 ? errno : EIO;
+        if (lastError != EEXIST) break;
+    }
+    ThrowWriteError(target, ErrnoText(lastError));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+// The text of every loaded line, one after another without line ends, and the
+// line ends of every loaded section, packed section after section.
+struct TBigIniFile::Blocks {
+    RawBlock arena;
+    std::vector<RawBlock> endChunks;
+    std::uint32_t* freeEnds = nullptr;
+    std::size_t freeEndCount = 0;
+    std::size_t endChunkEntries = 4096;
+
+    // Room for `count` line ends that stay where they are until the file is released.
+    std::uint32_t* TakeEnds(std::size_t count) {
+        if (count > freeEndCount) {
+            const std::size_t entries = std::max(count, endChunkEntries);
+            endChunks.emplace_back(entries * sizeof(std::uint32_t));
+            freeEnds = reinterpret_cast<std::uint32_t*>(endChunks.back().Data());
+            freeEndCount = entries;
+        }
+        std::uint32_t* taken = freeEnds;
+        freeEnds += count;
+        freeEndCount -= count;
+        return taken;
+    }
+};
+
+// A section's lines are the bytes from `base` on; line i stops at ends[i],
+// counted from base. A loaded section points into the file's blocks; one given
+// new lines owns its copies: the line ends, then the text.
+struct TBigIniFile::Section {
+    const char* base = nullptr;
+    const std::uint32_t* ends = nullptr;
+    std::uint32_t lineCount = 0;
+    std::unique_ptr<std::uint32_t[]> own;
+
+    std::string_view Line(std::uint32_t index) const {
+        const std::uint32_t begin = index == 0 ? 0 : ends[index - 1];
+        return std::string_view(base + begin, ends[index] - begin);
+    }
+
+    void Assign(const StringList& lines) {
+        std::size_t total = 0;
+        for (const std::string& line : lines) total += line.size();
+        if (total > kMaxSectionBytes || lines.size() > kMaxSectionBytes) {
+            throw QuillError("Section too large");
+        }
+        const std::size_t endWords = lines.size();
+        const std::size_t textWords = (total + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t);
+        auto block = std::make_unique_for_overwrite<std::uint32_t[]>(
+            std::max<std::size_t>(endWords + textWords, 1));
+        char* text = reinterpret_cast<char*>(block.get() + endWords);
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::memcpy(text + at, lines[i].data(), lines[i].size());
+            at += lines[i].size();
+            block[i] = static_cast<std::uint32_t>(at);
+        }
+        own = std::move(block);
+        ends = own.get();
+        base = text;
+        lineCount = static_cast<std::uint32_t>(lines.size());
+    }
+};
+
+// ---------------------------------------------------------------------------
+
+void TSectionList::Clear() {
+    names_.clear();
+    searchPosition_ = 0;
+}
+
+int TSectionList::IndexOf(std::string_view name) {
+    const int count = Count();
+    if (count == 0) return -1;
+    if (searchPosition_ >= count || searchPosition_ < 0) searchPosition_ = 0;
+    for (int step = 0; step < count; ++step) {
+        const int index = searchPosition_;
+        searchPosition_ = index + 1 == count ? 0 : index + 1;
+        if (SameTextIgnoringCase(names_[index], name)) return index;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------------------
+
+TBigIniFile::TBigIniFile(std::filesystem::path fileName) : fileName_(std::move(fileName)) {
+    Load();
+}
+
+TBigIniFile::~TBigIniFile() {
+    try {
+        SaveIfChanged();
+    } catch (...) {
+        // A destructor must not throw; callers who care call SaveIfChanged first.
+    }
+}
+
+int TBigIniFile::SectionCount() const { return static_cast<int>(sections_.size()); }
+
+const std::string& TBigIniFile::SectionName(int index) const {
+    if (index < 0 || index >= SectionCount()) ThrowListIndex(index);
+    return names_.Name(index);
+}
+
+int TBigIniFile::SectionLineCount(int index) const {
+    if (index < 0 || index >= SectionCount()) ThrowListIndex(index);
+    return static_cast<int>(sections_[index].lineCount);
+}
+
+std::string_view TBigIniFile::SectionLine(int index, int line) const {
+    if (index < 0 || index >= SectionCount()) ThrowListIndex(index);
+    const Section& section = sections_[index];
+    if (line < 0 || static_cast<std::uint32_t>(line) >= section.lineCount) ThrowListIndex(line);
+    return section.Line(static_cast<std::uint32_t>(line));
+}
+
+bool TBigIniFile::ReadSectionLines(std::string_view section, StringList& destination) {
+    const int index = names_.IndexOf(section);
+    if (index < 0) return false;
+    const Section& found = sections_[index];
+    destination.reserve(destination.size() + found.lineCount);
+    for (std::uint32_t i = 0; i < found.lineCount; ++i) destination.emplace_back(found.Line(i));
+    return true;
+}
+
+void TBigIniFile::WriteSectionLines(std::string_view section, const StringList& lines) {
+    const int index = names_.IndexOf(section);
+    if (index < 0) {
+        Section added;
+        added.Assign(lines);
+        sections_.push_back(std::move(added));
+        names_.Add(std::string(section));
+        changed_ = true;
+        return;
+    }
+    Section& found = sections_[index];
+    if (found.lineCount == lines.size()) {
+        bool differs = false;
+        for (std::uint32_t i = 0; i < found.lineCount && !differs; ++i) {
+            differs = found.Line(i) != lines[i];
+        }
+        if (!differs) return;
+    }
+    found.Assign(lines);
+    changed_ = true;
+}
+
+void TBigIniFile::SaveIfChanged() {
+    if (!changed_) return;
+    if (!fileName_.empty()) Write();
+    changed_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// Loading. The file is read once through a 16 KiB buffer. Every kept line is
+// copied into one arena sized from the file, so the lines of a section lie one
+// after another and the section records only where each ends. A header or a
+// dropped line is copied too, but the arena position then falls back to the
+// line's start, so nothing of it stays.
+
+void TBigIniFile::Load() {
+    names_.Clear();
+    sections_.clear();
+    blocks_.reset();
+    changed_ = false;
+
+    errno = 0;
+    FileHandle file(std::fopen(fileName_.string().c_str(), "rb"));
+    if (!file) {
+        std::error_code ec;
+        if (!std::filesystem::exists(fileName_, ec) && !ec) return;  // a missing file is empty
+        ThrowCannotOpen(fileName_.string());
+    }
+    std::error_code kindError;
+    if (std::filesystem::is_directory(fileName_, kindError)) ThrowCannotOpen(fileName_.string());
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+
+    std::error_code sizeError;
+    const std::uintmax_t fileSize = std::filesystem::file_size(fileName_, sizeError);
+    // A line costs at least its text and a CR in the file, so the kept text never
+    // outgrows the file.
+    const std::size_t expected = sizeError ? kBufferSize : static_cast<std::size_t>(fileSize);
+
+    auto blocks = std::make_unique<Blocks>();
+    blocks->arena = RawBlock(expected);
+    // Line ends are kept in chunks of a sixteenth of the file's size: one chunk
+    // holds the ends of all lines when they average 64 bytes.
+    blocks->endChunkEntries = std::clamp<std::size_t>(expected / 64, 1024, std::size_t{1} << 22);
+    char* arena = blocks->arena.Data();
+    std::size_t capacity = blocks->arena.Size();
+
+    std::size_t pos = 0;        // end of the bytes copied so far
+    std::size_t lineStart = 0;  // where the line being read began
+    int current = -1;           // section that takes content lines, none before the first header
+    std::size_t sectionStart = 0;
+    std::vector<std::uint32_t> ends;  // of the current section, until its next header
+
+    // Room for the sections of a file whose sections average half a kilobyte
+    // or more, so that catalogues never copy these lists while loading. Room
+    // that stays unused costs address space, not memory.
+    const std::size_t expectedSections = expected / 512 + 16;
+    sections_.reserve(expectedSections);
+    names_.names_.reserve(expectedSections);
+    SectionIndex known(expectedSections);
+
+    auto closeSection = [&] {
+        if (current >= 0 && !ends.empty()) {
+            Section& section = sections_[current];
+            std::uint32_t* kept = blocks->TakeEnds(ends.size());
+            std::memcpy(kept, ends.data(), ends.size() * sizeof(std::uint32_t));
+            section.ends = kept;
+            section.lineCount = static_cast<std::uint32_t>(ends.size());
+        }
+        ends.clear();
+    };
+
+    auto append = [&](const char* from, std::size_t n) {
+        if (n > capacity - pos) {
+            // The file grew while we read it.
+            RawBlock larger(std::max(capacity * 2, pos + n));
+            std::memcpy(larger.Data(), arena, pos);
+            for (Section& section : sections_)
+                section.base = larger.Data() + (section.base - arena);
+            blocks->arena = std::move(larger);
+            arena = blocks->arena.Data();
+            capacity = blocks->arena.Size();
+        }
+        std::memcpy(arena + pos, from, n);
+        pos += n;
+    };
+
+    auto endLine = [&] {
+        const std::size_t length = pos - lineStart;
+        if (length == 0) return;  // empty lines are dropped wherever they occur
+        const char* line = arena + lineStart;
+        if (length >= 2 && line[0] == '[' && line[length - 1] == ']') {
+            const std::string_view name(line + 1, length - 2);
+            closeSection();
+            const int next = static_cast<int>(sections_.size());
+            if (known.FindOrAdd(name, names_, next) < 0) {
+                names_.Add(std::string(name));
+                sections_.emplace_back().base = line;
+                current = next;
+                sectionStart = lineStart;
+            } else {
+                // A repeated section's lines are dropped up to the next new header.
+                current = -1;
+            }
+            pos = lineStart;
+        } else if (current >= 0) {
+            const std::size_t end = pos - sectionStart;
+            if (end > kMaxSectionBytes) {
+                throw QuillError("Section [" + names_.Name(current) + "] too large in file " +
+                                 fileName_.string());
+            }
+            ends.push_back(static_cast<std::uint32_t>(end));
+        } else {
+            pos = lineStart;  // before the first header, or under a repeated one
+        }
+        lineStart = pos;
+    };
+
+    char buffer[kBufferSize];
+    bool afterCR = false;  // the last read ended with CR: an LF that opens the next is skipped
+    bool textEnded = false;
+    while (!textEnded) {
+        std::size_t got = std::fread(buffer, 1, kBufferSize, file.get());
+        if (got == 0) {
+            if (std::ferror(file.get())) throw QuillError("Cannot read file " + fileName_.string());
+            break;
+        }
+        if (const void* z = std::memchr(buffer, kCtrlZ, got)) {
+            got = static_cast<std::size_t>(static_cast<const char*>(z) - buffer);
+            textEnded = true;
+        }
+        const char* p = buffer;
+        const char* const stop = buffer + got;
+        if (afterCR && p < stop) {
+            if (*p == '\n') ++p;
+            afterCR = false;
+        }
+        while (p < stop) {
+            const char* cr =
+                static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
+            if (!cr) {
+                append(p, static_cast<std::size_t>(stop - p));
+                break;
+            }
+            append(p, static_cast<std::size_t>(cr - p));
+            endLine();
+            p = cr + 1;
+            if (p == stop) {
+                afterCR = true;
+            } else if (*p == '\n') {
+                ++p;
+            }
+        }
+    }
+    endLine();  // a last line without CR
+    closeSection();
+
+    blocks_ = std::move(blocks);
+    changed_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// Writing. The old file is never opened for writing: the whole text goes to a
+// new file beside it, and only once that is complete and closed does it take
+// the old one's place. A save that fails part-way leaves the old file whole.
+
+void TBigIniFile::Write() const {
+    std::filesystem::path target = fileName_;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        // Replace the file the link points at, not the link.
+        std::filesystem::path resolved = std::filesystem::canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+
+    std::filesystem::path temporary;
+    FileHandle file = CreateTemporaryBeside(target, temporary);
+
+    auto fail = [&](int error) {
+        file.reset();
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        ThrowWriteError(fileName_, ErrnoText(error != 0 ? error : EIO));
+    };
+
+    {
+        auto writer = std::make_unique<BlockWriter>(file.get());
+        for (std::size_t i = 0; i < sections_.size(); ++i) {
+            const Section& section = sections_[i];
+            if (section.lineCount == 0) continue;  // sections without lines are not written
+            bool ok = writer->Put("[") && writer->Put(names_.Name(static_cast<int>(i))) &&
+                      writer->Put("]\r\n");
+            for (std::uint32_t line = 0; ok && line < section.lineCount; ++line) {
+                ok = writer->Put(section.Line(line)) && writer->Put("\r\n");
+            }
+            ok = ok && writer->Put("\r\n");
+            if (!ok) fail(errno);
+        }
+        if (!writer->Flush()) fail(errno);
+    }
+
+    errno = 0;
+    if (std::fflush(file.get()) != 0) fail(errno);
+#if defined(__unix__) || defined(__APPLE__)
+    // The new file must be on disk before it replaces the old one.
+    if (::fsync(::fileno(file.get())) != 0) fail(errno);
+#endif
+    errno = 0;
+    const int closed = std::fclose(file.release());
+    if (closed != 0) fail(errno);
+
+    // Keep the old file's permissions; the new one was created with the defaults.
+    const std::filesystem::file_status old = std::filesystem::status(target, ec);
+    if (!ec && std::filesystem::exists(old)) {
+        std::filesystem::permissions(temporary, old.permissions(), ec);
+    }
+
+    std::filesystem::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        ThrowWriteError(fileName_, ec.message());
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+std::string LineName(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::string();
+    return std::string(line.substr(0, equals));
+}
+
+std::string LineValue(const StringList& lines, std::string_view name) {
+    for (const std::string& line : lines) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;  // a line without "=" has no name to match
+        if (SameTextIgnoringCase(std::string_view(line).substr(0, equals), name)) {
+            return line.substr(equals + 1);
+        }
+    }
+    return std::string();
+}
+
+}  // namespace quill

@@ -1,0 +1,73 @@
+#include "catalogue/Jumpers.h"
+
+#include "catalogue/BigIniFile.h"
+#include "catalogue/Error.h"
+#include "catalogue/Fields.h"
+
+namespace quill {
+
+namespace {
+
+const std::string& Item(const StringList& items, size_t index) {
+    if (index >= items.size()) ThrowListIndex(static_cast<long long>(index));
+    return items[index];
+}
+
+std::string_view ValueOf(std::string_view line) {
+    const size_t at = line.find('=');
+    return at == std::string_view::npos ? std::string_view{} : line.substr(at + 1);
+}
+
+// The value of the section's first "TLine" line, found without copying the section.
+std::string_view CableLineValue(const TBigIniFile& reader, int section) {
+    for (int i = 0; i < reader.SectionLineCount(section); ++i) {
+        const std::string_view line = reader.SectionLine(section, i);
+        const size_t at = line.find('=');
+        if (at != std::string_view::npos && SameTextIgnoringCase(line.substr(0, at), "TLine"))
+            return line.substr(at + 1);
+    }
+    return {};
+}
+
+bool PairMatches(std::string_view value, int top, int bottom) {
+    const int a = StrToInt(FieldAt(value, 1));
+    const int b = StrToInt(FieldAt(value, 2));
+    return (a == top && b == bottom) || (b == top && a == bottom);
+}
+
+}  // namespace
+
+void ReadJumperRecord(const std::string& line, TJumper& jumper) {
+    const StringList items = SplitFields(line, "|");
+    jumper.basePartNumber = Item(items, 4);
+    jumper.feetLengths = Item(items, 6);
+    jumper.meterLengths = Item(items, 7);
+}
+
+bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) {
+    if (!jumper.cable || !jumper.topConnector || !jumper.bottomConnector) return false;
+    const TBigIniFile reader(fileName);
+    const std::string cablePartNumber = UpperCase(jumper.cable->partNumber);
+    for (int section = 1; section < reader.SectionCount(); ++section) {
+        if (UpperCase(FieldAt(CableLineValue(reader, section), 1)) != cablePartNumber) continue;
+        try {
+            // Keys are distinct within a section, so a line's own value is the
+            // value of its key.
+            for (int i = 1; i < reader.SectionLineCount(section); ++i) {
+                const std::string_view line = reader.SectionLine(section, i);
+                if (PairMatches(ValueOf(line), jumper.topConnector->code,
+                                jumper.bottomConnector->code)) {
+                    ReadJumperRecord(std::string(line), jumper);
+                    return true;
+                }
+            }
+        } catch (const QuillError& error) {
+            throw QuillError(fileName.filename().string() + " [" + reader.SectionName(section) +
+                             "]: " + error.what());
+        }
+        return false;
+    }
+    return false;
+}
+
+}  // namespace quill

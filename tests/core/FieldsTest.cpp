@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/Error.h"
+#include "catalogue/Fields.h"
+
+using namespace quill;
+
+TEST(FieldAt, ReturnsOnlyFieldsThatADelimiterFollows) {
+    EXPECT_EQ(FieldAt("a|b|c|", 3), "c");
+    EXPECT_EQ(FieldAt("a|b|c|", 4), "");
+    EXPECT_EQ(FieldAt("a|b|c", 3), "");
+    EXPECT_EQ(FieldAt("x|y|", 2), "y");
+    EXPECT_EQ(FieldAt("", 1), "");
+    EXPECT_EQ(FieldAt("1,1.5,2,", 2, ','), "1.5");
+}
+
+TEST(FieldAt, TrimsBlanksAndControlCharacters) {
+    EXPECT_EQ(FieldAt(" x |", 1), "x");
+    EXPECT_EQ(FieldAt("\tx\r|", 1), "x");
+    EXPECT_EQ(FieldAt("a|  |", 2), "");
+}
+
+TEST(SplitFields, KeepsEveryFieldUntrimmedAndTheTail) {
+    EXPECT_EQ(SplitFields("a|b|c|", "|"), (StringList{"a", "b", "c", ""}));
+    EXPECT_EQ(SplitFields("", "|"), (StringList{""}));
+    EXPECT_EQ(SplitFields("|", "|"), (StringList{"", ""}));
+    EXPECT_EQ(SplitFields("a||b", "|"), (StringList{"a", "", "b"}));
+    EXPECT_EQ(SplitFields(" a | b", "|"), (StringList{" a ", " b"}));
+    EXPECT_EQ(SplitFields("a::b::", "::"), (StringList{"a", "b", ""}));
+}
+
+TEST(SplitFields, ClearsTheDestinationFirst) {
+    StringList list{"old"};
+    SplitFields(list, "x", "|");
+    EXPECT_EQ(list, StringList{"x"});
+}
+
+TEST(NumberConversion, AcceptsTheDocumentedForms) {
+    EXPECT_DOUBLE_EQ(StrToFloat("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(StrToFloat(" 2.5 "), 2.5);
+    EXPECT_DOUBLE_EQ(StrToFloat("+7"), 7);
+    EXPECT_DOUBLE_EQ(StrToFloat("-0.25"), -0.25);
+    EXPECT_DOUBLE_EQ(StrToFloat("1e3"), 1000);
+    EXPECT_DOUBLE_EQ(StrToFloat("1.5E-2"), 0.015);
+    EXPECT_DOUBLE_EQ(StrToFloat("2e+2"), 200);
+    EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
+}
+
+TEST(NumberConversion, RejectsEverythingElseWithTheSystemMessage) {
+    for (const char* bad : {"", "   ", "1,5", "12a", "abc", "1e", "+-1", "--1", ".", "e5", "1 2",
+                            "0x10", "inf", "nan", "1e999"}) {
+        try {
+            StrToFloat(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const QuillError& error) {
+            EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(NumberConversion, IntegersAreThirtyTwoBit) {
+    EXPECT_EQ(StrToInt("42"), 42);
+    EXPECT_EQ(StrToInt(" -17"), -17);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    for (const char* bad : {"2147483648", "1.5", "", "12 x", "+-3"}) {
+        try {
+            StrToInt(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const QuillError& error) {
+            EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(NumberConversion, IgnoresTheUserLocale) {
+    // A user locale whose decimal separator is "," must change nothing.
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    EXPECT_DOUBLE_EQ(StrToFloat("1.5"), 1.5);
+    EXPECT_EQ(FormatMoney(1.5), "1.50");
+    EXPECT_EQ(FloatToText(1.5), "1.5");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(FloatOrDefault, FallsBackOnEmptyOrBadText) {
+    EXPECT_EQ(FloatOrDefault("abc", "0"), 0);
+    EXPECT_EQ(FloatOrDefault(" 2.5 ", "0"), 2.5);
+    EXPECT_EQ(FloatOrDefault("1,5", "0"), 0);
+    EXPECT_EQ(FloatOrDefault("", "3"), 3);
+    EXPECT_THROW(FloatOrDefault("1", "x"), QuillError);
+}
+
+TEST(IsNumericText, EmptyPassesBlanksDoNot) {
+    EXPECT_TRUE(IsNumericText(""));
+    EXPECT_TRUE(IsNumericText("1e3"));
+    EXPECT_FALSE(IsNumericText("12a"));
+    EXPECT_FALSE(IsNumericText("   "));
+}
+
+TEST(IsCommentLineStart, ExactlyTheEightOpeners) {
+    std::string openers;
+    for (int c = 0; c < 256; ++c)
+        if (IsCommentLineStart(static_cast<char>(c))) openers += static_cast<char>(c);
+    EXPECT_EQ(openers, " #;[^`{~");
+}
+
+TEST(SortNumericStrings, SortsByValueAndKeepsEqualOnesInOrder) {
+    StringList list{"1800", "80", "900"};
+    SortNumericStrings(list);
+    EXPECT_EQ(list, (StringList{"80", "900", "1800"}));
+    StringList equal{"2.50", "1", "2.5"};
+    SortNumericStrings(equal);
+    EXPECT_EQ(equal, (StringList{"1", "2.50", "2.5"}));
+    StringList bad{"1", "x"};
+    EXPECT_THROW(SortNumericStrings(bad), QuillError);
+}
+
+TEST(NumberTexts, GeneralFormatAndMoney) {
+    EXPECT_EQ(FloatToText(800), "800");
+    EXPECT_EQ(FloatToText(1.5), "1.5");
+    EXPECT_EQ(FloatToText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(FloatToText(-0.5), "-0.5");
+    EXPECT_EQ(FormatMoney(125), "125.00");
+    EXPECT_EQ(FormatMoney(8.2020), "8.20");
+    EXPECT_EQ(FormatMoney(1234567.891), "1234567.89");
+    EXPECT_EQ(FormatMoney(-0.001), "0.00");
+}
+
+TEST(TextHelpers, UpperCaseTouchesOnlyAsciiLetters) {
+    EXPECT_EQ(UpperCase("rvx4-50k \xe9"), "RVX4-50K \xe9");
+    EXPECT_TRUE(SameTextIgnoringCase("TLine", "tline"));
+    EXPECT_FALSE(SameTextIgnoringCase("TLine", "TLines"));
+}
