@@ -1,0 +1,55 @@
+#include "results/StandardLengths.h"
+
+#include "rf/Rf.h"
+
+namespace quill {
+
+std::string MetricLengthCode(const std::string& meters) {
+    const size_t dot = meters.find('.');
+    if (dot == std::string::npos) return meters + "M";
+    std::string whole = Trim(meters.substr(0, dot));
+    int wholeValue = 0;
+    if (TryStrToInt(whole, wholeValue) && wholeValue == 0) whole.clear();
+    return whole + "M" + meters.substr(dot + 1);
+}
+
+StringList BuildStandardLengthList(const std::string& feetLengths, const std::string& meterLengths) {
+    StringList lines;
+    double value = 0;
+    for (const std::string& feet : SplitFields(feetLengths, ",")) {
+        if (!TryStrToFloat(feet, value)) break;
+        lines.push_back(feet + "|" + feet + "|" + FormatMoney(value / kFeetPerMeter) + "|");
+    }
+    for (const std::string& meters : SplitFields(meterLengths, ",")) {
+        if (!TryStrToFloat(meters, value)) break;
+        lines.push_back(MetricLengthCode(meters) + "|" + FormatMoney(value * kFeetPerMeter) + "|" +
+                        meters + "|");
+    }
+    return lines;
+}
+
+bool MatchStandardLength(const StringList& lengthLines, const std::string& lengthText, bool meters) {
+    const int field = meters ? 3 : 2;
+    for (const std::string& line : lengthLines)
+        if (FieldAt(line, field) == lengthText) return true;
+    return false;
+}
+
+NearestLengths FindNearestStandardLengths(const StringList& lengthLines, double length, bool meters) {
+    const double chosen = meters ? length * kFeetPerMeter : length;
+    double shorter = chosen - 4, longer = chosen + 4;
+    NearestLengths nearest;
+    for (size_t i = 0; i < lengthLines.size(); ++i) {
+        const double feet = StrToFloat(FieldAt(lengthLines[i], 2));
+        if (feet > shorter && feet < chosen) shorter = feet, nearest.shorter = static_cast<int>(i);
+        if (feet < longer && feet > chosen) longer = feet, nearest.longer = static_cast<int>(i);
+    }
+    return nearest;
+}
+
+std::string ComposePartNumber(const std::string& basePartNumber, const std::string& lengthText,
+                              bool meters) {
+    return basePartNumber + (meters ? MetricLengthCode(lengthText) : lengthText);
+}
+
+}  // namespace quill
