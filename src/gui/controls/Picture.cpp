@@ -1,0 +1,87 @@
+#include "controls/Picture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace quill {
+
+namespace {
+
+// The file by that name, or the one whose name differs only in letter case
+// (names in the data files do not always match the files' own spelling).
+QString ExistingFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile()) return path;
+    const QDir folder = info.absoluteDir();
+    if (!folder.exists()) return {};
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries) {
+        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) {
+            return folder.filePath(entry);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+Picture::Picture(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+    // The control's size is the layout's to decide; the picture follows it.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+bool Picture::Load(const QString& path) {
+    const QString file = ExistingFile(path);
+    if (file.isEmpty()) return false;
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) return false;
+    original_ = QPixmap::fromImage(image);
+    fileName_ = file;
+    Render();
+    return true;
+}
+
+void Picture::Clear() {
+    original_ = QPixmap();
+    fileName_.clear();
+    QLabel::clear();
+}
+
+void Picture::SetEnlarge(bool enlarge) {
+    enlarge_ = enlarge;
+    Render();
+}
+
+void Picture::SetHint(const QString& hint) {
+    setToolTip(hint);
+    setStatusTip(hint);
+}
+
+QSize Picture::sizeHint() const {
+    return original_.isNull() ? QSize(32, 32) : original_.deviceIndependentSize().toSize();
+}
+
+QSize Picture::minimumSizeHint() const { return QSize(1, 1); }
+
+void Picture::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    Render();
+}
+
+void Picture::Render() {
+    if (original_.isNull()) return;
+    const QSize area = contentsRect().size();
+    const QSize picture = original_.size();
+    if (area.isEmpty() ||
+        (!enlarge_ && picture.width() <= area.width() && picture.height() <= area.height())) {
+        setPixmap(original_);
+        return;
+    }
+    setPixmap(original_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+}  // namespace quill

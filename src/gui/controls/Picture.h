@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+
+namespace quill {
+
+// A picture loaded from a file (GIF, or any format Qt reads), drawn as large
+// as the control allows without changing its proportions, centred.
+class Picture : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit Picture(QWidget* parent = nullptr);
+
+    // Shows the picture of the file. A name whose letters differ only in case
+    // from the file's finds it too. A missing or unreadable file answers false
+    // and leaves the control as it was: the caller decides whether to report
+    // it, to Clear() or to keep the previous picture.
+    bool Load(const QString& path);
+    void Clear();
+
+    bool HasPicture() const { return !original_.isNull(); }
+    // The file of the picture shown; empty when none is.
+    QString FileName() const { return fileName_; }
+    const QPixmap& Original() const { return original_; }
+
+    // Whether a picture smaller than the control is enlarged (by default only
+    // larger pictures are reduced).
+    void SetEnlarge(bool enlarge);
+
+    void SetHint(const QString& hint);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Render();
+
+    QPixmap original_;
+    QString fileName_;
+    bool enlarge_ = false;
+};
+
+}  // namespace quill
