@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "app/Startup.h"
+#include "platform/QtMessages.h"
+#include "platform/QtRegistry.h"
+#include "platform/QtShell.h"
+#include "platform/SystemClock.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quill::QtRegistry registry;
+    quill::QtShell shell;
+    quill::QtMessages messages;
+    quill::SystemClock clock;
+    QStringList parameters = QApplication::arguments();
+    parameters.removeFirst();
+    Services services{registry, shell, messages, clock,
+                      QApplication::applicationDirPath().toStdString(), parameters};
+    return RunQuillroute(services);
+}

@@ -1,0 +1,93 @@
+#include "catalogue/DataFiles.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Error.h"
+
+namespace fs = std::filesystem;
+
+namespace quill {
+
+std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder, const std::string& relativeName) {
+    fs::path found = folder;
+    for (const fs::path& part : fs::path(relativeName)) {
+        std::error_code error;
+        if (fs::exists(found / part, error)) {
+            found /= part;
+            continue;
+        }
+        bool matched = false;
+        for (const auto& entry : fs::directory_iterator(found, error)) {
+            if (SameTextIgnoringCase(entry.path().filename().string(), part.string())) {
+                found = entry.path();
+                matched = true;
+                break;
+            }
+        }
+        if (!matched) return std::nullopt;
+    }
+    return found;
+}
+
+fs::path DataFilePath(const fs::path& folder, const std::string& relativeName) {
+    return FindFileIgnoringCase(folder, relativeName).value_or(folder / relativeName);
+}
+
+StringList ReadAllLines(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) ThrowCannotOpen(file.string());
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::string text = buffer.str();
+    StringList lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool RequiredFilesPresent(const fs::path& sharedFolder, const fs::path& programFolder) {
+    return FindFileIgnoringCase(sharedFolder, "M_Lom.dat") &&
+           FindFileIgnoringCase(programFolder, "dat/tlineconnectors.dat") &&
+           FindFileIgnoringCase(programFolder, "dat/images.dat") &&
+           FindFileIgnoringCase(programFolder, "dat/jumpers.dat");
+}
+
+FrequencyLists BuildFrequencyLists(const std::vector<TTransmissionLine*>& cables) {
+    FrequencyLists lists;
+    std::set<std::string> seenBegin, seenEnd;
+    for (const TTransmissionLine* cable : cables) {
+        const std::string low = FloatToText(cable->lowFrequency);
+        const std::string high = FloatToText(cable->highFrequency);
+        if (seenBegin.insert(low).second) lists.begin.push_back(low);
+        if (seenEnd.insert(high).second) lists.end.push_back(high);
+    }
+    SortNumericStrings(lists.begin);
+    SortNumericStrings(lists.end);
+    return lists;
+}
+
+StringList FrequenciesAbove(const StringList& list, double value) {
+    StringList result;
+    for (const std::string& item : list)
+        if (StrToFloat(item) > value) result.push_back(item);
+    return result;
+}
+
+StringList FrequenciesBelow(const StringList& list, double value) {
+    StringList result;
+    for (const std::string& item : list)
+        if (StrToFloat(item) < value) result.push_back(item);
+    return result;
+}
+
+}  // namespace quill

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+
+// What the main window needs from the world outside it: the platform services
+// (real ones in the program, fakes in tests), the program folder and the
+// command-line parameters.
+struct Services {
+    quill::Registry& registry;
+    quill::Shell& shell;
+    quill::Messages& messages;
+    quill::Clock& clock;
+    std::filesystem::path programFolder;
+    QStringList parameters;  // the command line without the program itself
+};
+
+// The maker's addresses, shown under the logo and in the links.
+inline constexpr const char* kMakerWebAddress = "https://www.orlenk.example";
+inline constexpr const char* kMakerSupportEmail = "quillroute@orlenk.example";

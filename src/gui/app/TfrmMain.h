@@ -1,0 +1,305 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/Services.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ConnectorChoices.h"
+#include "catalogue/Jumpers.h"
+#include "pricing/PriceList.h"
+#include "results/Selection.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QWidget;
+
+namespace quill {
+class ComboBox;
+class Grid;
+class PageControl;
+class Picture;
+class RadioGroup;
+}  // namespace quill
+
+// The main window: the wizard's frame and the long-lived state of a run. Its
+// handlers keep their historic names; those of each page are defined beside
+// that page (selection/, results/), the frame's own here.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(Services& services, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The start-up sequence. False when the program cannot run (a required
+    // file is missing): the caller ends the program without showing the window.
+    bool FormCreate();
+
+    // --- frame (app/TfrmMain.cpp) ---
+    void btnNextClick();
+    void btnBackClick();
+    void btnRestartClick();
+    void btnCloseClick();
+    void SetFrameMenus(bool enabled);
+    void SetNavigationVisible(bool visible);
+    void imgLogoClick();
+    void lblEmailClick();
+    void Help1Click();
+    void Page1Show();
+    void OpenFromCommandLine();
+
+    // --- results (results/) ---
+    void ResolvePageTwo();
+    void NextOnResultPage();
+    void ShowFinalSelection(const std::string& partNumber, bool hasListPrice,
+                            const std::string& standardLength = {});
+    void ShowFinalPrice();
+    void ShowStandardLengths(const quill::StringList& lines, int shorter, int longer);
+    void AcceptStandardLength();
+    void ShowPartsList();
+    void tsFinalShow();
+    void tsNoLengthShow();
+    void tsNoPNShow();
+    void ClearGridCells(quill::Grid* grid);
+    void ShowPricingDate(QLabel* label);
+
+    // --- currency (results/CurrencyMenu.cpp) ---
+    void BuildCurrencyMenu();
+    void AppendExchangeRateDate();
+    void MarkUnavailableCurrencies();
+    int SelectedCurrencyTag() const;
+    void ChooseCurrency(QAction* item);
+    quill::CurrencyInForce Currency() const;
+
+    // --- page 1 (selection/PageOne.cpp) ---
+    void LoadLengthCombo(int first, int last, int selected);
+    void FillFrequencyLists();
+    void rgAppClick();
+    void chkTopConnectorClick();
+    void cboLengthChange();
+    void cboBeginningExit();
+    void cboEndingExit();
+    void SwitchFrequencyUnit(const std::string& unit);
+    bool ApplyPageOneSelection();
+
+    // --- page 2, cable (selection/PageTwo.cpp) ---
+    void Page2Show();
+    void EnableCableGrades(const quill::CableList& cables);
+    void rgCableGradeClick();
+    void FillCableSizeList();
+    void cboTLineDataChange();
+    void EnableConnectorOptions();
+
+    // --- page 2, connectors (selection/Connectors.cpp) ---
+    void FillConnectorLists();
+    void cboC1MatesToChange();
+    void cboC2MatesToChange();
+    void cboC1DescriptionChange();
+    void cboC2DescriptionChange();
+    void cboC1InnerChange();
+    void cboC2InnerChange();
+    void rbC1ActualClick();
+    void rbC2ActualClick();
+    void rgConnectorGradeClick();
+    void rgConnectorAttachmentClick();
+
+    // State a test or a later page reads.
+    const quill::TTransmissionLine* CurrentCable() const { return currentCable; }
+    const quill::CableList& BandMatchedCables() const { return bandMatchedCables; }
+    const quill::CableList& GradeMatchedCables() const { return gradeMatchedCables; }
+    const quill::CableCatalogue& Catalogue() const { return cableCatalogue; }
+    const std::filesystem::path& SharedFolder() const { return sharedFolder; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One end of the assembly on page 2 and what it remembers.
+    struct End {
+        QCheckBox* included = nullptr;  // on page 1
+        QGroupBox* group = nullptr;
+        QRadioButton* actual = nullptr;
+        QRadioButton* matesTo = nullptr;
+        quill::ComboBox* connector = nullptr;
+        QLabel* description = nullptr;
+        quill::Picture* picture = nullptr;
+        quill::ComboBox* special = nullptr;
+        quill::ComboBox* inner = nullptr;
+        std::string connectorName;  // remembered choices
+        std::string specialName;
+        std::string innerName;
+    };
+
+    void BuildFrame();
+    void BuildMainMenu();
+    QWidget* BuildPageOne();
+    QWidget* BuildPageTwo();
+    QGroupBox* BuildEndGroup(End& end, const char* prefix, const QString& caption,
+                             const QString& which);
+    QWidget* BuildPlaceholderPage(const char* name);
+    QWidget* BuildPartsListPage();
+    QWidget* BuildStandardLengthsPage();
+    QWidget* BuildFinalPage();
+    QPushButton* BuildUpdateButton(QWidget* page, const char* name);
+    quill::Selection ReadSelection() const;
+    bool PickConnectors();
+    void ShowMissingPrices(QLabel* notice, const quill::StringList& partNumbers);
+
+    // Runs a user-started operation through the general error report. Nested
+    // handlers (one handler selecting a radio item from code) run inside the
+    // outer operation, so an error stops the whole of it.
+    std::function<void()> Guarded(std::function<void()> handler);
+    void CheckValue(quill::ComboBox* box);
+    QString ImagePath(const std::string& fileName) const;
+    void LoadPicture(quill::Picture* picture, const std::string& fileName);
+    bool Included(const End& end) const;
+    quill::EndChoice ChoiceOf(const End& end) const;
+    std::string GradeLetter() const;
+    std::string AttachmentLetter() const;
+    void ConnectorChange(End& end);
+    void DescriptionChange(End& end);
+    void InnerChange(End& end);
+    void ActualClick(End& end);
+    void ShowConnectorName(End& end);
+    void ShowConnectorPicture(End& end);
+
+    Services& services;
+    int guardDepth = 0;
+    std::filesystem::path sharedFolder;
+
+public:
+    // Controls, named as the user interface names them.
+    quill::PageControl* PageControl1 = nullptr;
+    QWidget* Page1 = nullptr;
+    QWidget* Page2 = nullptr;
+    QWidget* tsNoPN = nullptr;
+    QWidget* tsNoLength = nullptr;
+    QWidget* tsFinal = nullptr;
+    QWidget* tsOrder = nullptr;
+    QPushButton* btnRestart = nullptr;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnBack = nullptr;
+    QPushButton* btnNext = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    quill::Picture* imgLogo = nullptr;
+    QLabel* lblEmail = nullptr;
+
+    QMenu* File1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Print1 = nullptr;
+    QMenu* Export1 = nullptr;
+    QAction* ToATextFile1 = nullptr;
+    QAction* ToanHTMLDocument1 = nullptr;
+    QAction* ToanMSExcelSpreadsheet1 = nullptr;
+    QAction* CopyToClipboard1 = nullptr;
+    QAction* ViewLastOrder1 = nullptr;
+    QAction* ViewLatestNewsFromOrlenk1 = nullptr;
+    QAction* QuickUpdate1 = nullptr;
+    QAction* StartOver1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* CurrencySettings1 = nullptr;
+    QAction* Help1 = nullptr;
+
+    // Page 1.
+    quill::RadioGroup* rgApp = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    quill::ComboBox* cboLength = nullptr;
+    QRadioButton* rbFeet = nullptr;
+    QRadioButton* rbMeters = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    quill::ComboBox* cboBeginning = nullptr;
+    quill::ComboBox* cboEnding = nullptr;
+    QRadioButton* rbMHz = nullptr;
+    QRadioButton* rbGHz = nullptr;
+    quill::RadioGroup* rgCableType = nullptr;
+    QGroupBox* gbxConnectors = nullptr;
+    QCheckBox* chkTopConnector = nullptr;
+    QCheckBox* chkBottomConnector = nullptr;
+    quill::RadioGroup* rgFeeder = nullptr;
+    quill::Picture* imgTopJumper = nullptr;
+    quill::Picture* imgBottomJumper = nullptr;
+    quill::Picture* imgFeeder = nullptr;
+
+    // Page 2.
+    QGroupBox* GroupBox3 = nullptr;
+    quill::RadioGroup* rgCableGrade = nullptr;
+    quill::ComboBox* cboTLineData = nullptr;
+    QLabel* lblDiameter = nullptr;
+    QLineEdit* edtTlineSize = nullptr;
+    quill::Picture* imgCable = nullptr;
+    quill::Picture* imgVL = nullptr;
+    quill::RadioGroup* rgConnectorAttachment = nullptr;
+    quill::RadioGroup* rgConnectorGrade = nullptr;
+    QRadioButton* rbC1Actual = nullptr;
+    QRadioButton* rbC1MatesTo = nullptr;
+    quill::ComboBox* cboC1MatesTo = nullptr;
+    QLabel* lblTopDescription = nullptr;
+    quill::Picture* imgTop = nullptr;
+    quill::ComboBox* cboC1Description = nullptr;
+    quill::ComboBox* cboC1Inner = nullptr;
+    QRadioButton* rbC2Actual = nullptr;
+    QRadioButton* rbC2MatesTo = nullptr;
+    quill::ComboBox* cboC2MatesTo = nullptr;
+    QLabel* lblBottomDescription = nullptr;
+    quill::Picture* imgBottom = nullptr;
+    quill::ComboBox* cboC2Description = nullptr;
+    quill::ComboBox* cboC2Inner = nullptr;
+
+    // Result pages.
+    QLabel* lblPartsList = nullptr;
+    quill::Grid* grdJumper = nullptr;
+    QLabel* lblTotal = nullptr;
+    QLineEdit* edTotal = nullptr;
+    quill::Grid* grdJumperspecs = nullptr;
+    QLabel* lblUpdate1 = nullptr;
+    QLabel* lblforeign1 = nullptr;
+    QLabel* Label11 = nullptr;
+    QPushButton* btnUpdate1 = nullptr;
+    QLabel* lblPriceNotice1 = nullptr;  // parts the price list lacks
+    QLabel* Label4 = nullptr;
+    quill::Grid* grdLengths = nullptr;
+    quill::RadioGroup* rgStdLengths = nullptr;
+    quill::Grid* grdFinal = nullptr;
+    QLabel* lblUpdate2 = nullptr;
+    QLabel* lblforeign2 = nullptr;
+    QLabel* lblReminder = nullptr;
+    QPushButton* btnUpdate2 = nullptr;
+    QLabel* lblPriceNotice2 = nullptr;
+    QAction* USDollarsUSD1 = nullptr;
+    QAction* US1 = nullptr;
+    std::vector<QAction*> currencyItems;  // in menu order
+
+    // Long-lived state of the run.
+    quill::TJumper currentAssembly;
+    quill::StringList orderLines;
+    quill::StringList partsListLines;
+    quill::PriceList priceList;
+    quill::StringList beginFrequencyList;
+    quill::StringList endFrequencyList;
+    quill::StringList imageLines;
+    quill::StringList exchangeRateLines;
+    quill::CableCatalogue cableCatalogue;
+    quill::CableList bandMatchedCables;
+    quill::CableList gradeMatchedCables;
+    quill::TTransmissionLine* currentCable = nullptr;
+    bool hasExchangeRates = false;
+    std::string exchangeRateDate;
+    std::string cableModelName;
+    int connectorGradeIndex = 0;
+    int cableGradeIndex = 0;
+    int connectorAttachmentIndex = 0;
+    std::string frequencyUnit = "M";
+    End top, bottom;
+    std::string pricingUpdateDate;
+    quill::Selection finalSelection;  // what the final page was built from
+};

@@ -1,0 +1,284 @@
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/TfrmMain.h"
+#include "catalogue/DataFiles.h"
+#include "controls/ComboBox.h"
+#include "controls/Picture.h"
+#include "controls/RadioGroup.h"
+#include "platform/TextConversion.h"
+
+using namespace quill;
+
+namespace {
+
+void SetHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
+std::string Text(const ComboBox* box) { return FromQt(box->Text()); }
+
+QStringList ToQtList(const StringList& list) {
+    QStringList result;
+    for (const std::string& item : list) result << ToQt(item);
+    return result;
+}
+
+}  // namespace
+
+QWidget* TfrmMain::BuildPageOne() {
+    auto* page = new QWidget;
+    page->setObjectName("Page1");
+    SetHint(page, "Orlenk Corporation");
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(12);
+
+    rgApp = new RadioGroup("Application:", {"Jumper", "Feeder"}, page);
+    rgApp->setObjectName("rgApp");
+    rgApp->SetHint("Select An Application");
+    rgApp->SetItemIndex(0);
+    rgApp->onClick = Guarded([this] { rgAppClick(); });
+
+    GroupBox1 = new QGroupBox("Length:", page);
+    GroupBox1->setObjectName("GroupBox1");
+    SetHint(GroupBox1, "Select a Length");
+    cboLength = new ComboBox(GroupBox1, true);
+    cboLength->setObjectName("cboLength");
+    cboLength->onChange = Guarded([this] { cboLengthChange(); });
+    rbFeet = new QRadioButton("Feet", GroupBox1);
+    rbFeet->setObjectName("rbFeet");
+    rbFeet->setChecked(true);
+    rbMeters = new QRadioButton("Meters", GroupBox1);
+    rbMeters->setObjectName("rbMeters");
+    auto* lengthRow = new QHBoxLayout(GroupBox1);
+    lengthRow->addWidget(cboLength, 1);
+    lengthRow->addWidget(rbFeet);
+    lengthRow->addWidget(rbMeters);
+
+    GroupBox2 = new QGroupBox("Frequencies:", page);
+    GroupBox2->setObjectName("GroupBox2");
+    SetHint(GroupBox2, "Select Frequencies");
+    auto* frequencies = new QGridLayout(GroupBox2);
+    const auto frequencyRow = [&](int row, ComboBox*& box, const char* name, const QString& label,
+                                  const QString& hint) {
+        box = new ComboBox(GroupBox2, true);
+        box->setObjectName(name);
+        box->SetHint(hint);
+        frequencies->addWidget(new QLabel(label, GroupBox2), row, 0);
+        frequencies->addWidget(box, row, 1);
+        frequencies->addWidget(new QLabel("MHz", GroupBox2), row, 2);
+    };
+    frequencyRow(0, cboBeginning, "cboBeginning", "Beginning Frequency:", "Select A Beginning Frequency");
+    frequencyRow(1, cboEnding, "cboEnding", "Ending Frequency:", "Select An Ending Frequency");
+    cboBeginning->onExit = Guarded([this] { cboBeginningExit(); });
+    cboEnding->onExit = Guarded([this] { cboEndingExit(); });
+    // The band is always entered in MHz: the unit buttons exist but never show.
+    rbMHz = new QRadioButton("MHz", GroupBox2);
+    rbMHz->setObjectName("rbMHz");
+    rbMHz->setChecked(true);
+    rbMHz->hide();
+    rbGHz = new QRadioButton("GHz", GroupBox2);
+    rbGHz->setObjectName("rbGHz");
+    rbGHz->hide();
+    connect(rbMHz, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Guarded([this] { SwitchFrequencyUnit("M"); })();
+    });
+    connect(rbGHz, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Guarded([this] { SwitchFrequencyUnit("G"); })();
+    });
+
+    rgCableType = new RadioGroup("Cable Type:", {"Air Coaxial", "Foam Coaxial", "Elliptical Waveguide"},
+                                 page);
+    rgCableType->setObjectName("rgCableType");
+    rgCableType->SetItemIndex(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(rgApp);
+    left->addWidget(GroupBox1);
+    left->addWidget(GroupBox2);
+    left->addWidget(rgCableType);
+    left->addStretch(1);
+    grid->addLayout(left, 0, 0);
+
+    const auto picture = [&](Picture*& control, const char* name, const QString& hint) {
+        control = new Picture(page);
+        control->setObjectName(name);
+        control->SetHint(hint);
+        control->setMinimumSize(150, 90);
+    };
+    picture(imgTopJumper, "imgTopJumper", "Top Jumper");
+    picture(imgBottomJumper, "imgBottomJumper", "Bottom Jumper");
+    picture(imgFeeder, "imgFeeder", "Main Feeder");
+    imgFeeder->hide();
+
+    gbxConnectors = new QGroupBox("Connectors:", page);
+    gbxConnectors->setObjectName("gbxConnectors");
+    chkTopConnector = new QCheckBox("Include Top Connector", gbxConnectors);
+    chkTopConnector->setObjectName("chkTopConnector");
+    chkTopConnector->setChecked(true);
+    chkBottomConnector = new QCheckBox("Include Bottom Connector", gbxConnectors);
+    chkBottomConnector->setObjectName("chkBottomConnector");
+    chkBottomConnector->setChecked(true);
+    auto* boxes = new QVBoxLayout(gbxConnectors);
+    boxes->addWidget(chkTopConnector);
+    boxes->addWidget(chkBottomConnector);
+    // A check box changed from code acts as a click, as the user's would.
+    for (QCheckBox* box : {chkTopConnector, chkBottomConnector})
+        connect(box, &QCheckBox::toggled, this, Guarded([this] { chkTopConnectorClick(); }));
+    gbxConnectors->hide();
+
+    rgFeeder = new RadioGroup("Connector Attachment(s)",
+                              {"Both Connectors", "Top Connector ONLY", "Bottom Connector ONLY",
+                               "No Connectors"},
+                              page);
+    rgFeeder->setObjectName("rgFeeder");
+    rgFeeder->SetHint("Select A Type Of Feeder");
+    rgFeeder->hide();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(imgTopJumper, 1);
+    right->addWidget(imgBottomJumper, 1);
+    right->addWidget(imgFeeder, 1);
+    right->addWidget(gbxConnectors);
+    right->addWidget(rgFeeder);
+    right->addStretch(0);
+    grid->addLayout(right, 0, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    top.included = chkTopConnector;
+    bottom.included = chkBottomConnector;
+    return page;
+}
+
+void TfrmMain::LoadLengthCombo(int first, int last, int selected) {
+    QStringList items;
+    for (int length = first; length <= last; ++length) items << QString::number(length);
+    cboLength->SetItems(items);
+    cboLength->SetItemIndex(selected);
+}
+
+void TfrmMain::FillFrequencyLists() {
+    const FrequencyLists lists = BuildFrequencyLists(AllCables(cableCatalogue));
+    beginFrequencyList = lists.begin;
+    endFrequencyList = lists.end;
+    cboBeginning->SetItems(ToQtList(beginFrequencyList));
+    cboEnding->SetItems(ToQtList(endFrequencyList));
+    cboBeginning->SetItemIndex(cboBeginning->IndexOf("800"));
+    cboEnding->SetItemIndex(cboEnding->IndexOf("2200"));
+}
+
+void TfrmMain::rgAppClick() {
+    if (rgApp->ItemIndex() == 1) {
+        rgFeeder->show();
+        rgFeeder->SetItemIndex(0);
+        connectorAttachmentIndex = 1;
+        LoadLengthCombo(100, 500, 100);
+    } else {
+        rgFeeder->hide();
+        rgFeeder->SetItemIndex(-1);
+        rgCableType->SetItemIndex(1);
+        chkTopConnector->setChecked(true);
+        chkBottomConnector->setChecked(true);
+        connectorAttachmentIndex = 0;
+        LoadLengthCombo(1, 50, 5);
+    }
+    const bool feeder = !rgFeeder->isHidden();
+    gbxConnectors->setVisible(feeder);
+    rgCableType->SetItemEnabled(2, feeder);
+    imgFeeder->setVisible(feeder);
+    imgTopJumper->setVisible(!feeder);
+    imgBottomJumper->setVisible(!feeder);
+}
+
+void TfrmMain::chkTopConnectorClick() {
+    const bool topOn = chkTopConnector->isChecked();
+    const bool bottomOn = chkBottomConnector->isChecked();
+    rgFeeder->SetItemIndex(topOn && bottomOn ? 0 : topOn ? 1 : bottomOn ? 2 : 3);
+    rgFeeder->SetItemEnabled(0, topOn && bottomOn);
+    rgFeeder->SetItemEnabled(1, topOn);
+    rgFeeder->SetItemEnabled(2, bottomOn);
+}
+
+void TfrmMain::CheckValue(ComboBox* box) {
+    if (IsNumericText(Text(box))) return;
+    services.messages.Beep();
+    services.messages.Warning("This field must contain a numeric value.");
+    box->SetItemIndex(0);
+}
+
+void TfrmMain::cboLengthChange() { CheckValue(cboLength); }
+
+void TfrmMain::cboBeginningExit() {
+    const std::string ending = Text(cboEnding);
+    CheckValue(cboBeginning);
+    const double begin = StrToFloat(Text(cboBeginning));
+    cboEnding->SetItems(ToQtList(FrequenciesAbove(endFrequencyList, begin)));
+    cboEnding->SetItemIndex(0);
+    if (begin > StrToFloat(ending)) return;
+    if (cboEnding->IndexOf(ToQt(ending)) < 0) cboEnding->AddItem(ToQt(ending));
+    cboEnding->SetItemIndex(cboEnding->IndexOf(ToQt(ending)));
+}
+
+void TfrmMain::cboEndingExit() {
+    const std::string beginning = Text(cboBeginning);
+    CheckValue(cboEnding);
+    const double end = StrToFloat(Text(cboEnding));
+    cboBeginning->SetItems(ToQtList(FrequenciesBelow(beginFrequencyList, end)));
+    if (end < StrToFloat(beginning)) {
+        cboBeginning->SetItemIndex(cboBeginning->ItemCount() - 1);
+        return;
+    }
+    if (cboBeginning->IndexOf(ToQt(beginning)) < 0) cboBeginning->AddItem(ToQt(beginning));
+    cboBeginning->SetItemIndex(cboBeginning->IndexOf(ToQt(beginning)));
+}
+
+void TfrmMain::SwitchFrequencyUnit(const std::string& unit) {
+    const std::string upper = UpperCase(unit);
+    if (upper == frequencyUnit) return;
+    const double factor = upper == "G" ? 1.0 / 1000 : 1000;
+    for (ComboBox* box : {cboBeginning, cboEnding}) {
+        const std::string remembered = Text(box);
+        QStringList items;
+        for (const QString& item : box->Items())
+            items << ToQt(FloatToText(StrToFloat(FromQt(item)) * factor));
+        box->SetItems(items);
+        box->SetText(ToQt(FloatToText(StrToFloat(remembered) * factor)));
+    }
+    frequencyUnit = upper;
+}
+
+bool TfrmMain::ApplyPageOneSelection() {
+    double begin = StrToFloat(Text(cboBeginning));
+    double end = StrToFloat(Text(cboEnding));
+    if (begin > end) {
+        services.messages.Beep();
+        services.messages.Error("Ending frequency must be greater than beginning frequency.");
+        return false;
+    }
+    if (rbGHz->isChecked()) begin *= 1000, end *= 1000;
+    CableFilter filter;
+    filter.band = true;
+    filter.beginFrequency = begin;
+    filter.endFrequency = end;
+    filter.lengthUnit = rbFeet->isChecked() ? "Feet" : "Meters";
+    filter.length = StrToFloat(Text(cboLength));
+    filter.air = rgCableType->ItemIndex() == 0;
+    filter.foam = rgCableType->ItemIndex() == 1;
+    filter.waveguide = rgCableType->ItemIndex() == 2;
+    bandMatchedCables = FilterCables(AllCables(cableCatalogue), filter);
+    gradeMatchedCables = bandMatchedCables;
+    if (bandMatchedCables.empty()) {
+        services.messages.Beep();
+        services.messages.Warning("Sorry, there are no items that match your selection criteria.");
+        return false;
+    }
+    return true;
+}
