@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "catalogue/Fields.h"
+#include "pricing/CurrencyCodes.h"
+
+namespace quill {
+
+// The rates of "xcngrate.dat": "CODE|rate|" lines, a rate being the value of
+// one unit of the currency in US dollars, so a foreign price is the US-dollar
+// price divided by the rate. The first line of a code wins; a code the file
+// lacks converts at 1.0. A rate that is not a positive number makes its
+// currency unavailable instead of producing infinite, negative or wrong prices.
+class ExchangeRates {
+public:
+    explicit ExchangeRates(const StringList& lines);
+
+    // The rate of a code: 1.0 when absent, nullopt when the file's rate is unusable.
+    std::optional<double> Rate(const std::string& code) const;
+    bool Available(const std::string& code) const { return Rate(code).has_value(); }
+    // A price in every currency; an unavailable currency gets 0.
+    ConvertedPrices Convert(double usdPrice) const;
+
+private:
+    std::unordered_map<std::string, std::optional<double>> rates_;
+};
+
+// One currency item of the "Currency Settings" menu, in menu order.
+struct CurrencyItem {
+    int tag;
+    const char* shownCode;  // "RMB" is shown for the rates' "CNY"
+    const char* rateCode;   // empty for US dollars
+    const char* objectName;
+    const char* caption;
+    const char* region;     // empty for the top-level item
+};
+
+extern const std::vector<CurrencyItem> kCurrencyItems;  // 37 items, both US-dollar items included
+const CurrencyItem* CurrencyByTag(int tag);
+
+// What the result pages need to show money: whether rates are loaded and the
+// tag of the currency in force.
+struct CurrencyInForce {
+    bool hasRates = false;
+    int tag = 1;
+
+    // "(USD)", "(RMB)", ...
+    std::string Label() const;
+    std::string Code() const;
+    // The US-dollar price, or the stored converted one for the currency in force.
+    double Pick(double usd, const ConvertedPrices& converted) const;
+};
+
+}  // namespace quill

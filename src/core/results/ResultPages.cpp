@@ -1,0 +1,162 @@
+#include "results/ResultPages.h"
+
+#include "rf/Rf.h"
+
+namespace quill {
+
+namespace {
+
+std::string Decibels(double value) { return FormatMoney(value) + " dB"; }
+std::string Kilowatts(double value) { return FormatMoney(value) + " kW"; }
+std::string BlankMoney(double value) { return " " + FormatMoney(value); }
+
+std::string SpecialPart(const std::string& special) {
+    return special == "(none)" ? std::string() : special + " ";
+}
+
+}  // namespace
+
+std::array<std::string, 7> PerformanceFigures(const Selection& s, const TTransmissionLine& cable) {
+    const double f1 = s.BeginMHz(), f2 = s.EndMHz(), length = s.Length();
+    const bool feet = !s.meters;
+    const double attenuation = Attenuation(cable, f1, f2);
+    return {Decibels(attenuation),
+            Decibels(attenuation * kFeetPerMeter),
+            Decibels(CableLoss(cable, feet, length, f1, f2)),
+            Decibels(InsertionLoss(cable, feet, length, f1, f2)),
+            FormatMoney(Efficiency(cable, feet, length, f1, f2)) + "%",
+            Kilowatts(cable.maxPower),
+            Kilowatts(AveragePower(cable, f1, f2))};
+}
+
+CablePrice CablePriceInCurrency(const TTransmissionLine& cable, const CurrencyInForce& currency,
+                                bool vellisk) {
+    CablePrice price{currency.Pick(cable.price, cable.convertedPrices),
+                     currency.Pick(cable.attachmentPrice, cable.attachmentConvertedPrices)};
+    if (vellisk) price.attachment *= 0.75;
+    return price;
+}
+
+double ConnectorPriceInCurrency(const TConnector& connector, const CurrencyInForce& currency) {
+    return currency.Pick(connector.price, connector.convertedPrices);
+}
+
+std::string JumperPriceText(const TJumper& jumper, const CurrencyInForce& currency) {
+    return FormatMoney(currency.Pick(jumper.price, jumper.convertedPrices));
+}
+
+std::string FinalDescription(const Selection& s) {
+    std::string text = s.lengthText + (s.meters ? " meter cable assembly, " : " foot cable assembly, ");
+    text += s.cableText + ", ";
+    if (s.diameterShown) text += "(" + s.diameterText + ")";
+    const std::string grade = s.platedGrade ? "Plated" : "Standard";
+    text += "\rSPECIAL INSTRUCTIONS: \r";
+    text += "Connector1 = " + grade + " " + SpecialPart(s.topSpecial) + s.topLabel + " with " +
+            s.topInner + " inner contact attachment.  ";
+    text += "\r";
+    text += "Connector2 = " + grade + " " + SpecialPart(s.bottomSpecial) + s.bottomLabel + " with " +
+            s.bottomInner + " inner contact attachment";
+    return text;
+}
+
+std::string FinalPriceText(const Selection& s, const TJumper& assembly,
+                           const CurrencyInForce& currency) {
+    if (assembly.hasListPrice) return JumperPriceText(assembly, currency);
+    const CablePrice cable = CablePriceInCurrency(*assembly.cable, currency, s.vellisk);
+    double price = s.Length() * cable.unit + 2 * cable.attachment;
+    if (assembly.topConnector) price += ConnectorPriceInCurrency(*assembly.topConnector, currency);
+    if (assembly.bottomConnector)
+        price += ConnectorPriceInCurrency(*assembly.bottomConnector, currency);
+    return BlankMoney(price);
+}
+
+std::string FinalItemLine(const std::string& partNumber, const std::string& description,
+                          const std::string& price) {
+    return "1|Each|" + partNumber + "|" + description + "|" + price + "|1|";
+}
+
+FinalPage BuildFinalPage(const Selection& s, const TJumper& assembly,
+                         const CurrencyInForce& currency) {
+    FinalPage page;
+    page.values[0] = assembly.partNumber;
+    page.values[1] = FinalDescription(s);
+    page.values[2] = FinalPriceText(s, assembly, currency);
+    page.priceLabel = "Price " + currency.Label() + ":";
+    const auto figures = PerformanceFigures(s, *assembly.cable);
+    std::copy(figures.begin(), figures.end(), page.values.begin() + 3);
+    page.itemLine = FinalItemLine(page.values[0], page.values[1], page.values[2]);
+    return page;
+}
+
+PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
+                             const CurrencyInForce& currency) {
+    PartsListPage page;
+    if (s.feeder)
+        page.explanation = "Below is a list of the part numbers that correspond to your specifications:";
+    else
+        page.explanation =
+            "There is no standard part number that matches your selections.\r\rBelow is a list of "
+            "the individual components that will make up your cable assembly,\ralong with the "
+            "charges to have the connectors attached to the cable (if applicable).";
+
+    const TTransmissionLine& cable = *assembly.cable;
+    const CablePrice cablePrice = CablePriceInCurrency(cable, currency, s.vellisk);
+    const double length = s.Length();
+    const bool waveguide = s.cableTypeIndex == 2;
+    static const char* const kCableTypes[] = {"2", "3", "5"};
+    page.priceHeading = "Price " + currency.Label();
+    page.rows.push_back({s.lengthText, s.meters ? "Meters" : "Feet", cable.partNumber,
+                         cable.description, BlankMoney(cablePrice.unit),
+                         BlankMoney(length * cablePrice.unit),
+                         s.cableTypeIndex >= 0 && s.cableTypeIndex <= 2
+                             ? kCableTypes[s.cableTypeIndex]
+                             : ""});
+    double total = length * cablePrice.unit;
+
+    const std::string connectorType = waveguide ? "6" : "4";
+    const auto connectorRow = [&](const TConnector& c, double price) {
+        return PartsRow{"1", "Each", c.partNumber, c.description, BlankMoney(price),
+                        BlankMoney(price), connectorType};
+    };
+    const TConnector* top = s.topIncluded ? assembly.topConnector : nullptr;
+    const TConnector* bottom = s.bottomIncluded ? assembly.bottomConnector : nullptr;
+    if (top) {
+        const double price = ConnectorPriceInCurrency(*top, currency);
+        page.rows.push_back(connectorRow(*top, price));
+        total += price;
+    }
+    if (bottom) {
+        const double price = ConnectorPriceInCurrency(*bottom, currency);
+        if (top && bottom->partNumber == top->partNumber) {
+            page.rows[1].qty = "2";
+            page.rows[1].extended = BlankMoney(2 * price);
+        } else {
+            page.rows.push_back(connectorRow(*bottom, price));
+        }
+        total += price;
+    }
+
+    if (!s.feeder || (s.feederIndex >= 0 && s.feederIndex < 3)) {
+        const double charge = cablePrice.attachment;
+        PartsRow row{"1", "Each", cable.attachmentPartNumber,
+                     "Factory attachment charge for " + cable.partNumber + " connectors",
+                     BlankMoney(charge), BlankMoney(charge), "7"};
+        total += charge;
+        if (!s.feeder || s.feederIndex == 0) {
+            row.qty = "2";
+            row.extended = BlankMoney(2 * charge);
+            total += charge;
+        }
+        page.rows.push_back(row);
+    }
+
+    page.totalLabel = "Total " + currency.Label() + ":";
+    page.total = BlankMoney(total);
+    page.figures = PerformanceFigures(s, cable);
+    for (const PartsRow& row : page.rows)
+        page.itemLines.push_back(row.qty + "|" + row.uom + "|" + row.partNumber + "|" +
+                                 row.description + "|" + row.price + "|" + row.type + "|");
+    return page;
+}
+
+}  // namespace quill

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+// What pages 1 and 2 hold when a result is shown, as the controls show it.
+struct Selection {
+    bool feeder = false;
+    int feederIndex = -1;  // 0 both ends, 1 top only, 2 bottom only, 3 none; -1 for a jumper
+    std::string lengthText = "6";
+    bool meters = false;
+    bool ghz = false;
+    std::string beginText = "800";
+    std::string endText = "2200";
+    int cableTypeIndex = 1;  // 0 air, 1 foam, 2 elliptical waveguide, -1 none
+    bool topIncluded = true;
+    bool bottomIncluded = true;
+    std::string cableText;     // the cable size as chosen
+    std::string diameterText;  // "1/2 in."
+    bool diameterShown = true;
+    std::string topLabel, bottomLabel;  // the chosen connectors' own names
+    std::string topSpecial = "(none)", bottomSpecial = "(none)";
+    std::string topInner = "(N/A)", bottomInner = "(N/A)";
+    bool vellisk = false;      // the Vellisk attachment is chosen
+    bool platedGrade = false;  // the Plated connector grade is chosen
+
+    double Length() const;
+    double BeginMHz() const;  // GHz texts are turned into MHz
+    double EndMHz() const;
+};
+
+}  // namespace quill

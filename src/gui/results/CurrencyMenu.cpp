@@ -1,0 +1,103 @@
+#include <map>
+#include <QLabel>
+#include <QMenu>
+
+#include "app/TfrmMain.h"
+#include "controls/Grid.h"
+#include "controls/PageControl.h"
+#include "platform/TextConversion.h"
+#include "results/ResultPages.h"
+
+using namespace quill;
+
+// The "Currency Settings" menu: a top-level "US Dollars (USD)" and one
+// submenu per region. Every item is a radio item; the two US-dollar items are
+// checked and unchecked together.
+void TfrmMain::BuildCurrencyMenu() {
+    std::map<std::string, QMenu*> regions;
+    const struct {
+        const char* name;
+        const char* caption;
+    } kRegions[] = {{"Africa1", "Africa"},
+                    {"Asia1", "Asia"},
+                    {"Europe1", "Europe"},
+                    {"MiddleEast1", "Middle East"},
+                    {"NorthAmerica1", "North America"},
+                    {"Oceana1", "Oceania"},
+                    {"SouthAmerica1", "South America"}};
+    for (const CurrencyItem& currency : kCurrencyItems) {
+        QMenu* parent = CurrencySettings1;
+        if (*currency.region) {
+            QMenu*& region = regions[currency.region];
+            if (!region) {
+                for (const auto& r : kRegions) {
+                    if (std::string(r.caption) != currency.region) continue;
+                    region = CurrencySettings1->addMenu(r.caption);
+                    region->setObjectName(r.name);
+                }
+            }
+            parent = region;
+        }
+        QAction* item = parent->addAction(currency.caption);
+        item->setObjectName(currency.objectName);
+        item->setCheckable(true);
+        item->setData(currency.tag);
+        connect(item, &QAction::triggered, this, Guarded([this, item] { ChooseCurrency(item); }));
+        currencyItems.push_back(item);
+        if (std::string(currency.objectName) == "US1") US1 = item;
+        if (std::string(currency.objectName) == "USDollarsUSD1") USDollarsUSD1 = item;
+    }
+    US1->setChecked(true);
+    USDollarsUSD1->setChecked(true);
+}
+
+// A rate that is not a positive number would give infinite, negative or wrong
+// prices: its currency cannot be chosen, and its item says why.
+void TfrmMain::MarkUnavailableCurrencies() {
+    const ExchangeRates rates(exchangeRateLines);
+    for (QAction* item : currencyItems) {
+        const CurrencyItem* currency = CurrencyByTag(item->data().toInt());
+        if (!*currency->rateCode || rates.Available(currency->rateCode)) continue;
+        item->setEnabled(false);
+        const QString why = QString("Not available: the exchange rate of %1 in xcngrate.dat is not "
+                                    "a positive number.")
+                                .arg(currency->rateCode);
+        item->setStatusTip(why);
+        item->setToolTip(why);
+    }
+    CurrencySettings1->setToolTipsVisible(true);
+    for (QMenu* menu : CurrencySettings1->findChildren<QMenu*>()) menu->setToolTipsVisible(true);
+}
+
+void TfrmMain::AppendExchangeRateDate() {
+    for (QLabel* label : {lblforeign1, lblforeign2})
+        label->setText(label->text() + ToQt(exchangeRateDate) + ".");
+}
+
+int TfrmMain::SelectedCurrencyTag() const {
+    for (const QAction* item : currencyItems)
+        if (item->isChecked()) return item->data().toInt();
+    return 1;
+}
+
+CurrencyInForce TfrmMain::Currency() const {
+    return CurrencyInForce{hasExchangeRates, SelectedCurrencyTag()};
+}
+
+void TfrmMain::ChooseCurrency(QAction* item) {
+    for (QAction* other : currencyItems) other->setChecked(false);
+    item->setChecked(true);
+    if (item == US1) USDollarsUSD1->setChecked(true);
+    if (item == USDollarsUSD1) US1->setChecked(true);
+    lblforeign1->setVisible(!US1->isChecked());
+    lblforeign2->setVisible(!US1->isChecked());
+
+    if (PageControl1->ActivePage() == tsFinal) {
+        ShowFinalPrice();
+        partsListLines = {FinalItemLine(FromQt(grdFinal->Cell(1, 0)), FromQt(grdFinal->Cell(1, 1)),
+                                        FromQt(grdFinal->Cell(1, 2)))};
+    } else if (PageControl1->ActivePage() == tsNoPN) {
+        ShowPartsList();
+    }
+    // The order page keeps the prices its lines were added with.
+}

@@ -1,0 +1,248 @@
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/TfrmMain.h"
+#include "controls/Grid.h"
+#include "controls/RadioGroup.h"
+
+using namespace quill;
+
+// The three result pages: their controls and how they are laid out.
+
+namespace {
+
+void SetHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
+QLabel* BlueLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setStyleSheet("color: blue;");
+    return label;
+}
+
+QLabel* NoticeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setStyleSheet("color: #b00000; font-weight: bold;");
+    label->hide();
+    return label;
+}
+
+// A grid that only shows results: no cursor cell, nothing to select.
+void DisplayOnly(Grid* grid) {
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+}
+
+const char* const kForeignNotice =
+    "Currencies other than the United States Dollars ($US)  are provided for information purposes "
+    "only and are based on exchange rates as of: ";
+
+}  // namespace
+
+QPushButton* TfrmMain::BuildUpdateButton(QWidget* page, const char* name) {
+    auto* button = new QPushButton("Click here to &update your software", page);
+    button->setObjectName(name);
+    button->setStyleSheet("color: blue;");
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* TfrmMain::BuildPartsListPage() {
+    auto* page = new QWidget;
+    page->setObjectName("tsNoPN");
+    SetHint(page, "Orlenk Corporation");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    lblPartsList = new QLabel(page);
+    lblPartsList->setObjectName("lblPartsList");
+    lblPartsList->setWordWrap(true);
+    layout->addWidget(lblPartsList);
+
+    grdJumper = new Grid(7, 1, page);
+    grdJumper->setObjectName("grdJumper");
+    grdJumper->SetHint("Parts List");
+    grdJumper->SetHeadingVisible(true);
+    grdJumper->SetHeadings({"Qty", "UOM", "Part Number", "Description", "Price", "Extended", ""});
+    const int widths[] = {34, 45, 102, 218, 67, 75};
+    const Qt::Alignment alignments[] = {Qt::AlignCenter, Qt::AlignLeft,  Qt::AlignLeft,
+                                        Qt::AlignLeft,   Qt::AlignRight, Qt::AlignRight};
+    for (int column = 0; column < 6; ++column) {
+        grdJumper->SetColumnWidth(column, widths[column]);
+        grdJumper->SetColumnAlignment(column, alignments[column] | Qt::AlignVCenter);
+    }
+    grdJumper->SetColumnHidden(6, true);  // the item type code travels with its row
+    grdJumper->SetDefaultRowHeight(29);
+    grdJumper->SetWordWrap(true);
+    grdJumper->SetReadOnly();
+    DisplayOnly(grdJumper);
+    grdJumper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdJumper->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(grdJumper);
+
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addStretch(1);
+    lblTotal = new QLabel("Total ($US):", page);
+    lblTotal->setObjectName("lblTotal");
+    edTotal = new QLineEdit(page);
+    edTotal->setObjectName("edTotal");
+    edTotal->setReadOnly(true);
+    edTotal->setAlignment(Qt::AlignRight);
+    edTotal->setFixedWidth(90);
+    SetHint(edTotal, "Price");
+    totalRow->addWidget(lblTotal);
+    totalRow->addWidget(edTotal);
+    layout->addLayout(totalRow);
+    lblPriceNotice1 = NoticeLabel(page, "lblPriceNotice1");
+    layout->addWidget(lblPriceNotice1);
+
+    auto* lower = new QHBoxLayout;
+    grdJumperspecs = new Grid(2, 7, page);
+    grdJumperspecs->setObjectName("grdJumperspecs");
+    grdJumperspecs->SetColumnWidth(0, 125);
+    grdJumperspecs->SetColumnWidth(1, 125);
+    grdJumperspecs->SetLabelColumn(0);
+    grdJumperspecs->SetDefaultRowHeight(22);
+    grdJumperspecs->SetReadOnly();
+    DisplayOnly(grdJumperspecs);
+    const char* const labels[] = {"Attenuation (dB/100 ft):", "Attenuation (dB/100m):",
+                                  "Total Attenuation (dB):",  "Insertion Loss (dB):",
+                                  "Efficiency (%):",          "Max Power (kW):",
+                                  "Average Power (kW):"};
+    for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(0, row, labels[row]);
+    grdJumperspecs->setFixedSize(254, grdJumperspecs->FittingHeight());
+    lower->addWidget(grdJumperspecs, 0, Qt::AlignTop);
+
+    auto* notices = new QVBoxLayout;
+    lblUpdate1 = BlueLabel(page, "lblUpdate1", "Your pricing database was last updated on:");
+    lblforeign1 = BlueLabel(page, "lblforeign1", kForeignNotice);
+    lblforeign1->hide();
+    Label11 = BlueLabel(page, "Label11",
+                        "To get the most of your Orlenk software, make sure to update regularly to "
+                        "get the latest pricing and product information.");
+    btnUpdate1 = BuildUpdateButton(page, "btnUpdate1");
+    notices->addWidget(lblUpdate1);
+    notices->addWidget(lblforeign1);
+    notices->addWidget(Label11);
+    notices->addWidget(btnUpdate1);
+    notices->addStretch(1);
+    lower->addLayout(notices, 1);
+    layout->addLayout(lower);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmMain::BuildStandardLengthsPage() {
+    auto* page = new QWidget;
+    page->setObjectName("tsNoLength");
+    SetHint(page, "Orlenk Corporation");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    // The explanation's own line breaks were made for a wider page: paragraphs
+    // stay, lines are reflowed to the page's width.
+    QString explanation(
+        "The length you have selected is not a standard length for this jumper assembly, but there "
+        "are some standard\r\nlengths available that are close to your selection.\r\n\r\nYour "
+        "jumper assembly can still be made with the length you originally selected, but ordering "
+        "standard lengths \r\nmay speed up production time, allowing you to receive your order "
+        "faster.\r\n\r\nBelow is a list of standard lengths for the jumper assembly that you have "
+        "selected that are close to the length \r\nyou picked.\r\n\r\nYou can either select one "
+        "of these standard lengths, or you can keep your current selection.");
+    explanation.replace("\r\n\r\n", "\n\n").replace("\r\n", " ").replace("  ", " ");
+    Label4 = new QLabel(explanation, page);
+    Label4->setObjectName("Label4");
+    Label4->setWordWrap(true);
+    layout->addWidget(Label4);
+
+    grdLengths = new Grid(5, 3, page);
+    grdLengths->setObjectName("grdLengths");
+    grdLengths->SetHint("Standard Lengths");
+    grdLengths->SetHeadingVisible(true);
+    grdLengths->SetHeadings({"Description", "Part Number", "Length (Feet)", "Length (Meters)",
+                             "Difference In Length"});
+    grdLengths->SetHeadingColor(Qt::blue);
+    grdLengths->SetHeadingAlignment(Qt::AlignCenter);
+    grdLengths->SetHeadingWordWrap(true);
+    grdLengths->SetHeadingHeight(33);
+    grdLengths->SetDefaultRowHeight(36);
+    const int widths[] = {110, 130, 90, 90, 130};
+    for (int column = 0; column < 5; ++column) {
+        grdLengths->SetColumnWidth(column, widths[column]);
+        grdLengths->SetColumnAlignment(column, Qt::AlignCenter);
+    }
+    grdLengths->SetReadOnly();
+    DisplayOnly(grdLengths);
+    grdLengths->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdLengths->setFixedHeight(grdLengths->FittingHeight());
+
+    rgStdLengths = new RadioGroup(
+        "", {"Keep Your Current Selection", "Select This Jumper", "Select This Jumper"}, page);
+    rgStdLengths->setObjectName("rgStdLengths");
+    rgStdLengths->SetHint("Select A Jumper");
+    auto* row = new QHBoxLayout;
+    row->addWidget(rgStdLengths);
+    row->addStretch(1);
+    layout->addWidget(grdLengths);
+    layout->addLayout(row);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmMain::BuildFinalPage() {
+    auto* page = new QWidget;
+    page->setObjectName("tsFinal");
+    SetHint(page, "Orlenk Corporation");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    grdFinal = new Grid(2, 10, page);
+    grdFinal->setObjectName("grdFinal");
+    grdFinal->SetHint("Final Selection Data");
+    grdFinal->SetLabelColumn(0);
+    grdFinal->SetColumnWidth(0, 160);
+    grdFinal->SetColumnWidth(1, 390);
+    grdFinal->SetColumnAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);
+    grdFinal->SetWordWrap(true);
+    grdFinal->SetDefaultRowHeight(25);
+    grdFinal->SetRowHeight(1, 100);
+    grdFinal->SetReadOnly();
+    DisplayOnly(grdFinal);
+    const char* const labels[] = {"Part Number:",        "Description:",
+                                  "Price:",              "Attenuation (dB/100 ft):",
+                                  "Attenuation (dB/100 m):", "Total Attenuation (dB):",
+                                  "Insertion Loss (dB):", "Efficiency (%):",
+                                  "Max Power (kW):",     "Average Power (kW):"};
+    for (int row = 0; row < 10; ++row) grdFinal->SetCell(0, row, labels[row]);
+    grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFinal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFinal->setFixedHeight(grdFinal->FittingHeight());
+    layout->addWidget(grdFinal);
+    lblPriceNotice2 = NoticeLabel(page, "lblPriceNotice2");
+    layout->addWidget(lblPriceNotice2);
+
+    lblUpdate2 = BlueLabel(page, "lblUpdate2", "Your pricing database was last updated on:");
+    lblforeign2 = BlueLabel(page, "lblforeign2", kForeignNotice);
+    lblforeign2->hide();
+    lblReminder = BlueLabel(page, "lblReminder",
+                            "To get the most of your Orlenk software, you should update regularly "
+                            "to get the latest pricing and product information.");
+    btnUpdate2 = BuildUpdateButton(page, "btnUpdate2");
+    layout->addWidget(lblUpdate2);
+    layout->addWidget(lblforeign2);
+    auto* reminder = new QHBoxLayout;
+    reminder->addWidget(lblReminder, 1);
+    reminder->addWidget(btnUpdate2);
+    layout->addLayout(reminder);
+    layout->addStretch(1);
+    return page;
+}

@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <fstream>
+
+#include "../support/FakeClock.h"
+#include "../support/FakeMessages.h"
+#include "../support/FakeRegistry.h"
+#include "../support/FakeShell.h"
+#include "../support/TempDir.h"
+#include "app/TfrmMain.h"
+#include "controls/ComboBox.h"
+#include "controls/Grid.h"
+#include "controls/Picture.h"
+#include "controls/PageControl.h"
+#include "controls/RadioGroup.h"
+
+using namespace quill;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The main window on a copy of the bundled data, walked to a result page as
+// a user would.
+class ResultPages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(fs::path(QUILLROUTE_SAMPLE_DATA), dir.Path(), fs::copy_options::recursive);
+        registry.WriteString("\\Software\\Orlenk\\Common Files", "Path", (dir / "shared").string());
+
+    }
+
+    TfrmMain& Start() {
+        window = std::make_unique<TfrmMain>(services);
+        EXPECT_TRUE(window->FormCreate());
+        window->show();
+        return *window;
+    }
+
+    void Pick(ComboBox* box, const QString& text) {
+        const int index = box->IndexOf(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        box->SetItemIndex(index);
+        box->onChange();
+    }
+
+    void Next() { window->btnNext->click(); }
+
+    // Page 1 as given, then Next, then page 2 as it comes, then Next.
+    void ToResult(const QString& length = "10") {
+        window->cboLength->SetText(length);
+        Next();
+        ASSERT_EQ(window->PageControl1->ActivePage(), window->Page2);
+        Next();
+    }
+
+    QString FinalCell(int row) const { return window->grdFinal->Cell(1, row); }
+    QAction* CurrencyItem(const char* name) const { return window->findChild<QAction*>(name); }
+
+    void RewriteShared(const std::string& from, const std::string& to) {
+        const auto file = dir / "shared" / "M_lom.dat";
+        std::ifstream in(file, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, from.size(), to);
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    }
+
+    TempDir dir;
+    fakes::FakeRegistry registry;
+    fakes::FakeShell shell;
+    fakes::FakeMessages messages;
+    fakes::FakeClock clock{Date{2026, 12, 7}};
+    Services services{registry, shell, messages, clock, dir.Path() / "program", {}};
+    std::unique_ptr<TfrmMain> window;
+};
+
+}  // namespace
+
+TEST_F(ResultPages, TypicalRequestEndsOnAListedStandardJumper) {
+    Start();
+    ToResult("10");
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsFinal);
+    EXPECT_EQ(FinalCell(0), "J4V-DMDM-10");
+    EXPECT_TRUE(FinalCell(1).startsWith("10 foot cable assembly, RVX4-50K, (1/2 in.)\r"));
+    EXPECT_EQ(window->grdFinal->Cell(0, 2), "Price (USD):");
+    EXPECT_EQ(FinalCell(2), "156.73");
+    EXPECT_EQ(FinalCell(3), "2.78 dB");
+    EXPECT_EQ(FinalCell(8), window->grdFinal->Cell(1, 8));
+    EXPECT_EQ(window->btnNext->text(), "Add to Order");
+    EXPECT_TRUE(window->btnBack->isEnabled());
+    EXPECT_TRUE(window->Export1->isEnabled());
+    EXPECT_TRUE(window->CurrencySettings1->isEnabled());
+    ASSERT_EQ(window->partsListLines.size(), 1u);
+    EXPECT_EQ(window->partsListLines[0].substr(0, 19), "1|Each|J4V-DMDM-10|");
+    EXPECT_TRUE(window->partsListLines[0].ends_with("|156.73|1|"));
+    EXPECT_TRUE(messages.Boxes().empty());
+    EXPECT_EQ(window->lblUpdate2->text(), "Your pricing database was last updated on: 12/07/2026");
+    EXPECT_FALSE(window->lblPriceNotice2->isVisibleTo(window->tsFinal));
+
+    window->btnBack->click();
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
+}
+
+TEST_F(ResultPages, CurrencyChangeReRendersThePriceAndTheNotices) {
+    Start();
+    ToResult("10");
+    CurrencyItem("Euro1")->trigger();
+    EXPECT_EQ(window->grdFinal->Cell(0, 2), "Price (EUR):");
+    EXPECT_EQ(FinalCell(2), "144.45");  // 156.73 / 1.085
+    EXPECT_TRUE(window->lblforeign2->isVisibleTo(window->tsFinal));
+    EXPECT_TRUE(window->lblforeign2->text().endsWith("as of: " + QString::fromStdString(
+                                                                     window->exchangeRateDate) + "."));
+    EXPECT_TRUE(window->partsListLines[0].ends_with("|144.45|1|"));
+    EXPECT_FALSE(CurrencyItem("US1")->isChecked());
+
+    CurrencyItem("USDollarsUSD1")->trigger();
+    EXPECT_TRUE(CurrencyItem("US1")->isChecked());
+    EXPECT_FALSE(CurrencyItem("Euro1")->isChecked());
+    EXPECT_EQ(FinalCell(2), "156.73");
+    EXPECT_FALSE(window->lblforeign2->isVisibleTo(window->tsFinal));
+
+    CurrencyItem("RenminbiRMD1")->trigger();
+    EXPECT_EQ(window->grdFinal->Cell(0, 2), "Price (RMB):");
+}
+
+TEST_F(ResultPages, NearLengthsAreOfferedAndATakenRowDescribesItsOwnLength) {
+    Start();
+    window->cboLength->SetText("7");
+    Next();
+    window->rbC2Actual->setChecked(true);
+    Pick(window->cboC2MatesTo, "N Male");
+    Next();
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsNoLength);
+    Grid* grid = window->grdLengths;
+    EXPECT_EQ(grid->RowTexts(0), (QStringList{"Your Selection:", "J4V-DMNM-7", "7", "2.13", "0"}));
+    EXPECT_EQ(grid->RowTexts(1), (QStringList{"A little shorter:", "J4V-DMNM-6", "6", "1.83", "-1 Feet"}));
+    EXPECT_EQ(grid->RowTexts(2), (QStringList{"A little longer:", "J4V-DMNM-10", "10", "3.05", "3 Feet"}));
+    EXPECT_EQ(window->rgStdLengths->ItemIndex(), 0);
+    EXPECT_TRUE(window->rgStdLengths->ItemEnabled(2));
+
+    window->rgStdLengths->Button(1)->click();
+    Next();
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsFinal);
+    EXPECT_EQ(FinalCell(0), "J4V-DMNM-6");
+    EXPECT_EQ(FinalCell(2), "128.89");
+    EXPECT_TRUE(FinalCell(1).startsWith("6 foot cable assembly"));
+    EXPECT_EQ(window->cboLength->Text(), "7");
+
+    window->btnBack->click();
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
+}
+
+TEST_F(ResultPages, KeepingTheOwnLengthPricesFromTheComponents) {
+    Start();
+    ToResult("20");  // no standard length within 4 feet of 20
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsFinal);
+    EXPECT_EQ(FinalCell(0), "J4V-DMDM-20");
+    // 20 x 2.62 + 2 x 75 % of 16.50 + 2 x 44.84
+    EXPECT_EQ(FinalCell(2), " 166.83");
+    EXPECT_FALSE(window->lblPriceNotice2->isVisibleTo(window->tsFinal));
+}
+
+TEST_F(ResultPages, FeederListsItsComponents) {
+    Start();
+    window->rgApp->Button(1)->click();
+    window->chkTopConnector->setChecked(false);
+    ToResult("200");
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsNoPN);
+    Grid* grid = window->grdJumper;
+    ASSERT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cell(0, 0), "200");
+    EXPECT_EQ(grid->Cell(1, 0), "Feet");
+    EXPECT_EQ(grid->Cell(2, 0), "RVX4-50K");
+    EXPECT_EQ(grid->Cell(6, 0), "3");
+    EXPECT_EQ(grid->Cell(0, 1), "1");
+    EXPECT_EQ(grid->Cell(6, 1), "4");
+    EXPECT_EQ(grid->Cell(0, 2), "1");
+    EXPECT_EQ(grid->Cell(6, 2), "7");
+    EXPECT_EQ(grid->Heading(4), "Price (USD)");
+    EXPECT_EQ(window->lblTotal->text(), "Total (USD):");
+    EXPECT_EQ(window->btnNext->text(), "Add To Order");
+    EXPECT_EQ(window->partsListLines.size(), 3u);
+    EXPECT_EQ(window->lblPartsList->text(),
+              "Below is a list of the part numbers that correspond to your specifications:");
+    const QString dollars = window->edTotal->text();
+
+    CurrencyItem("Euro1")->trigger();
+    EXPECT_EQ(grid->Heading(4), "Price (EUR)");
+    EXPECT_EQ(window->lblTotal->text(), "Total (EUR):");
+    EXPECT_NE(window->edTotal->text(), dollars);
+    EXPECT_TRUE(window->lblforeign1->isVisibleTo(window->tsNoPN));
+}
+
+TEST_F(ResultPages, MissingJumperPriceIsSaidNotHidden) {
+    RewriteShared("C|JMPR|J4V-DMDM-10|", "C|JMPR|J4V-DMDM-10-GONE|");
+    Start();
+    ToResult("10");
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsFinal);
+    EXPECT_EQ(FinalCell(2), "0.00");
+    EXPECT_TRUE(window->lblPriceNotice2->isVisibleTo(window->tsFinal));
+    EXPECT_TRUE(window->lblPriceNotice2->text().contains("J4V-DMDM-10"));
+}
+
+TEST_F(ResultPages, StaleNoticeTurnsRedAndStaysRed) {
+    dir.Write("program/update.ini", "[UPDATE]\r\nlast=11/01/2026\r\n");
+    Start();
+    ToResult("10");
+    EXPECT_EQ(window->lblUpdate2->text(), "Your pricing database was last updated on: 11/01/2026");
+    EXPECT_TRUE(window->lblUpdate2->styleSheet().contains("red"));
+    dir.Write("program/update.ini", "[UPDATE]\r\nlast=12/06/2026\r\n");
+    window->btnBack->click();
+    Next();
+    EXPECT_EQ(window->lblUpdate2->text(), "Your pricing database was last updated on: 12/06/2026");
+    EXPECT_TRUE(window->lblUpdate2->styleSheet().contains("red"));
+}
+
+TEST_F(ResultPages, UnusableRateDisablesItsCurrency) {
+    dir.Write("program/xcngrate.dat", "EUR|0|\r\nGBP|abc|\r\nCHF|1.2|\r\n");
+    Start();
+    EXPECT_FALSE(CurrencyItem("Euro1")->isEnabled());
+    EXPECT_FALSE(CurrencyItem("GBP1")->isEnabled());
+    EXPECT_TRUE(CurrencyItem("Euro1")->statusTip().contains("EUR"));
+    EXPECT_TRUE(CurrencyItem("CHF1")->isEnabled());
+    EXPECT_TRUE(CurrencyItem("Yen1")->isEnabled());  // absent codes convert at 1.0
+    ToResult("10");
+    CurrencyItem("Yen1")->trigger();
+    EXPECT_EQ(FinalCell(2), "156.73");
+}
+
+TEST_F(ResultPages, WaveguideBandBelowCutOffStaysOnPageTwo) {
+    dir.Write("program/dat/tlineconnectors.dat",
+              "[H]\r\n[EW]\r\nTLine=1000|3000|EWX|EWX|EW|2500|1500|0|S|||Y||10|5|\r\n"
+              "C1=7|FLANGE|CPR Flange||CPR Flange||P|R|\r\n");
+    Start();
+    window->rgApp->Button(1)->click();
+    window->rgCableType->Button(2)->click();
+    window->cboBeginning->SetItems({"1000"});
+    window->cboBeginning->SetItemIndex(0);
+    window->cboEnding->SetItems({"2000"});
+    window->cboEnding->SetItemIndex(0);
+    Next();
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->Page2);
+    messages.Reset();
+    Next();
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
+    ASSERT_EQ(messages.Count("error"), 1);
+    EXPECT_NE(messages.Boxes()[0].text.find("cut-off frequency of 2500 MHz"), std::string::npos);
+}
+
+TEST_F(ResultPages, AnEndThatNoConnectorFitsIsRefused) {
+    Start();
+    Next();
+    window->lblTopDescription->setText("Nonexistent Connector");
+    messages.Reset();
+    Next();
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
+    ASSERT_EQ(messages.Count("warning"), 1);
+    EXPECT_NE(messages.Boxes()[0].text.find("top connector"), std::string::npos);
+}
+
+// Not a check: with QUILLROUTE_SCREENSHOTS set to a folder, saves a picture of
+// each page, to be looked at by a person.
+TEST_F(ResultPages, Screenshots) {
+    const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "QUILLROUTE_SCREENSHOTS not set";
+    Start();
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        window->grab().save(folder + "/" + name + ".png");
+    };
+    shoot("page1-jumper");
+    qDebug() << "logo" << window->imgLogo->geometry() << "email" << window->lblEmail->geometry()
+             << window->size() << window->minimumSizeHint() << window->lblEmail->parentWidget()->objectName() << window->imgLogo->parentWidget()->objectName() << window->lblEmail->sizePolicy() << window->btnRestart->geometry() << window->PageControl1->minimumSizeHint() << window->Page2->minimumSizeHint() << window->Page1->minimumSizeHint() << window->tsNoPN->minimumSizeHint() << window->tsFinal->minimumSizeHint()<< window->tsNoLength->minimumSizeHint();
+    window->rgApp->Button(1)->click();
+    shoot("page1-feeder");
+    window->rgApp->Button(0)->click();
+    window->cboLength->SetText("10");
+    Next();
+    shoot("page2");
+    Next();
+    shoot("final-usd");
+    CurrencyItem("Euro1")->trigger();
+    shoot("final-eur");
+    CurrencyItem("US1")->trigger();
+    window->btnBack->click();
+    window->btnRestart->click();
+    window->cboLength->SetText("7");
+    Next();
+    window->rbC2Actual->setChecked(true);
+    Pick(window->cboC2MatesTo, "N Male");
+    Next();
+    shoot("lengths");
+    window->btnRestart->click();
+    window->rgApp->Button(1)->click();
+    window->chkTopConnector->setChecked(false);
+    ToResult("200");
+    shoot("parts-usd");
+    CurrencyItem("Euro1")->trigger();
+    shoot("parts-eur");
+}
