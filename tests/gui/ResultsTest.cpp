@@ -15,7 +15,9 @@
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
 #include "../support/TempDir.h"
+#include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
+#include "app/TfrmSplash.h"
 #include "controls/ComboBox.h"
 #include "controls/Grid.h"
 #include "controls/Picture.h"
@@ -278,8 +280,6 @@ TEST_F(ResultPages, Screenshots) {
         window->grab().save(folder + "/" + name + ".png");
     };
     shoot("page1-jumper");
-    qDebug() << "logo" << window->imgLogo->geometry() << "email" << window->lblEmail->geometry()
-             << window->size() << window->minimumSizeHint() << window->lblEmail->parentWidget()->objectName() << window->imgLogo->parentWidget()->objectName() << window->lblEmail->sizePolicy() << window->btnRestart->geometry() << window->PageControl1->minimumSizeHint() << window->Page2->minimumSizeHint() << window->Page1->minimumSizeHint() << window->tsNoPN->minimumSizeHint() << window->tsFinal->minimumSizeHint()<< window->tsNoLength->minimumSizeHint();
     window->rgApp->Button(1)->click();
     shoot("page1-feeder");
     window->rgApp->Button(0)->click();
@@ -306,4 +306,13 @@ TEST_F(ResultPages, Screenshots) {
     shoot("parts-usd");
     CurrencyItem("Euro1")->trigger();
     shoot("parts-eur");
+
+    TfrmAbout about(services.programFolder, window.get());
+    about.show();
+    QApplication::processEvents();
+    about.grab().save(folder + "/about.png");
+    TfrmSplash splash(services.programFolder, 10);
+    splash.show();
+    QApplication::processEvents();
+    splash.grab().save(folder + "/splash.png");
 }

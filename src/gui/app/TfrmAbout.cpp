@@ -43,6 +43,7 @@ TfrmAbout::TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent
     Image1 = new quill::Picture(this);
     Image1->setObjectName("Image1");
     Image1->setFixedSize(172, 161);
+    Image1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Image1->Load(Picture("logo.gif"));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     Label1 = new QLabel("Orlenk Quillroute (TM)", this);
@@ -60,6 +61,7 @@ TfrmAbout::TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent
     imgGroup = new quill::Picture(this);
     imgGroup->setObjectName("imgGroup");
     imgGroup->setFixedSize(201, 201);
+    imgGroup->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     imgGroup->Load(Picture("group.gif"));
     imgGroup->hide();
     layout->addWidget(imgGroup, 0, Qt::AlignHCenter);

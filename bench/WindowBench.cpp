@@ -1,0 +1,134 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "LargeData.h"
+#include "app/TfrmMain.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/BigIniFile.h"
+#include "controls/ComboBox.h"
+#include "controls/PageControl.h"
+
+namespace {
+
+// Services that answer without a screen: nothing in these runs asks a question.
+struct QuietRegistry : quill::Registry {
+    std::string shared;
+    bool KeyExists(const std::string&) override { return true; }
+    std::optional<std::string> ReadString(const std::string&, const std::string&) override {
+        return shared;
+    }
+    void WriteString(const std::string&, const std::string&, const std::string&) override {}
+    void DeleteValue(const std::string&, const std::string&) override {}
+    std::vector<std::string> SubKeys(const std::string&) override { return {}; }
+    bool ClassKeyExists(const std::string&) override { return false; }
+};
+struct QuietShell : quill::Shell {
+    void Open(const std::string&) override {}
+};
+struct QuietMessages : quill::Messages {
+    int boxes = 0;
+    void Warning(const std::string&) override { ++boxes; }
+    void Error(const std::string&) override { ++boxes; }
+    void Information(const std::string&) override { ++boxes; }
+    bool Confirm(const std::string&) override { return ++boxes, false; }
+    bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
+    void Beep() override {}
+    void Asterisk() override {}
+};
+struct FixedClock : quill::Clock {
+    quill::Date Today() const override { return {2026, 12, 7}; }
+};
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "quillroute_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+std::filesystem::path DataFolder(int large) {
+    return large ? LargeDataFolder() : std::filesystem::path(QUILLROUTE_SOURCE_DIR) / "data/sample";
+}
+
+struct Environment {
+    QuietRegistry registry;
+    QuietShell shell;
+    QuietMessages messages;
+    FixedClock clock;
+    Services services{registry, shell, messages, clock, {}, {"x", "y", "z"}};
+    explicit Environment(const std::filesystem::path& data) {
+        Application();
+        registry.shared = (data / "shared").string();
+        services.programFolder = data / "program";
+    }
+};
+
+// Everything start-up reads, done by the core alone: price list with its
+// index, exchange rates, catalogue, picture list and frequency lists.
+void LoadLikeStartUp(const std::filesystem::path& data) {
+    using namespace quill;
+    const auto program = data / "program";
+    PriceList prices(ReadAllLines(DataFilePath(data / "shared", "M_lom.dat")));
+    StringList rates = ReadAllLines(DataFilePath(program, "xcngrate.dat"));
+    CableCatalogue catalogue = LoadCableCatalogue(DataFilePath(program, "dat/tlineconnectors.dat"));
+    StringList images = ReadAllLines(DataFilePath(program, "dat/images.dat"));
+    FrequencyLists lists = BuildFrequencyLists(AllCables(catalogue));
+    benchmark::DoNotOptimize(prices);
+    benchmark::DoNotOptimize(rates);
+    benchmark::DoNotOptimize(images);
+    benchmark::DoNotOptimize(lists);
+}
+
+}  // namespace
+
+// The main window's creation, splash excluded, on the bundled data (0) and on
+// 5,000 cables x 20 connectors with a 200,000-line price list (1).
+static void BM_WindowCreate(benchmark::State& state) {
+    Environment environment(DataFolder(state.range(0)));
+    for (auto _ : state) {
+        TfrmMain window(environment.services);
+        if (!window.FormCreate()) state.SkipWithError("start-up refused the data");
+        benchmark::DoNotOptimize(window.cableCatalogue.size());
+    }
+}
+BENCHMARK(BM_WindowCreate)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+static void BM_CoreStartUpLoad(benchmark::State& state) {
+    const auto data = DataFolder(state.range(0));
+    for (auto _ : state) LoadLikeStartUp(data);
+}
+BENCHMARK(BM_CoreStartUpLoad)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Next on page 2 for the typical request on the large data set: price
+// look-ups, the standard-jumper search that reads jumpers.dat anew, the page fill.
+static void BM_NextOnPageTwo(benchmark::State& state) {
+    Environment environment(LargeDataFolder());
+    TfrmMain window(environment.services);
+    if (!window.FormCreate()) state.SkipWithError("start-up refused the data");
+    window.cboLength->SetText("10");
+    window.btnNext->click();
+    for (auto _ : state) {
+        window.btnNext->click();
+        state.PauseTiming();
+        if (window.PageControl1->ActivePage() != window.tsFinal)
+            state.SkipWithError("Next on page 2 did not end on the final page");
+        window.btnBack->click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NextOnPageTwo)->Unit(benchmark::kMillisecond);
+
+static void BM_JumpersFileLoad(benchmark::State& state) {
+    const auto file = LargeDataFolder() / "program" / "dat" / "jumpers.dat";
+    for (auto _ : state) {
+        quill::TBigIniFile reader(file);
+        benchmark::DoNotOptimize(reader.SectionCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(std::filesystem::file_size(file)));
+}
+BENCHMARK(BM_JumpersFileLoad)->Unit(benchmark::kMillisecond);
