@@ -1,0 +1,372 @@
+// The wizard's frame: navigation, menus, status-bar hints, the links to the
+// maker and the About box.
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+#include "WizardFixture.h"
+#include "app/TfrmAbout.h"
+
+namespace wizard {
+namespace {
+
+class FrameTest : public WizardFixture {
+  protected:
+    void SetUp() override {
+        WizardFixture::SetUp();
+        ASSERT_NO_FATAL_FAILURE(Start());
+    }
+
+    // Moves the pointer onto a control, as the user does to read its hint.
+    std::string HintShownFor(QWidget* widget) {
+        window->StatusBar1->clearMessage();
+        QTest::mouseMove(widget, widget->rect().center());
+        QApplication::processEvents();
+        return S(window->StatusBar1->currentMessage());
+    }
+};
+
+// -------------------------------------------------------------- navigation
+
+TEST_F(FrameTest, PageOneOffersNeitherBackNorStartOver) {
+    EXPECT_EQ(Page(), 0);
+    EXPECT_FALSE(window->btnBack->isEnabled());
+    EXPECT_FALSE(window->btnRestart->isEnabled());
+    EXPECT_FALSE(window->StartOver1->isEnabled());
+    for (QPushButton* button : {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
+        EXPECT_TRUE(button->isVisible()) << S(button->objectName());
+}
+
+TEST_F(FrameTest, NavigationButtonsCarryTheirCaptionsAndHints) {
+    EXPECT_EQ(S(window->btnRestart->text()), "&Start Over");
+    EXPECT_EQ(S(window->btnClose->text()), "&Close");
+    EXPECT_EQ(S(window->btnBack->text()), "<- Back");
+    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
+    EXPECT_EQ(S(window->btnRestart->toolTip()), "Go back to the beginning.");
+    EXPECT_EQ(S(window->btnClose->toolTip()), "Close");
+    EXPECT_EQ(S(window->btnBack->toolTip()), "Go Back");
+    EXPECT_EQ(S(window->btnNext->toolTip()), "Proceed");
+    // Left to right: Start Over, Close, Back, Next.
+    EXPECT_LT(window->btnRestart->x(), window->btnClose->x());
+    EXPECT_LT(window->btnClose->x(), window->btnBack->x());
+    EXPECT_LT(window->btnBack->x(), window->btnNext->x());
+}
+
+TEST_F(FrameTest, PageTwoOffersBackAndStartOver) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
+    EXPECT_TRUE(window->btnBack->isEnabled());
+    EXPECT_TRUE(window->btnRestart->isEnabled());
+    EXPECT_TRUE(window->StartOver1->isEnabled());
+    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
+    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
+    EXPECT_FALSE(window->Export1->menuAction()->isEnabled());
+    EXPECT_FALSE(window->Print1->isEnabled());
+    EXPECT_FALSE(window->CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(window->Save1->isEnabled());
+}
+
+TEST_F(FrameTest, BackFromPageTwoReturnsToPageOne) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    Back();
+    EXPECT_EQ(Page(), 0);
+    EXPECT_FALSE(window->btnBack->isEnabled());
+    EXPECT_FALSE(window->btnRestart->isEnabled());
+    EXPECT_FALSE(window->StartOver1->isEnabled());
+}
+
+TEST_F(FrameTest, StartOverReturnsToPageOne) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    StartOver();
+    EXPECT_EQ(Page(), 0);
+    EXPECT_FALSE(window->btnRestart->isEnabled());
+}
+
+TEST_F(FrameTest, StartOverFromTheMenuReturnsToPageOne) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    window->StartOver1->trigger();
+    EXPECT_EQ(Page(), 0);
+}
+
+TEST_F(FrameTest, StartOverShortcutReturnsToPageOne) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(Page(), 0);
+}
+
+TEST_F(FrameTest, CloseButtonClosesTheWindow) {
+    Click(window->btnClose);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FrameTest, ExitClosesTheWindow) {
+    window->Exit1->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+// --------------------------------------------------------------- the menu
+
+TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
+    EXPECT_EQ(S(window->File1->title()), "File");
+    const struct {
+        QAction* action;
+        const char* caption;
+        const char* shortcut;
+    } items[] = {
+        {window->Open1, "&Open", "Ctrl+O"},
+        {window->Save1, "&Save", "Ctrl+S"},
+        {window->Print1, "&Print", "Ctrl+P"},
+        {window->CopyToClipboard1, "&Copy To Clipboard", "Ctrl+C"},
+        {window->ViewLastOrder1, "&View Last Order", "Ctrl+V"},
+        {window->ViewLatestNewsFromOrlenk1, "View Latest News From &Orlenk", "Ctrl+A"},
+        {window->QuickUpdate1, "&Quick Update", "Ctrl+U"},
+        {window->StartOver1, "S&tart Over", "Ctrl+R"},
+        {window->Exit1, "E&xit", "Ctrl+X"},
+        {window->ToATextFile1, "To a text file", ""},
+        {window->ToanHTMLDocument1, "To an HTML Document", ""},
+        {window->ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
+        {window->Help1, "About", ""},
+    };
+    for (const auto& item : items) {
+        ASSERT_NE(item.action, nullptr) << item.caption;
+        EXPECT_EQ(S(item.action->text()), item.caption);
+        EXPECT_EQ(item.action->shortcut(), QKeySequence(item.shortcut)) << item.caption;
+    }
+    EXPECT_EQ(S(window->Export1->title()), "&Export");
+    EXPECT_EQ(window->Export1->menuAction()->shortcut(), QKeySequence());
+    EXPECT_EQ(S(window->CurrencySettings1->title()), "Currency Settings");
+
+    // The File menu in order, with its two separators.
+    const QList<QAction*> file = window->File1->actions();
+    const std::vector<QAction*> expected = {
+        window->Open1,          window->Save1,
+        window->Print1,         window->Export1->menuAction(),
+        window->CopyToClipboard1, window->ViewLastOrder1,
+        nullptr,                window->ViewLatestNewsFromOrlenk1,
+        window->QuickUpdate1,   nullptr,
+        window->StartOver1,     window->Exit1};
+    ASSERT_EQ(file.size(), static_cast<qsizetype>(expected.size()));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        if (expected[i] == nullptr)
+            EXPECT_TRUE(file[i]->isSeparator()) << i;
+        else
+            EXPECT_EQ(file[i], expected[i]) << i;
+    }
+    EXPECT_EQ(window->Export1->actions(),
+              (QList<QAction*>{window->ToATextFile1, window->ToanHTMLDocument1,
+                               window->ToanMSExcelSpreadsheet1}));
+
+    // The menu bar: File, Currency Settings, About.
+    const QList<QAction*> bar = window->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[0], window->File1->menuAction());
+    EXPECT_EQ(bar[1], window->CurrencySettings1->menuAction());
+    EXPECT_EQ(bar[2], window->Help1);
+}
+
+TEST_F(FrameTest, PageOneDisablesTheResultCommands) {
+    EXPECT_FALSE(window->Export1->menuAction()->isEnabled());
+    EXPECT_FALSE(window->Print1->isEnabled());
+    EXPECT_FALSE(window->CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(window->Save1->isEnabled());
+    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
+}
+
+TEST_F(FrameTest, SpreadsheetExportIsDisabledWithoutASpreadsheetProgram) {
+    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    Back();
+    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+}
+
+TEST_F(FrameTest, SpreadsheetExportFollowsTheSpreadsheetProgram) {
+    registry.WriteString("\\Software\\Classes\\Excel.Application", "", "Spreadsheet");
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    EXPECT_TRUE(window->ToanMSExcelSpreadsheet1->isEnabled());
+}
+
+// ------------------------------------------------------------------ hints
+
+TEST_F(FrameTest, StatusBarShowsTheHintOfTheControlUnderThePointer) {
+    EXPECT_EQ(HintShownFor(window->btnNext), "Proceed");
+    EXPECT_EQ(HintShownFor(window->btnClose), "Close");
+    EXPECT_EQ(HintShownFor(window->rgApp->Button(1)), "Select An Application");
+    EXPECT_EQ(HintShownFor(window->cboBeginning), "Select A Beginning Frequency");
+    EXPECT_EQ(HintShownFor(window->lblEmail), "email questions and comments");
+}
+
+TEST_F(FrameTest, StatusBarShowsPageTwoHints) {
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    EXPECT_EQ(HintShownFor(window->cboTLineData), "Select Cable Size");
+    EXPECT_EQ(HintShownFor(window->rgConnectorGrade->Button(0)), "Select Connector Grade");
+    EXPECT_EQ(HintShownFor(window->cboC2Inner), "Select inner connector attachment for bottom connector");
+    EXPECT_EQ(HintShownFor(window->rbC1MatesTo), "Connector Mates To");
+}
+
+TEST_F(FrameTest, StatusBarShowsAHintSentByAnyControl) {
+    QStatusTipEvent tip("Orlenk Corporation");
+    QApplication::sendEvent(window->Page1, &tip);
+    EXPECT_EQ(S(window->StatusBar1->currentMessage()), "Orlenk Corporation");
+}
+
+// ------------------------------------------------------------------ links
+
+TEST_F(FrameTest, LogoOpensTheMakersWebSite) {
+    EXPECT_EQ(S(window->imgLogo->toolTip()), std::string("visit ") + kMakerWebAddress);
+    QTest::mouseClick(window->imgLogo, Qt::LeftButton);
+    ASSERT_EQ(shell.opened, (Texts{kMakerWebAddress}));
+    EXPECT_TRUE(shell.opened[0].starts_with("http"));
+    EXPECT_TRUE(messages.calls.empty());
+}
+
+TEST_F(FrameTest, EmailLinkOpensAMessageWithTheProgramAsSubject) {
+    EXPECT_EQ(S(window->lblEmail->text()), std::string("email: ") + kMakerSupportEmail);
+    QTest::mouseClick(window->lblEmail, Qt::LeftButton);
+    EXPECT_EQ(shell.opened,
+              (Texts{std::string("mailto:") + kMakerSupportEmail + "?subject=Quillroute"}));
+}
+
+// ------------------------------------------------------------- About box
+
+TEST_F(FrameTest, AboutOpensTheAboutBoxModallyAndReleasesIt) {
+    bool seen = false;
+    std::string caption;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        seen = modal->inherits("TfrmAbout");
+        caption = S(modal->windowTitle());
+        static_cast<QDialog*>(modal)->accept();
+    });
+    window->Help1->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(caption, "About");
+    QApplication::processEvents();
+    EXPECT_TRUE(window->findChildren<TfrmAbout*>().isEmpty()) << "the box is released when closed";
+    EXPECT_EQ(Page(), 0);
+}
+
+class AboutBoxTest : public WizardFixture {
+  protected:
+    void SetUp() override {
+        WizardFixture::SetUp();
+        about = std::make_unique<TfrmAbout>(programFolder);
+        about->show();
+        about->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
+    }
+    void TearDown() override {
+        about.reset();
+        WizardFixture::TearDown();
+    }
+
+    void ReleaseWithAlt(const char* letters) {
+        for (const char* c = letters; *c; ++c)
+            QTest::keyRelease(about->btnOk, static_cast<Qt::Key>(Qt::Key_A + (*c - 'A')), Qt::AltModifier);
+    }
+    void ExpectFirstView() {
+        EXPECT_TRUE(about->Memo1->isVisible());
+        EXPECT_TRUE(about->Label1->isVisible());
+        EXPECT_TRUE(about->Image1->isVisible());
+        EXPECT_FALSE(about->imgGroup->isVisible());
+    }
+
+    std::unique_ptr<TfrmAbout> about;
+};
+
+TEST_F(AboutBoxTest, ShowsTitleTermsAndOk) {
+    EXPECT_EQ(S(about->windowTitle()), "About");
+    EXPECT_EQ(S(about->Label1->text()), "Orlenk Quillroute (TM)");
+    EXPECT_TRUE(S(about->Memo1->toPlainText()).starts_with("Terms\n\n"));
+    EXPECT_NE(S(about->Memo1->toPlainText()).find(kMakerSupportEmail), std::string::npos);
+    EXPECT_TRUE(about->Memo1->isReadOnly());
+    EXPECT_EQ(S(about->btnOk->text()), "&Ok");
+    EXPECT_TRUE(about->btnOk->hasFocus());
+    EXPECT_TRUE(about->Image1->HasPicture());
+    ExpectFirstView();
+}
+
+TEST_F(AboutBoxTest, AltJoltShowsTheGroupPicture) {
+    ReleaseWithAlt("JOLT");
+    EXPECT_TRUE(about->imgGroup->isVisible());
+    EXPECT_TRUE(about->imgGroup->HasPicture());
+    EXPECT_FALSE(about->Memo1->isVisible());
+    EXPECT_FALSE(about->Label1->isVisible());
+    EXPECT_FALSE(about->Image1->isVisible());
+}
+
+TEST_F(AboutBoxTest, AWrongLetterStartsTheSequenceAfresh) {
+    ReleaseWithAlt("JOX");
+    ExpectFirstView();
+    ReleaseWithAlt("JOLT");
+    EXPECT_TRUE(about->imgGroup->isVisible());
+    EXPECT_FALSE(about->Memo1->isVisible());
+}
+
+TEST_F(AboutBoxTest, LettersWithoutAltDoNotCount) {
+    for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
+        QTest::keyRelease(about->btnOk, key);
+    ExpectFirstView();
+    ReleaseWithAlt("JO");
+    QTest::keyRelease(about->btnOk, Qt::Key_X);  // without Alt: ignored
+    ReleaseWithAlt("LT");
+    EXPECT_TRUE(about->imgGroup->isVisible());
+}
+
+TEST_F(AboutBoxTest, SequenceTypedInTheTermsCountsToo) {
+    for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
+        QTest::keyRelease(about->Memo1, key, Qt::AltModifier);
+    EXPECT_TRUE(about->imgGroup->isVisible());
+}
+
+TEST_F(AboutBoxTest, CapitalJOnOkShowsTheSecondPicture) {
+    QTest::keyClick(about->btnOk, 'J');
+    EXPECT_FALSE(about->Memo1->isVisible());
+    EXPECT_FALSE(about->Label1->isVisible());
+    EXPECT_TRUE(about->Image1->isVisible());
+    EXPECT_EQ(PictureFile(about->Image1), "sw.gif");
+    EXPECT_TRUE(about->isVisible());
+}
+
+TEST_F(AboutBoxTest, CapitalJInTheTermsShowsTheSecondPicture) {
+    QTest::keyClick(about->Memo1, 'J');
+    EXPECT_FALSE(about->Memo1->isVisible());
+    EXPECT_FALSE(about->Label1->isVisible());
+    EXPECT_EQ(PictureFile(about->Image1), "sw.gif");
+}
+
+TEST_F(AboutBoxTest, LowerCaseJDoesNothing) {
+    const std::string logo = PictureFile(about->Image1);
+    QTest::keyClick(about->btnOk, 'j');
+    ExpectFirstView();
+    EXPECT_EQ(PictureFile(about->Image1), logo);
+    EXPECT_NE(logo, "sw.gif");
+}
+
+TEST_F(AboutBoxTest, ClickOnTheTermsClosesTheBox) {
+    QTest::mouseClick(about->Memo1->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(AboutBoxTest, ClickOnTheTitleOrTheLogoClosesTheBox) {
+    QTest::mouseClick(about->Label1, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    about->show();
+    QTest::mouseClick(about->Image1, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(AboutBoxTest, OkClosesTheBox) {
+    QTest::mouseClick(about->btnOk, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+}
+
+}  // namespace
+}  // namespace wizard

@@ -1,0 +1,274 @@
+// Starting the program: the registry, the required files, the loads and the
+// selection the window opens with.
+
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+
+#include "WizardFixture.h"
+#include "app/Startup.h"
+
+namespace wizard {
+namespace {
+
+using Call = quill::fakes::FakeMessages::Call;
+
+class StartupTest : public WizardFixture {};
+
+const Texts kBeginnings = {"1", "30", "800", "1700", "3400", "5925", "7125"};
+const Texts kEndings = {"2000", "2200", "2300", "2500", "2700",  "3300",  "3600",  "4200", "5000",
+                        "5200", "6000", "7125", "8500", "8800", "10000", "10200", "13400"};
+
+// ------------------------------------------------------------- the defaults
+
+TEST_F(StartupTest, OpensOnPageOneWithTheDefaultSelection) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(S(window->windowTitle()), "Quillroute\u2122");
+
+    EXPECT_EQ(Page(), 0);
+    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page1);
+    EXPECT_EQ(window->rgApp->ItemIndex(), 0);
+    EXPECT_EQ(S(window->rgApp->Button(0)->text()), "Jumper");
+
+    EXPECT_EQ(Items(window->cboLength), Range(1, 50));
+    EXPECT_EQ(Text(window->cboLength), "6");
+    EXPECT_EQ(window->cboLength->ItemIndex(), 5);
+    EXPECT_TRUE(window->rbFeet->isChecked());
+    EXPECT_FALSE(window->rbMeters->isChecked());
+
+    EXPECT_EQ(Text(window->cboBeginning), "800");
+    EXPECT_EQ(Text(window->cboEnding), "2200");
+
+    EXPECT_EQ(window->rgCableType->ItemIndex(), 1);
+    EXPECT_EQ(S(window->rgCableType->Button(1)->text()), "Foam Coaxial");
+    EXPECT_TRUE(window->rgCableType->Button(0)->isEnabled());
+    EXPECT_TRUE(window->rgCableType->Button(1)->isEnabled());
+    EXPECT_FALSE(window->rgCableType->Button(2)->isEnabled()) << "Elliptical Waveguide";
+
+    EXPECT_TRUE(window->chkTopConnector->isChecked());
+    EXPECT_TRUE(window->chkBottomConnector->isChecked());
+    EXPECT_FALSE(window->gbxConnectors->isVisible());
+    EXPECT_FALSE(window->rgFeeder->isVisible());
+    EXPECT_EQ(window->rgFeeder->ItemIndex(), -1);
+
+    EXPECT_TRUE(window->imgTopJumper->isVisible());
+    EXPECT_TRUE(window->imgBottomJumper->isVisible());
+    EXPECT_FALSE(window->imgFeeder->isVisible());
+    EXPECT_EQ(PictureFile(window->imgTopJumper), "topjumper.gif");
+    EXPECT_EQ(PictureFile(window->imgBottomJumper), "bottomjumper.gif");
+    EXPECT_EQ(PictureFile(window->imgFeeder), "mainfeeder.gif");
+    EXPECT_EQ(PictureFile(window->imgVL), "vl.gif");
+
+    EXPECT_FALSE(window->btnBack->isEnabled());
+    EXPECT_FALSE(window->btnRestart->isEnabled());
+    EXPECT_TRUE(window->btnNext->isEnabled());
+    EXPECT_FALSE(window->StartOver1->isEnabled());
+    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
+}
+
+TEST_F(StartupTest, RemembersTheDefaultCableAndConnectors) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(window->cableModelName, "RVX4-50K");
+    EXPECT_EQ(window->top.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->bottom.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->cableGradeIndex, 0);
+    EXPECT_EQ(window->connectorGradeIndex, 0);
+    EXPECT_EQ(window->connectorAttachmentIndex, 0);
+    EXPECT_EQ(window->frequencyUnit, "M");
+}
+
+// --------------------------------------------------------- frequency lists
+
+TEST_F(StartupTest, FrequencyListsHoldEachCableEndOnceInNumericOrder) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(Items(window->cboBeginning), kBeginnings);
+    EXPECT_EQ(Items(window->cboEnding), kEndings);
+    EXPECT_EQ(window->beginFrequencyList, kBeginnings);
+    EXPECT_EQ(window->endFrequencyList, kEndings);
+}
+
+TEST_F(StartupTest, FrequenciesSortByValueNotByText) {
+    WriteCatalogue({
+        "[A]", "TLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+        "[B]", "TLine=80|10000|B|B|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+        "[C]", "TLine=1800|2500|C|C|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+        "[D]", "TLine=900|1.5|D|D|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+    });
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(Items(window->cboBeginning), (Texts{"80", "900", "1800"}));
+    EXPECT_EQ(Items(window->cboEnding), (Texts{"1.5", "2500", "10000"}));
+    // Neither 800 nor 2200 is an end of any cable: nothing is selected.
+    EXPECT_EQ(window->cboBeginning->ItemIndex(), -1);
+    EXPECT_EQ(Text(window->cboBeginning), "");
+    EXPECT_EQ(window->cboEnding->ItemIndex(), -1);
+    EXPECT_EQ(Text(window->cboEnding), "");
+}
+
+TEST_F(StartupTest, CatalogueWithoutCablesOffersNoFrequencies) {
+    WriteCatalogue({});
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(Items(window->cboBeginning).empty());
+    EXPECT_TRUE(Items(window->cboEnding).empty());
+}
+
+// ---------------------------------------------------------- exchange rates
+
+TEST_F(StartupTest, ExchangeRatesShowTheCurrencyMenuDisabledOnPageOne) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(S(window->CurrencySettings1->title()), "Currency Settings");
+    EXPECT_TRUE(window->CurrencySettings1->menuAction()->isVisible());
+    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
+}
+
+TEST_F(StartupTest, WithoutExchangeRatesTheCurrencyMenuIsHidden) {
+    fs::remove(ProgramFile("xcngrate.dat"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isVisible());
+    EXPECT_TRUE(window->exchangeRateLines.empty());
+    EXPECT_EQ(window->exchangeRateDate, "");
+}
+
+TEST_F(StartupTest, ForeignCurrencyNoticesEndWithTheDateOfTheRates) {
+    QFile rates(QString::fromStdString(ProgramFile("xcngrate.dat").string()));
+    ASSERT_TRUE(rates.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(rates.setFileTime(QDateTime(QDate(2003, 7, 4), QTime(12, 0)),
+                                  QFileDevice::FileModificationTime));
+    rates.close();
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(window->exchangeRateDate, "07/04/2003");
+    for (const char* name : {"lblforeign1", "lblforeign2"}) {
+        const auto* label = window->findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(S(label->text()).ends_with("as of: 07/04/2003.")) << name << ": " << S(label->text());
+    }
+}
+
+// ------------------------------------------------ registry and required files
+
+TEST_F(StartupTest, MissingRegistryKeyGivesBothRegistryMessagesThenEnds) {
+    registry.DeleteValue(kCommonFilesKey, "Path");
+    EXPECT_FALSE(Create());
+    EXPECT_EQ(messages.calls, (Calls{{"error", "Unable to locate Registry Key"},
+                                     {"error", "Unable to create path from Registry"},
+                                     {"beep", ""},
+                                     {"error", kMissingFiles}}));
+}
+
+TEST_F(StartupTest, MissingPathValueGivesOnlyTheSecondRegistryMessage) {
+    registry.WriteString(kCommonFilesKey, "Version", "2");
+    registry.DeleteValue(kCommonFilesKey, "Path");
+    EXPECT_FALSE(Create());
+    EXPECT_EQ(messages.calls, (Calls{{"error", "Unable to create path from Registry"},
+                                     {"beep", ""},
+                                     {"error", kMissingFiles}}));
+}
+
+TEST_F(StartupTest, SharedFolderComesFromTheRegistry) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(window->SharedFolder(), sharedFolder);
+    EXPECT_FALSE(window->priceList.Lines().empty());
+}
+
+class StartupMissingFileTest : public WizardFixture,
+                               public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StartupMissingFileTest, BeepsSaysFilesAreMissingAndDoesNotRun) {
+    ASSERT_TRUE(fs::remove(temp / GetParam()));
+    EXPECT_FALSE(Create());
+    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"error", kMissingFiles}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachRequiredFile, StartupMissingFileTest,
+                         ::testing::Values("shared/M_lom.dat", "program/dat/tlineconnectors.dat",
+                                           "program/dat/images.dat", "program/dat/jumpers.dat"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name;
+                             for (const char c : std::string(info.param))
+                                 if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+                             return name;
+                         });
+
+TEST_F(StartupTest, DataFileNamesMatchWithoutRegardToCase) {
+    fs::rename(sharedFolder / "M_lom.dat", sharedFolder / "m_LOM.DAT");
+    fs::rename(ProgramFile("dat/tlineconnectors.dat"), ProgramFile("dat/TLineConnectors.DAT"));
+    fs::rename(ProgramFile("dat/images.dat"), ProgramFile("dat/Images.Dat"));
+    fs::rename(ProgramFile("dat/jumpers.dat"), ProgramFile("dat/JUMPERS.dat"));
+    fs::rename(ProgramFile("xcngrate.dat"), ProgramFile("XcngRate.DAT"));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(Items(window->cboBeginning), kBeginnings);
+    EXPECT_FALSE(window->priceList.Lines().empty());
+    EXPECT_FALSE(window->imageLines.empty());
+    EXPECT_TRUE(window->CurrencySettings1->menuAction()->isVisible());
+}
+
+TEST_F(StartupTest, MissingPageOnePicturesAreNoError) {
+    for (const char* name : {"topjumper.gif", "bottomjumper.gif", "mainfeeder.gif", "vl.gif"})
+        fs::remove(ProgramFile(std::string("images/") + name));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_FALSE(window->imgTopJumper->HasPicture());
+    EXPECT_FALSE(window->imgVL->HasPicture());
+}
+
+TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
+    WriteCatalogue({
+        "[GOOD]", "TLine=30|2500|GOOD|GOOD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "C1=1|P1|N Male||N Female||P|S|", "",
+        "[BROKEN]", "TLine=abc|2500|BAD|BAD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+    });
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const Calls boxes = messages.Boxes();
+    ASSERT_EQ(boxes.size(), 1u) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(boxes[0].kind, "error");
+    EXPECT_NE(boxes[0].text.find("tlineconnectors.dat"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("BROKEN"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("'abc' is not a valid floating point value"), std::string::npos)
+        << boxes[0].text;
+    EXPECT_TRUE(window->isVisible());
+    // The cable read before the bad record is there to choose.
+    EXPECT_EQ(Items(window->cboBeginning), (Texts{"30"}));
+}
+
+// ------------------------------------------------------------ the program run
+
+TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) {
+    fs::remove(ProgramFile("dat/jumpers.dat"));
+    services.reset(new Services{registry, shell, messages, clock, programFolder,
+                                QStringList{"a", "b", "c"}});
+    WindowWatcher watcher;
+    EXPECT_EQ(RunQuillroute(*services, 10), 0);
+    EXPECT_TRUE(watcher.shown.empty()) << ::testing::PrintToString(watcher.shown);
+    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"error", kMissingFiles}}));
+}
+
+TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {
+    services.reset(new Services{registry, shell, messages, clock, programFolder,
+                                QStringList{"open", "x.qrf", "extra"}});
+    WindowWatcher watcher;
+    EXPECT_EQ(RunQuillroute(*services, 10), 0);
+    EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmMain"}));
+    EXPECT_EQ(S(QGuiApplication::applicationDisplayName()), "Orlenk Quillroute");
+}
+
+TEST_F(StartupTest, RunWithTwoParametersShowsTheSplashFirst) {
+    services.reset(new Services{registry, shell, messages, clock, programFolder,
+                                QStringList{"one", "two"}});
+    WindowWatcher watcher;
+    EXPECT_EQ(RunQuillroute(*services, 20), 0);
+    EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
+}
+
+TEST_F(StartupTest, RunWithoutParametersShowsTheSplashFirst) {
+    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{}});
+    WindowWatcher watcher;
+    EXPECT_EQ(RunQuillroute(*services, 20), 0);
+    EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
+}
+
+}  // namespace
+}  // namespace wizard
