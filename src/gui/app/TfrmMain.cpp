@@ -17,6 +17,7 @@
 #include "app/TfrmAbout.h"
 #include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
+#include "controls/Hint.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
@@ -70,7 +71,7 @@ void TfrmMain::BuildFrame() {
     tsNoPN = BuildPartsListPage();
     tsNoLength = BuildStandardLengthsPage();
     tsFinal = BuildFinalPage();
-    tsOrder = BuildPlaceholderPage("tsOrder");
+    tsOrder = NewPage("tsOrder");
     // Show handlers run inside the operation that changed the page, so an
     // error there stops that operation as a whole.
     PageControl1->AddPage(Page1, [this] { Page1Show(); });
@@ -123,9 +124,10 @@ void TfrmMain::BuildFrame() {
     setStatusBar(StatusBar1);
 }
 
-QWidget* TfrmMain::BuildPlaceholderPage(const char* name) {
+QWidget* TfrmMain::NewPage(const char* name) {
     auto* page = new QWidget;
     page->setObjectName(name);
+    SetHint(page, "Orlenk Corporation");
     return page;
 }
 

@@ -145,7 +145,7 @@ private:
     QWidget* BuildPageTwo();
     QGroupBox* BuildEndGroup(End& end, const char* prefix, const QString& caption,
                              const QString& which);
-    QWidget* BuildPlaceholderPage(const char* name);
+    QWidget* NewPage(const char* name);  // a wizard page with the maker's hint
     QWidget* BuildPartsListPage();
     QWidget* BuildStandardLengthsPage();
     QWidget* BuildFinalPage();

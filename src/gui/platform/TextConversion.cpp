@@ -46,4 +46,10 @@ std::string FromQt(const QString& text) {
     return result;
 }
 
+QStringList ToQt(const std::vector<std::string>& texts) {
+    QStringList result;
+    for (const std::string& text : texts) result << ToQt(text);
+    return result;
+}
+
 }  // namespace quill

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 #include <string>
 
 namespace quill {
@@ -10,5 +12,6 @@ namespace quill {
 // trip; a character that Windows-1252 cannot hold becomes "?".
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
+QStringList ToQt(const std::vector<std::string>& texts);
 
 }  // namespace quill

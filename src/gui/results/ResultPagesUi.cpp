@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
+#include "controls/Hint.h"
 #include "controls/Grid.h"
 #include "controls/RadioGroup.h"
 
@@ -14,11 +15,6 @@ using namespace quill;
 // The three result pages: their controls and how they are laid out.
 
 namespace {
-
-void SetHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
 
 QLabel* BlueLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -58,9 +54,7 @@ QPushButton* TfrmMain::BuildUpdateButton(QWidget* page, const char* name) {
 }
 
 QWidget* TfrmMain::BuildPartsListPage() {
-    auto* page = new QWidget;
-    page->setObjectName("tsNoPN");
-    SetHint(page, "Orlenk Corporation");
+    QWidget* page = NewPage("tsNoPN");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
@@ -143,9 +137,7 @@ QWidget* TfrmMain::BuildPartsListPage() {
 }
 
 QWidget* TfrmMain::BuildStandardLengthsPage() {
-    auto* page = new QWidget;
-    page->setObjectName("tsNoLength");
-    SetHint(page, "Orlenk Corporation");
+    QWidget* page = NewPage("tsNoLength");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     // The explanation's own line breaks were made for a wider page: paragraphs
@@ -199,9 +191,7 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
 }
 
 QWidget* TfrmMain::BuildFinalPage() {
-    auto* page = new QWidget;
-    page->setObjectName("tsFinal");
-    SetHint(page, "Orlenk Corporation");
+    QWidget* page = NewPage("tsFinal");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);

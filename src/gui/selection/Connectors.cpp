@@ -14,9 +14,7 @@ using namespace quill;
 namespace {
 
 void FillBox(ComboBox* box, const StringList& items, const std::string& remembered) {
-    QStringList texts;
-    for (const std::string& item : items) texts << ToQt(item);
-    box->SetItems(texts);
+    box->SetItems(ToQt(items));
     const int found = remembered.empty() ? -1 : box->IndexOf(ToQt(remembered));
     box->SetItemIndex(found >= 0 ? found : 0);
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
+#include "controls/Hint.h"
 #include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
 #include "controls/Picture.h"
@@ -17,25 +18,12 @@ using namespace quill;
 
 namespace {
 
-void SetHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
-
 std::string Text(const ComboBox* box) { return FromQt(box->Text()); }
-
-QStringList ToQtList(const StringList& list) {
-    QStringList result;
-    for (const std::string& item : list) result << ToQt(item);
-    return result;
-}
 
 }  // namespace
 
 QWidget* TfrmMain::BuildPageOne() {
-    auto* page = new QWidget;
-    page->setObjectName("Page1");
-    SetHint(page, "Orlenk Corporation");
+    QWidget* page = NewPage("Page1");
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(12);
@@ -169,8 +157,8 @@ void TfrmMain::FillFrequencyLists() {
     const FrequencyLists lists = BuildFrequencyLists(AllCables(cableCatalogue));
     beginFrequencyList = lists.begin;
     endFrequencyList = lists.end;
-    cboBeginning->SetItems(ToQtList(beginFrequencyList));
-    cboEnding->SetItems(ToQtList(endFrequencyList));
+    cboBeginning->SetItems(ToQt(beginFrequencyList));
+    cboEnding->SetItems(ToQt(endFrequencyList));
     cboBeginning->SetItemIndex(cboBeginning->IndexOf("800"));
     cboEnding->SetItemIndex(cboEnding->IndexOf("2200"));
 }
@@ -220,7 +208,7 @@ void TfrmMain::cboBeginningExit() {
     const std::string ending = Text(cboEnding);
     CheckValue(cboBeginning);
     const double begin = StrToFloat(Text(cboBeginning));
-    cboEnding->SetItems(ToQtList(FrequenciesAbove(endFrequencyList, begin)));
+    cboEnding->SetItems(ToQt(FrequenciesAbove(endFrequencyList, begin)));
     cboEnding->SetItemIndex(0);
     if (begin > StrToFloat(ending)) return;
     if (cboEnding->IndexOf(ToQt(ending)) < 0) cboEnding->AddItem(ToQt(ending));
@@ -231,7 +219,7 @@ void TfrmMain::cboEndingExit() {
     const std::string beginning = Text(cboBeginning);
     CheckValue(cboEnding);
     const double end = StrToFloat(Text(cboEnding));
-    cboBeginning->SetItems(ToQtList(FrequenciesBelow(beginFrequencyList, end)));
+    cboBeginning->SetItems(ToQt(FrequenciesBelow(beginFrequencyList, end)));
     if (end < StrToFloat(beginning)) {
         cboBeginning->SetItemIndex(cboBeginning->ItemCount() - 1);
         return;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
+#include "controls/Hint.h"
 #include "controls/ComboBox.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
@@ -18,17 +19,10 @@ namespace {
 
 const char* const kGradeLetters[] = {"S", "P", "R"};
 
-void SetHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
-
 }  // namespace
 
 QWidget* TfrmMain::BuildPageTwo() {
-    auto* page = new QWidget;
-    page->setObjectName("Page2");
-    SetHint(page, "Orlenk Corporation");
+    QWidget* page = NewPage("Page2");
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(3);
@@ -215,9 +209,7 @@ void TfrmMain::rgCableGradeClick() {
 void TfrmMain::FillCableSizeList() {
     StringList partNumbers;
     for (const TTransmissionLine* cable : gradeMatchedCables) partNumbers.push_back(cable->partNumber);
-    QStringList items;
-    for (const std::string& partNumber : SortedUnique(partNumbers)) items << ToQt(partNumber);
-    cboTLineData->SetItems(items);
+    cboTLineData->SetItems(ToQt(SortedUnique(partNumbers)));
     const int grade = rgCableGrade->ItemIndex();
     const std::string letter = grade >= 0 && grade < 3 ? kGradeLetters[grade] : "";
     if (!cableModelName.empty()) {
