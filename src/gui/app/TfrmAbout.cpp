@@ -17,7 +17,7 @@ QString TfrmAbout::TermsText() {
     return QString(
                "Terms\n\n"
                "This price list covers the product lines of the Orlenk catalogue. Prices and "
-               "specifications are subject to change without notice.\n\n"
+               "technical data are subject to change without notice.\n\n"
                "Prices for domestic orders are quoted FOB the shipping plant; prices for "
                "international orders are quoted FCA the port of export.\n\n"
                "Prices do not include export packing, insurance, taxes, tariffs or duties.\n\n"
