@@ -27,6 +27,9 @@ import math
 import sys
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from gen_data import metric_code  # noqa: E402  the generator names the lengths
+
 REPO = Path(__file__).resolve().parent.parent
 FEET_PER_METER = 3.2808
 CURRENCY_CODES = (
@@ -110,19 +113,6 @@ def general_format(value):
     """Numbers as the frequency lists show them (800, 1.5)."""
     text = repr(float(value))
     return text[:-2] if text.endswith(".0") else text
-
-
-def metric_code(entry):
-    if "." not in entry:
-        return entry + "M"
-    whole, fraction = entry.split(".", 1)
-    whole = whole.strip()
-    try:
-        if int(whole) == 0:
-            whole = ""
-    except ValueError:
-        pass
-    return whole + "M" + fraction
 
 
 def attenuation(cable, f1, f2):
