@@ -2,10 +2,10 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/DataFiles.h"
 #include "catalogue/Fields.h"
 #include "catalogue/Images.h"
 #include "catalogue/Jumpers.h"
@@ -23,20 +23,11 @@ namespace {
 const fs::path kProgram = fs::path(QUILLROUTE_SAMPLE_DATA) / "program";
 const fs::path kShared = fs::path(QUILLROUTE_SAMPLE_DATA) / "shared";
 
-StringList ReadLines(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    StringList lines = SplitFields(buffer.str(), "\r\n");
-    if (!lines.empty() && lines.back().empty()) lines.pop_back();
-    return lines;
-}
-
 class SampleData : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         catalogue = new CableCatalogue(LoadCableCatalogue(kProgram / "dat" / "tlineconnectors.dat"));
-        for (const std::string& line : ReadLines(kShared / "M_lom.dat"))
+        for (const std::string& line : ReadAllLines(kShared / "M_lom.dat"))
             if (!line.empty() && !IsCommentLineStart(line[0])) pricedParts.insert(FieldAt(line, 3));
     }
     static void TearDownTestSuite() { delete catalogue; }
@@ -138,7 +129,7 @@ TEST_F(SampleData, EveryPictureTheProgramNamesExists) {
     std::set<std::string> named{"topjumper.gif", "bottomjumper.gif", "mainfeeder.gif", "vl.gif",
                                 "noconnectors.gif", "sw.gif"};
     for (const auto& cable : *catalogue) named.insert(cable->modelName + ".gif");
-    const StringList imageLines = ReadLines(kProgram / "dat" / "images.dat");
+    const StringList imageLines = ReadAllLines(kProgram / "dat" / "images.dat");
     for (const std::string& line : imageLines) named.insert(FieldAt(line, 4));
     for (const std::string& name : named) EXPECT_TRUE(IsGif(images / name)) << name;
 
@@ -154,7 +145,7 @@ TEST_F(SampleData, EveryPictureTheProgramNamesExists) {
 
 TEST_F(SampleData, ExchangeRatesCoverEveryCurrency) {
     std::set<std::string> codes;
-    for (const std::string& line : ReadLines(kProgram / "xcngrate.dat")) {
+    for (const std::string& line : ReadAllLines(kProgram / "xcngrate.dat")) {
         codes.insert(FieldAt(line, 1));
         EXPECT_GT(StrToFloat(FieldAt(line, 2)), 0) << line;
     }

@@ -9,9 +9,9 @@ namespace quill {
 
 namespace {
 
+// Record fields are numbered from 1.
 const std::string& Item(const StringList& items, size_t position) {
-    if (position < 1 || position > items.size()) ThrowListIndex(static_cast<long long>(position) - 1);
-    return items[position - 1];
+    return ItemAt(items, position - 1);
 }
 
 double NumberItem(const StringList& items, size_t position) {

@@ -40,6 +40,11 @@ StringList SplitFields(std::string_view text, std::string_view delimiter) {
     return list;
 }
 
+const std::string& ItemAt(const StringList& items, size_t index) {
+    if (index >= items.size()) ThrowListIndex(static_cast<long long>(index));
+    return items[index];
+}
+
 std::string TextOrDefault(const std::string& text, const std::string& fallback) {
     return text.empty() ? fallback : text;
 }

@@ -17,6 +17,9 @@ std::string FieldAt(std::string_view text, int n, char delimiter = '|');
 void SplitFields(StringList& destination, std::string_view text, std::string_view delimiter);
 StringList SplitFields(std::string_view text, std::string_view delimiter);
 
+// The item at a 0-based index; throws "List index out of bounds (%d)" past the end.
+const std::string& ItemAt(const StringList& items, size_t index);
+
 std::string TextOrDefault(const std::string& text, const std::string& fallback);
 
 // Removes every character with a code up to that of the blank from both ends.

@@ -8,11 +8,6 @@ namespace quill {
 
 namespace {
 
-const std::string& Item(const StringList& items, size_t index) {
-    if (index >= items.size()) ThrowListIndex(static_cast<long long>(index));
-    return items[index];
-}
-
 std::string_view ValueOf(std::string_view line) {
     const size_t at = line.find('=');
     return at == std::string_view::npos ? std::string_view{} : line.substr(at + 1);
@@ -39,9 +34,9 @@ bool PairMatches(std::string_view value, int top, int bottom) {
 
 void ReadJumperRecord(const std::string& line, TJumper& jumper) {
     const StringList items = SplitFields(line, "|");
-    jumper.basePartNumber = Item(items, 4);
-    jumper.feetLengths = Item(items, 6);
-    jumper.meterLengths = Item(items, 7);
+    jumper.basePartNumber = ItemAt(items, 4);
+    jumper.feetLengths = ItemAt(items, 6);
+    jumper.meterLengths = ItemAt(items, 7);
 }
 
 bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) {

@@ -17,6 +17,7 @@ namespace quill {
 // currency unavailable instead of producing infinite, negative or wrong prices.
 class ExchangeRates {
 public:
+    ExchangeRates() = default;  // no rates: every code converts at 1.0
     explicit ExchangeRates(const StringList& lines);
 
     // The rate of a code: 1.0 when absent, nullopt when the file's rate is unusable.

@@ -167,7 +167,10 @@ bool TfrmMain::FormCreate() {
                                       .lastModified()
                                       .date()
                                       .toString("MM/dd/yyyy"));
-        load([&] { exchangeRateLines = ReadAllLines(rates); });
+        load([&] {
+            exchangeRateLines = ReadAllLines(rates);
+            exchangeRates = ExchangeRates(exchangeRateLines);
+        });
         MarkUnavailableCurrencies();
     }
     load([&] { LoadCableCatalogue(DataFilePath(program, "dat/tlineconnectors.dat"), cableCatalogue); });

@@ -79,6 +79,8 @@ public:
     int SelectedCurrencyTag() const;
     void ChooseCurrency(QAction* item);
     quill::CurrencyInForce Currency() const;
+    // The rates the price look-ups convert with; none without an exchange-rate file.
+    const quill::ExchangeRates* ConvertingRates() const;
 
     // --- page 1 (selection/PageOne.cpp) ---
     void LoadLengthCombo(int first, int last, int selected);
@@ -288,6 +290,7 @@ public:
     quill::StringList endFrequencyList;
     quill::StringList imageLines;
     quill::StringList exchangeRateLines;
+    quill::ExchangeRates exchangeRates;  // read once from exchangeRateLines
     quill::CableCatalogue cableCatalogue;
     quill::CableList bandMatchedCables;
     quill::CableList gradeMatchedCables;

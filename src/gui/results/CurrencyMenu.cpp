@@ -54,10 +54,9 @@ void TfrmMain::BuildCurrencyMenu() {
 // A rate that is not a positive number would give infinite, negative or wrong
 // prices: its currency cannot be chosen, and its item says why.
 void TfrmMain::MarkUnavailableCurrencies() {
-    const ExchangeRates rates(exchangeRateLines);
     for (QAction* item : currencyItems) {
         const CurrencyItem* currency = CurrencyByTag(item->data().toInt());
-        if (!*currency->rateCode || rates.Available(currency->rateCode)) continue;
+        if (!*currency->rateCode || exchangeRates.Available(currency->rateCode)) continue;
         item->setEnabled(false);
         const QString why = QString("Not available: the exchange rate of %1 in xcngrate.dat is not "
                                     "a positive number.")
@@ -78,6 +77,10 @@ int TfrmMain::SelectedCurrencyTag() const {
     for (const QAction* item : currencyItems)
         if (item->isChecked()) return item->data().toInt();
     return 1;
+}
+
+const ExchangeRates* TfrmMain::ConvertingRates() const {
+    return hasExchangeRates ? &exchangeRates : nullptr;
 }
 
 CurrencyInForce TfrmMain::Currency() const {

@@ -79,8 +79,7 @@ void TfrmMain::ResolvePageTwo() {
     // cut-off) are reported before any page changes.
     PerformanceFigures(selection, *currentCable);
 
-    const ExchangeRates rates(exchangeRateLines);
-    const ExchangeRates* converted = hasExchangeRates ? &rates : nullptr;
+    const ExchangeRates* converted = ConvertingRates();
     LookUpCablePrices(priceList, converted, selection.meters, *currentCable);
     if (selection.topIncluded) LookUpConnectorPrice(priceList, converted, *currentAssembly.topConnector);
     if (selection.bottomIncluded)
@@ -136,8 +135,7 @@ void TfrmMain::ShowFinalSelection(const std::string& partNumber, bool hasListPri
     currentAssembly.hasListPrice = hasListPrice;
     StringList missing;
     if (hasListPrice) {
-        const ExchangeRates rates(exchangeRateLines);
-        if (!LookUpJumperPrice(priceList, hasExchangeRates ? &rates : nullptr, currentAssembly))
+        if (!LookUpJumperPrice(priceList, ConvertingRates(), currentAssembly))
             missing.push_back(partNumber);
     }
     ShowMissingPrices(lblPriceNotice2, missing);
