@@ -5,17 +5,15 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/mman.h>
-#include <unistd.h>
 #endif
 
 #include "catalogue/Error.h"
+#include "platform/AtomicSave.h"
 
 namespace quill {
 
@@ -26,12 +24,6 @@ constexpr char kCtrlZ = 26;
 constexpr std::size_t kMaxSectionBytes = std::numeric_limits<std::uint32_t>::max();
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-std::string ErrnoText(int error) { return std::generic_category().message(error); }
-
-[[noreturn]] void ThrowWriteError(const std::filesystem::path& target, const std::string& why) {
-    throw QuillError("Cannot write file " + target.string() + ": " + why);
-}
 
 // ---------------------------------------------------------------------------
 // Memory for loading
@@ -174,74 +166,11 @@ class SectionIndex {
 };
 
 // ---------------------------------------------------------------------------
-// Writing
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// Collects output in a 16 KiB block and hands whole blocks to the stream, so
-// every failed write is seen where it happens.
-class BlockWriter {
-  public:
-    explicit BlockWriter(std::FILE* file) : file_(file) {}
-
-    // False once any write has failed; errno then tells why.
-    bool Put(std::string_view text) {
-        while (!text.empty()) {
-            if (used_ == kBufferSize && !Flush()) return false;
-            const std::size_t n = std::min(text.size(), kBufferSize - used_);
-            std::memcpy(buffer_ + used_, text.data(), n);
-            used_ += n;
-            text.remove_prefix(n);
-        }
-        return true;
-    }
-
-    bool Flush() {
-        if (used_ == 0) return true;
-        errno = 0;
-        const std::size_t written = std::fwrite(buffer_, 1, used_, file_);
-        if (written != used_) {
-            if (errno == 0) errno = EIO;
-            return false;
-        }
-        used_ = 0;
-        return true;
-    }
-
-  private:
-    std::FILE* file_;
-    char buffer_[kBufferSize];
-    std::size_t used_ = 0;
-};
-
-// A fresh file beside the target, opened exclusively so that two savers never
-// share one. The name starts with the target's so a stray one is recognisable.
-FileHandle CreateTemporaryBeside(const std::filesystem::path& target,
-                                 std::filesystem::path& temporary) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    int lastError = 0;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[24];
-        std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
-                      static_cast<unsigned long long>(random() & 0xffffffffULL));
-        temporary = target;
-        temporary += suffix;
-        errno = 0;
-        FileHandle file(std::fopen(temporary.string().c_str(), "wbx"));
-        if (file) {
-            // Our own block does the buffering; stdio passes whole blocks straight on.
-            std::setvbuf(file.get(), nullptr, _IONBF, 0);
-            return file;
-        }
-        lastError = errno != 0 ? errno : EIO;
-        if (lastError != EEXIST) break;
-    }
-    ThrowWriteError(target, ErrnoText(lastError));
-}
 
 }  // namespace
 
@@ -330,8 +259,9 @@ int TSectionList::IndexOf(std::string_view name) {
 
 // ---------------------------------------------------------------------------
 
-TBigIniFile::TBigIniFile(std::filesystem::path fileName) : fileName_(std::move(fileName)) {
-    Load();
+TBigIniFile::TBigIniFile(std::filesystem::path fileName, Start start)
+    : fileName_(std::move(fileName)) {
+    if (start == Start::Load) Load();
 }
 
 TBigIniFile::~TBigIniFile() {
@@ -551,67 +481,20 @@ void TBigIniFile::Load() {
 }
 
 // ---------------------------------------------------------------------------
-// Writing. The old file is never opened for writing: the whole text goes to a
-// new file beside it, and only once that is complete and closed does it take
-// the old one's place. A save that fails part-way leaves the old file whole.
+// Writing goes through the atomic save: the old file stays whole until the new
+// one is complete.
 
 void TBigIniFile::Write() const {
-    std::filesystem::path target = fileName_;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(target, ec)) {
-        // Replace the file the link points at, not the link.
-        std::filesystem::path resolved = std::filesystem::canonical(target, ec);
-        if (!ec) target = resolved;
+    AtomicSave save(fileName_);
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const Section& section = sections_[i];
+        if (section.lineCount == 0) continue;  // sections without lines are not written
+        bool ok = save.Put("[") && save.Put(names_.Name(static_cast<int>(i))) && save.Put("]\r\n");
+        for (std::uint32_t line = 0; ok && line < section.lineCount; ++line)
+            ok = save.Put(section.Line(line)) && save.Put("\r\n");
+        if (!ok || !save.Put("\r\n")) break;
     }
-
-    std::filesystem::path temporary;
-    FileHandle file = CreateTemporaryBeside(target, temporary);
-
-    auto fail = [&](int error) {
-        file.reset();
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        ThrowWriteError(fileName_, ErrnoText(error != 0 ? error : EIO));
-    };
-
-    {
-        auto writer = std::make_unique<BlockWriter>(file.get());
-        for (std::size_t i = 0; i < sections_.size(); ++i) {
-            const Section& section = sections_[i];
-            if (section.lineCount == 0) continue;  // sections without lines are not written
-            bool ok = writer->Put("[") && writer->Put(names_.Name(static_cast<int>(i))) &&
-                      writer->Put("]\r\n");
-            for (std::uint32_t line = 0; ok && line < section.lineCount; ++line) {
-                ok = writer->Put(section.Line(line)) && writer->Put("\r\n");
-            }
-            ok = ok && writer->Put("\r\n");
-            if (!ok) fail(errno);
-        }
-        if (!writer->Flush()) fail(errno);
-    }
-
-    errno = 0;
-    if (std::fflush(file.get()) != 0) fail(errno);
-#if defined(__unix__) || defined(__APPLE__)
-    // The new file must be on disk before it replaces the old one.
-    if (::fsync(::fileno(file.get())) != 0) fail(errno);
-#endif
-    errno = 0;
-    const int closed = std::fclose(file.release());
-    if (closed != 0) fail(errno);
-
-    // Keep the old file's permissions; the new one was created with the defaults.
-    const std::filesystem::file_status old = std::filesystem::status(target, ec);
-    if (!ec && std::filesystem::exists(old)) {
-        std::filesystem::permissions(temporary, old.permissions(), ec);
-    }
-
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        ThrowWriteError(fileName_, ec.message());
-    }
+    if (const std::string error = save.Commit(); !error.empty()) throw QuillError(error);
 }
 
 // ---------------------------------------------------------------------------

@@ -15,14 +15,14 @@ namespace quill {
 // search is cyclic: it starts where the last one stopped, so reading sections
 // in file order costs one comparison per look-up.
 class TSectionList {
-public:
+  public:
     int Count() const { return static_cast<int>(names_.size()); }
     const std::string& Name(int index) const { return names_[index]; }
     void Add(std::string name) { names_.push_back(std::move(name)); }
     void Clear();
     int IndexOf(std::string_view name);  // -1 when absent
 
-private:
+  private:
     friend class TBigIniFile;  // reserves room before loading many names
 
     std::vector<std::string> names_;
@@ -34,9 +34,14 @@ private:
 // LineName/LineValue. Built for files of hundreds of megabytes: the lines of
 // all sections live in one arena and each line costs four bytes of index.
 class TBigIniFile {
-public:
-    explicit TBigIniFile(std::filesystem::path fileName);
-    ~TBigIniFile();  // saves when changed; errors are swallowed here, call SaveIfChanged to see them
+  public:
+    // Load reads the file whole (a missing file gives no sections). Empty
+    // starts without sections whatever the file holds, so that saving replaces
+    // its whole content.
+    enum class Start { Load, Empty };
+    explicit TBigIniFile(std::filesystem::path fileName, Start start = Start::Load);
+    ~TBigIniFile();  // saves when changed; errors are swallowed here, call SaveIfChanged to see
+                     // them
     TBigIniFile(const TBigIniFile&) = delete;
     TBigIniFile& operator=(const TBigIniFile&) = delete;
 
@@ -50,12 +55,12 @@ public:
     bool ReadSectionLines(std::string_view section, StringList& destination);
     // Replaces the section's lines, creating the section at the end when absent.
     void WriteSectionLines(std::string_view section, const StringList& lines);
-    // Rewrites the file when something changed. The new file is written beside the
-    // target and renamed over it, so a failed save leaves the old file whole.
+    // Rewrites the file when something changed, through the atomic save: a
+    // failed save leaves the old file whole and throws the error text.
     void SaveIfChanged();
     bool Changed() const { return changed_; }
 
-private:
+  private:
     struct Section;
     struct Blocks;  // the memory the loaded sections' lines live in
     void Load();

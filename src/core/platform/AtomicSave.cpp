@@ -1,0 +1,167 @@
+#include "platform/AtomicSave.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace quill {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kBufferSize = 16384;
+
+std::string ErrnoText(int error) {
+    return std::generic_category().message(error != 0 ? error : EIO);
+}
+
+// A fresh file beside the target, opened exclusively so that two savers never
+// share one. Its name starts with the target's, so a stray one is recognisable.
+std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[24];
+        const int n = std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
+                                    static_cast<unsigned long long>(random() & 0xffffffffULL));
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof suffix) break;
+        temporary = target;
+        temporary += suffix;
+        errno = 0;
+        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) {
+            // Our own buffer collects whole blocks; stdio passes them straight on.
+            std::setvbuf(file, nullptr, _IONBF, 0);
+            return file;
+        }
+        error = errno != 0 ? errno : EIO;
+        if (error != EEXIST) break;
+    }
+    temporary.clear();
+    return nullptr;
+}
+
+// Makes the rename itself survive a power cut. A folder that cannot be opened
+// or synced does not undo the save: the new file is already in place.
+void SyncFolder([[maybe_unused]] const fs::path& folder) {
+#if defined(__unix__) || defined(__APPLE__)
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    (void)::close(fd);
+#endif
+}
+
+}  // namespace
+
+AtomicSave::AtomicSave(fs::path target) : target_(std::move(target)), resolved_(target_) {
+    std::error_code ec;
+    if (fs::is_symlink(target_, ec)) {
+        // Replace the file the link points at, not the link.
+        fs::path real = fs::canonical(target_, ec);
+        if (!ec) resolved_ = std::move(real);
+    }
+    int error = 0;
+    file_ = CreateTemporaryBeside(resolved_, temporary_, error);
+    if (!file_) {
+        Fail(error);
+        return;
+    }
+    buffer_ = std::make_unique<char[]>(kBufferSize);
+}
+
+AtomicSave::~AtomicSave() {
+    if (!committed_) Discard();
+}
+
+void AtomicSave::Fail(int error) {
+    if (error_.empty()) error_ = "Cannot write file " + target_.string() + ": " + ErrnoText(error);
+}
+
+void AtomicSave::Discard() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temporary_.empty()) {
+        std::error_code ignored;
+        fs::remove(temporary_, ignored);
+        temporary_.clear();
+    }
+}
+
+bool AtomicSave::Put(std::string_view bytes) {
+    if (!error_.empty() || committed_) return false;
+    while (!bytes.empty()) {
+        if (used_ == kBufferSize && !Flush()) return false;
+        const std::size_t n = std::min(bytes.size(), kBufferSize - used_);
+        std::memcpy(buffer_.get() + used_, bytes.data(), n);
+        used_ += n;
+        bytes.remove_prefix(n);
+    }
+    return true;
+}
+
+bool AtomicSave::Flush() {
+    if (used_ == 0) return true;
+    errno = 0;
+    const std::size_t written = std::fwrite(buffer_.get(), 1, used_, file_);
+    if (written != used_) {
+        Fail(errno);
+        return false;
+    }
+    used_ = 0;
+    return true;
+}
+
+std::string AtomicSave::Commit() {
+    if (committed_) return error_;
+    if (error_.empty() && Flush()) {
+        errno = 0;
+        if (std::fflush(file_) != 0) Fail(errno);
+#if defined(__unix__) || defined(__APPLE__)
+        // The new file must be on disk before it replaces the old one.
+        if (error_.empty() && ::fsync(::fileno(file_)) != 0) Fail(errno);
+#endif
+        errno = 0;
+        const int closed = std::fclose(file_);
+        file_ = nullptr;
+        if (closed != 0) Fail(errno);
+    }
+    if (!error_.empty()) {
+        Discard();
+        committed_ = true;
+        return error_;
+    }
+
+    std::error_code ec;
+    // Keep the old file's permissions; the new one was created with the defaults.
+    const fs::file_status old = fs::status(resolved_, ec);
+    if (!ec && fs::exists(old)) fs::permissions(temporary_, old.permissions(), ec);
+
+    fs::rename(temporary_, resolved_, ec);
+    if (ec) {
+        error_ = "Cannot write file " + target_.string() + ": " + ec.message();
+        Discard();
+    } else {
+        temporary_.clear();
+        SyncFolder(resolved_.parent_path());
+    }
+    committed_ = true;
+    return error_;
+}
+
+std::string SaveFileAtomically(const fs::path& target, std::string_view bytes) {
+    AtomicSave save(target);
+    save.Put(bytes);
+    return save.Commit();
+}
+
+}  // namespace quill

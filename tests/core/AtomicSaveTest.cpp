@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FileSizeLimit.h"
+#include "Files.h"
+#include "TempDir.h"
+#include "catalogue/BigIniFile.h"
+#include "catalogue/Error.h"
+#include "platform/AtomicSave.h"
+
+using namespace quill;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kOld = "the order saved yesterday\r\n";
+
+// Twenty thousand bytes: more than one block of the writer, so a limit of a
+// few hundred bytes fails in the middle of the content.
+std::string LongContent() {
+    std::string text;
+    while (text.size() < 20000) text += "1=2|Each||PART|a description of some length|12.50|\r\n";
+    return text;
+}
+
+TEST(AtomicSave, ReplacesTheWholeContentAndLeavesNothingBeside) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld + kOld + kOld);
+    EXPECT_EQ(SaveFileAtomically(file, "new"), "");
+    EXPECT_EQ(ReadBytes(file), "new");
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+
+TEST(AtomicSave, CreatesAFileThatDidNotExist) {
+    TempDir dir;
+    EXPECT_EQ(SaveFileAtomically(dir / "fresh.qrf", LongContent()), "");
+    EXPECT_EQ(ReadBytes(dir / "fresh.qrf"), LongContent());
+}
+
+TEST(AtomicSave, KeepsTheOldFilesPermissions) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(SaveFileAtomically(file, "new"), "");
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(AtomicSave, ThroughALinkReplacesTheFileItPointsAt) {
+    TempDir dir;
+    const fs::path real = dir.Write("real.qrf", kOld);
+    fs::create_symlink(real, dir / "link.qrf");
+    ASSERT_EQ(SaveFileAtomically(dir / "link.qrf", "new"), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.qrf"));
+    EXPECT_EQ(ReadBytes(real), "new");
+}
+
+TEST(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    std::string error;
+    {
+        FileSizeLimit limit(300);
+        ASSERT_TRUE(limit.Active());
+        error = SaveFileAtomically(file, LongContent());
+    }
+    EXPECT_NE(error.find("Cannot write file " + file.string()), std::string::npos) << error;
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+
+TEST(AtomicSave, AFolderThatDoesNotExistIsReportedWithTheFileName) {
+    TempDir dir;
+    const fs::path file = dir / "no such folder" / "order.qrf";
+    const std::string error = SaveFileAtomically(file, "x");
+    EXPECT_EQ(error, "Cannot write file " + file.string() + ": No such file or directory");
+}
+
+TEST(AtomicSave, ATargetThatIsAFolderIsReportedAndKept) {
+    TempDir dir;
+    fs::create_directory(dir / "order.qrf");
+    const std::string error = SaveFileAtomically(dir / "order.qrf", "x");
+    EXPECT_NE(error.find("Cannot write file " + (dir / "order.qrf").string()), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "order.qrf"));
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+
+TEST(AtomicSave, ASaveNeverCommittedLeavesNothing) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    {
+        AtomicSave save(file);
+        EXPECT_TRUE(save.Put("half of it"));
+    }
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+
+TEST(AtomicSave, TheSectionedFileWriterThrowsTheErrorAndKeepsTheOldFile) {
+    TempDir dir;
+    const fs::path file = dir.Write("catalogue.dat", "[A]\r\nx=1\r\n");
+    TBigIniFile ini(file);
+    ini.WriteSectionLines("B", StringList(400, "a line of the new section"));
+    {
+        FileSizeLimit limit(100);
+        EXPECT_THROW(ini.SaveIfChanged(), QuillError);
+    }
+    EXPECT_EQ(ReadBytes(file), "[A]\r\nx=1\r\n");
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"catalogue.dat"}));
+}
+
+}  // namespace
