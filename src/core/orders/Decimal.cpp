@@ -1,0 +1,159 @@
+#include "orders/Decimal.h"
+
+#include <cmath>
+
+namespace quill {
+
+namespace {
+
+constexpr int kMaxScale = 38;
+
+__int128 Pow10(int n) {
+    __int128 p = 1;
+    for (int i = 0; i < n; ++i) p *= 10;
+    return p;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool TimesPow10(__int128 units, int n, __int128& result) {
+    for (int i = 0; i < n; ++i)
+        if (__builtin_mul_overflow(units, 10, &units)) return false;
+    result = units;
+    return true;
+}
+
+// Removes trailing zeros of the fraction, so equal numbers compare equal.
+Decimal Normalised(Decimal value) {
+    while (value.scale > 0 && value.units % 10 == 0) {
+        value.units /= 10;
+        --value.scale;
+    }
+    if (value.units == 0) value.scale = 0;
+    return value;
+}
+
+std::string DigitsOf(__int128 magnitude) {
+    if (magnitude == 0) return "0";
+    std::string digits;
+    while (magnitude > 0) {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    }
+    return digits;
+}
+
+// units / 10^scale written out with exactly `scale` decimals.
+std::string Written(__int128 units, int scale) {
+    const bool negative = units < 0;
+    const std::string digits = DigitsOf(negative ? -units : units);
+    const std::size_t decimals = static_cast<std::size_t>(scale);
+    std::string text = negative ? "-" : "";
+    if (decimals == 0) return text + digits;
+    const std::string padded =
+        digits.size() > decimals ? digits : std::string(decimals + 1 - digits.size(), '0') + digits;
+    const std::size_t whole = padded.size() - decimals;
+    return text + padded.substr(0, whole) + "." + padded.substr(whole);
+}
+
+}  // namespace
+
+bool ParseDecimal(std::string_view text, Decimal& value) {
+    std::string_view s = text;
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    __int128 units = 0;
+    int digits = 0, fraction = 0;
+    const auto take = [&](char c) {
+        return !__builtin_mul_overflow(units, 10, &units) &&
+               !__builtin_add_overflow(units, c - '0', &units);
+    };
+    for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
+        if (!take(s[i])) return false;
+    if (i < s.size() && s[i] == '.') {
+        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits, ++fraction)
+            if (!take(s[i])) return false;
+    }
+    if (digits == 0) return false;
+    long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool exponentNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) exponentNegative = s[i++] == '-';
+        int exponentDigits = 0;
+        for (; i < s.size() && IsDigit(s[i]); ++i, ++exponentDigits)
+            if (exponent < 100000) exponent = exponent * 10 + (s[i] - '0');
+        if (exponentDigits == 0) return false;
+        if (exponentNegative) exponent = -exponent;
+    }
+    if (i != s.size()) return false;
+
+    Decimal result;
+    long scale = fraction - exponent;
+    if (units == 0) scale = 0;
+    if (scale < 0) {
+        if (scale < -kMaxScale || !TimesPow10(units, static_cast<int>(-scale), units)) return false;
+        scale = 0;
+    }
+    while (scale > kMaxScale && units % 10 == 0) units /= 10, --scale;
+    if (scale > kMaxScale) return false;
+    result.units = negative ? -units : units;
+    result.scale = static_cast<int>(scale);
+    value = Normalised(result);
+    return true;
+}
+
+bool MultiplyDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
+    Decimal product;
+    if (__builtin_mul_overflow(a.units, b.units, &product.units)) return false;
+    product.scale = a.scale + b.scale;
+    product = Normalised(product);
+    if (product.scale > kMaxScale) return false;
+    result = product;
+    return true;
+}
+
+bool AddDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
+    const int scale = a.scale > b.scale ? a.scale : b.scale;
+    __int128 x = 0, y = 0, sum = 0;
+    if (!TimesPow10(a.units, scale - a.scale, x) || !TimesPow10(b.units, scale - b.scale, y) ||
+        __builtin_add_overflow(x, y, &sum))
+        return false;
+    result = Normalised(Decimal{sum, scale});
+    return true;
+}
+
+Decimal RoundToCents(const Decimal& value) {
+    if (value.scale <= 2) return value;
+    const __int128 divisor = Pow10(value.scale - 2);
+    __int128 cents = value.units / divisor;
+    const __int128 rest = value.units % divisor;
+    if (2 * (rest < 0 ? -rest : rest) >= divisor) cents += value.units < 0 ? -1 : 1;
+    return Normalised(Decimal{cents, 2});
+}
+
+std::string DecimalMoneyText(const Decimal& value) {
+    const Decimal cents = RoundToCents(value);
+    __int128 units = cents.units;
+    // Already known to fit: two decimals at most after rounding.
+    TimesPow10(units, 2 - cents.scale, units);
+    return Written(units, 2);
+}
+
+std::string DecimalText(const Decimal& value) { return Written(value.units, value.scale); }
+
+long double DecimalToLongDouble(const Decimal& value) {
+    return static_cast<long double>(value.units) / static_cast<long double>(Pow10(value.scale));
+}
+
+bool DecimalFromLongDouble(long double value, Decimal& result) {
+    const long double cents = std::round(value * 100.0L);
+    if (!std::isfinite(cents) || std::fabs(cents) > 1e36L) return false;
+    result = Normalised(Decimal{static_cast<__int128>(cents), 2});
+    return true;
+}
+
+}  // namespace quill

@@ -1,0 +1,21 @@
+#include "orders/LastOrder.h"
+
+#include "catalogue/Error.h"
+#include "orders/OrderFile.h"
+
+namespace quill {
+
+LastOrderFile::Result LastOrderFile::Save(const Order& order) {
+    if (!changed_) return {Outcome::NotNeeded, {}};
+    try {
+        WriteOrderFile(path_, order);
+    } catch (const QuillError& error) {
+        const bool first = !failing_;
+        failing_ = true;
+        return {first ? Outcome::Failed : Outcome::StillFailing, error.what()};
+    }
+    failing_ = false;
+    return {Outcome::Written, {}};
+}
+
+}  // namespace quill

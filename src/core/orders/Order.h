@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "orders/ItemLine.h"
+
+namespace quill {
+
+// A quantity the order takes: a number of 0 or more ("2", "7.5").
+bool IsValidQuantity(std::string_view text);
+
+// The quantity of `added` expressed in the unit of `into`, added to that of
+// `into`: pieces and like units add as they are; meters join a feet line at
+// 3.2808 feet per meter (and feet a meters line), rounded to two decimals.
+// Whole numbers give whole-number text, as the order always wrote them.
+std::string AddQuantities(const ItemLine& into, const ItemLine& added);
+
+// The order: the item lines collected from the result pages or read from an
+// order file, and the currency their prices are in. Every line it holds has a
+// valid quantity and a numeric price, so totals can always be computed.
+class Order {
+  public:
+    const ItemLines& Items() const { return items_; }
+    std::size_t Count() const { return items_.size(); }
+    bool Empty() const { return items_.empty(); }
+
+    // The code of the currency the prices are in ("USD", "EUR", "RMB").
+    const std::string& Currency() const { return currency_; }
+    void SetCurrency(std::string code) { currency_ = std::move(code); }
+    // Whether lines priced in that currency may join: always while the order
+    // has no lines.
+    bool AcceptsCurrency(std::string_view code) const { return Empty() || currency_ == code; }
+
+    // Adds a result's lines. A line whose part number (exact, case-sensitive)
+    // is already ordered raises the quantity of every line with that number;
+    // any other is appended, and later lines of the same result may merge into
+    // it. An order without lines takes the currency given. Throws, leaving the
+    // order as it was, when a line's quantity or price is not a number.
+    void Merge(const ItemLines& lines, const std::string& currency);
+
+    // Appends a line as it stands (an order file's item). Throws when its
+    // quantity or price is not a number.
+    void Append(ItemLine line);
+
+    // Removes the lines at these 0-based positions.
+    void DeleteRows(std::vector<std::size_t> rows);
+
+    // Takes a quantity typed or spun in the grid. A text of the same value
+    // leaves the line as it is ("2.0" for "2"); answers whether the line
+    // changed. Throws for a text that is not a valid quantity, changing nothing.
+    bool CopyBackQuantity(std::size_t row, std::string_view text);
+
+    // Quantity times price, "%.2f", and the sum of the unrounded products.
+    std::string ExtendedText(std::size_t row) const;
+    std::string TotalText() const;
+
+  private:
+    ItemLines items_;
+    std::string currency_ = "USD";
+};
+
+}  // namespace quill

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "FileSizeLimit.h"
+#include "Files.h"
+#include "TempDir.h"
+#include "catalogue/Error.h"
+#include "orders/LastOrder.h"
+#include "orders/OrderFile.h"
+
+using namespace quill;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kGolden = fs::path(QUILLROUTE_TEST_DATA) / "orders";
+
+std::string Unescaped(std::string text) {
+    for (const auto& [from, to] : {std::pair{"\\r", "\r"}, std::pair{"\\n", "\n"}}) {
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, 2, to);
+    }
+    return text;
+}
+
+// A case's order: "order.txt" holds an optional "Currency=CODE" line and the
+// item lines of the additions, merged in order ("\r" stands for a carriage
+// return).
+Order CaseOrder(const fs::path& folder) {
+    std::ifstream in(folder / "order.txt", std::ios::binary);
+    std::string currency = "USD", line;
+    ItemLines lines;
+    while (std::getline(in, line)) {
+        if (line.rfind("Currency=", 0) == 0)
+            currency = line.substr(9);
+        else if (!line.empty())
+            lines.push_back(ItemLine::Parse(Unescaped(line)));
+    }
+    Order order;
+    for (const ItemLine& item : lines) order.Merge({item}, currency);
+    return order;
+}
+
+std::vector<std::string> GoldenCases() {
+    std::vector<std::string> cases;
+    for (const auto& entry : fs::directory_iterator(kGolden))
+        if (entry.is_directory()) cases.push_back(entry.path().filename().string());
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
+class OrderFileGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(OrderFileGolden, WritesTheExpectedBytesAndReadsThemBack) {
+    const fs::path folder = kGolden / GetParam();
+    const Order order = CaseOrder(folder);
+    TempDir dir;
+    WriteOrderFile(dir / "order.qrf", order);
+    EXPECT_EQ(ReadBytes(dir / "order.qrf"), ReadBytes(folder / "expected.qrf"));
+
+    // Read back: every field survives, kind 1 stays 1 and every other kind is 2.
+    const OrderFileContent read = ReadOrderFile(folder / "expected.qrf");
+    EXPECT_TRUE(read.existed);
+    EXPECT_EQ(read.order.Currency(), order.Currency());
+    ASSERT_EQ(read.order.Count(), order.Count());
+    for (std::size_t i = 0; i < order.Count(); ++i) {
+        ItemLine expected = order.Items()[i];
+        if (expected.kind != ItemKind::StandardPart) expected.kind = ItemKind::AirCable;
+        EXPECT_EQ(read.order.Items()[i], expected) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OrderFileGolden, ::testing::ValuesIn(GoldenCases()),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+// ------------------------------------------------------------------ reading
+
+const char* const kSiteKeys =
+    "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\nShip To State/Province=\r\n"
+    "Ship To Country=\r\n";
+
+std::vector<std::string> ReadTexts(const fs::path& file) {
+    std::vector<std::string> texts;
+    const OrderFileContent read = ReadOrderFile(file);
+    for (const ItemLine& item : read.order.Items()) texts.push_back(item.Format());
+    return texts;
+}
+
+TEST(OrderFileRead, SkipsTheFirstFiveSiteLinesWhateverTheyHold) {
+    TempDir dir;
+    const fs::path file =
+        dir.Write("a.qrf",
+                  "[SITE 001 LOM]\r\n1=9|Each|QR-001|X|x|1.00|\r\na=\r\nb=\r\nc=\r\n"
+                  "d=\r\nitem=3|Feet||RVX4|cable|2.62|\r\n");
+    EXPECT_EQ(ReadTexts(file), (std::vector<std::string>{"3|Feet|RVX4|cable|2.62|2|"}));
+}
+
+TEST(OrderFileRead, ASiteSectionOfFiveLinesOrNoneIsAnEmptyOrder) {
+    TempDir dir;
+    EXPECT_TRUE(ReadTexts(dir.Write("five.qrf", kSiteKeys)).empty());
+    EXPECT_TRUE(ReadTexts(dir.Write("header.qrf", "[Header]\r\nApp=Quillroute\r\n")).empty());
+}
+
+TEST(OrderFileRead, EntriesWithOneKeyBothTakeTheFirstValue) {
+    TempDir dir;
+    const fs::path file = dir.Write(
+        "a.qrf", std::string(kSiteKeys) + "1=1|Each||A|a|1.00|\r\n1=5|Each||B|b|2.00|\r\n");
+    EXPECT_EQ(ReadTexts(file),
+              (std::vector<std::string>{"1|Each|A|a|1.00|2|", "1|Each|A|a|1.00|2|"}));
+}
+
+TEST(OrderFileRead, SectionAndKeyNamesIgnoreCase) {
+    TempDir dir;
+    const fs::path file =
+        dir.Write("a.qrf",
+                  "[header]\r\ncurrency=GBP\r\n[site 001 lom]\r\na\r\nb\r\nc\r\nd\r\ne\r\n"
+                  "K=2|Each|QR-001|P|d|3.00|\r\nk=9|x||y|z|0|\r\n");
+    const OrderFileContent read = ReadOrderFile(file);
+    EXPECT_EQ(read.order.Currency(), "GBP");
+    ASSERT_EQ(read.order.Count(), 2u);
+    EXPECT_EQ(read.order.Items()[1].Format(), "2|Each|P|d|3.00|1|");
+}
+
+TEST(OrderFileRead, AMissingFileIsAnEmptyOrderAndSaysSo) {
+    TempDir dir;
+    const OrderFileContent read = ReadOrderFile(dir / "nowhere.qrf");
+    EXPECT_FALSE(read.existed);
+    EXPECT_TRUE(read.order.Empty());
+    EXPECT_EQ(read.order.Currency(), "USD");
+}
+
+TEST(OrderFileRead, WhatIsNotAnOrderFileIsRefusedNamingTheFile) {
+    TempDir dir;
+    std::mt19937 random(7);
+    std::string noise(4096, '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    fs::create_directory(dir / "folder.qrf");
+    const struct {
+        fs::path file;
+        const char* says;
+    } cases[] = {
+        {dir.Write("noise.qrf", noise), "is not a Quillroute order file"},
+        {dir.Write("empty.qrf", ""), "is not a Quillroute order file"},
+        {dir / "folder.qrf", "Cannot open file"},
+        {dir.Write("price.qrf", std::string(kSiteKeys) + "1=1|Each||A|a|abc|\r\n"),
+         "item 1: 'abc' is not a valid floating point value"},
+        {dir.Write("qty.qrf",
+                   std::string(kSiteKeys) + "1=1|Each||A|a|1.00|\r\n2=two|Each||B|b|1|\r\n"),
+         "item 2: 'two' is not a valid quantity"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadOrderFile(c.file);
+            ADD_FAILURE() << c.file << " was read";
+        } catch (const QuillError& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find(c.file.string()), std::string::npos) << text;
+            EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        }
+    }
+}
+
+// ------------------------------------------------------------------ writing
+
+Order TwoItems() {
+    Order order;
+    order.Merge({ItemLine::Parse("2|Each|A|a|1.00|1|"), ItemLine::Parse("3|Feet|B|b|2.00|3|")},
+                "USD");
+    return order;
+}
+
+TEST(OrderFileWrite, ReplacesEverythingAnotherProgramWrote) {
+    TempDir dir;
+    const fs::path file = dir.Write(
+        "a.qrf", "[Header]\r\nCompany Name=Someone\r\nApp=Other\r\n[Extra]\r\nkept=no\r\n");
+    WriteOrderFile(file, TwoItems());
+    const std::string bytes = ReadBytes(file);
+    EXPECT_EQ(bytes.find("Someone"), std::string::npos);
+    EXPECT_EQ(bytes.find("[Extra]"), std::string::npos);
+    EXPECT_NE(bytes.find("2=3|Feet||B|b|2.00|\r\n"), std::string::npos);
+}
+
+TEST(OrderFileWrite, AFailurePartWayKeepsTheSavedOrder) {
+    TempDir dir;
+    const fs::path file = dir / "a.qrf";
+    WriteOrderFile(file, TwoItems());
+    const std::string saved = ReadBytes(file);
+    Order large;
+    for (int i = 0; i < 500; ++i)
+        large.Merge(
+            {ItemLine::Parse("1|Each|P" + std::to_string(i) + "|a longer description|1.00|4|")},
+            "USD");
+    {
+        FileSizeLimit limit(200);
+        EXPECT_THROW(WriteOrderFile(file, large), QuillError);
+    }
+    EXPECT_EQ(ReadBytes(file), saved);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"a.qrf"}));
+}
+
+// -------------------------------------------------------------- last order
+
+TEST(LastOrder, IsNotWrittenBeforeTheOrderChangedInThisRun) {
+    TempDir dir;
+    const fs::path file = dir.Write("Quillroute.lom", "yesterday's order");
+    LastOrderFile last(file);
+    EXPECT_EQ(last.Save(Order()).outcome, LastOrderFile::Outcome::NotNeeded);
+    EXPECT_EQ(ReadBytes(file), "yesterday's order");
+    last.MarkChanged();
+    EXPECT_EQ(last.Save(Order()).outcome, LastOrderFile::Outcome::Written);
+    EXPECT_TRUE(ReadOrderFile(file).order.Empty());
+}
+
+TEST(LastOrder, AFailingWriteIsReportedOnceUntilAWriteSucceeds) {
+    TempDir dir;
+    const fs::path file = dir / "Quillroute.lom";
+    LastOrderFile last(file);
+    last.MarkChanged();
+    ASSERT_EQ(last.Save(TwoItems()).outcome, LastOrderFile::Outcome::Written);
+    const std::string saved = ReadBytes(file);
+    Order large = TwoItems();
+    for (int i = 0; i < 300; ++i)
+        large.Merge({ItemLine::Parse("1|Each|Q" + std::to_string(i) + "|d|1.00|4|")}, "USD");
+    {
+        FileSizeLimit limit(100);
+        const LastOrderFile::Result first = last.Save(large);
+        EXPECT_EQ(first.outcome, LastOrderFile::Outcome::Failed);
+        EXPECT_NE(first.error.find(file.string()), std::string::npos) << first.error;
+        EXPECT_EQ(last.Save(large).outcome, LastOrderFile::Outcome::StillFailing);
+        EXPECT_TRUE(last.Failing());
+    }
+    EXPECT_EQ(ReadBytes(file), saved);
+    EXPECT_EQ(last.Save(large).outcome, LastOrderFile::Outcome::Written);
+    EXPECT_FALSE(last.Failing());
+    EXPECT_EQ(ReadOrderFile(file).order.Count(), large.Count());
+}
+
+}  // namespace

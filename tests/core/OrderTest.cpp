@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/Error.h"
+#include "orders/Decimal.h"
+#include "orders/Order.h"
+
+using namespace quill;
+
+namespace {
+
+ItemLine Line(const std::string& text) { return ItemLine::Parse(text); }
+
+Order OrderOf(std::initializer_list<std::string> lines, const std::string& currency = "USD") {
+    Order order;
+    ItemLines items;
+    for (const std::string& line : lines) items.push_back(Line(line));
+    order.Merge(items, currency);
+    return order;
+}
+
+std::vector<std::string> Texts(const Order& order) {
+    std::vector<std::string> texts;
+    for (const ItemLine& item : order.Items()) texts.push_back(item.Format());
+    return texts;
+}
+
+// ------------------------------------------------------------------ numbers
+
+struct MoneyCase {
+    const char* quantity;
+    const char* price;
+    const char* extended;
+};
+
+class ExtendedPrice : public ::testing::TestWithParam<MoneyCase> {};
+
+TEST_P(ExtendedPrice, IsTheExactProductRoundedHalfAwayFromZero) {
+    const MoneyCase& c = GetParam();
+    const Order order = OrderOf({std::string(c.quantity) + "|Feet|P|D|" + c.price + "|3|"});
+    EXPECT_EQ(order.ExtendedText(0), c.extended);
+    EXPECT_EQ(order.TotalText(), c.extended);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, ExtendedPrice,
+    ::testing::Values(MoneyCase{"2", "12.50", "25.00"}, MoneyCase{"7.5", "2.00", "15.00"},
+                      // 15.375 exactly: binary floating point makes it 15.37
+                      MoneyCase{"7.5", "2.05", "15.38"}, MoneyCase{"0", "99.99", "0.00"},
+                      MoneyCase{"3", " 0.35", "1.05"}, MoneyCase{"1", "-5.00", "-5.00"},
+                      MoneyCase{"0.125", "1", "0.13"}, MoneyCase{"1e3", "1.5", "1500.00"},
+                      MoneyCase{"123456789012", "98765.43", "12193262853189455.16"}));
+
+TEST(OrderTotal, IsTheSumOfTheUnroundedProducts) {
+    // 0.005 three times shows as 0.01 each, but totals 0.015, shown 0.02.
+    const Order order =
+        OrderOf({"1|Each|A|a|0.005|4|", "1|Each|B|b|0.005|4|", "1|Each|C|c|0.005|4|"});
+    EXPECT_EQ(order.ExtendedText(0), "0.01");
+    EXPECT_EQ(order.TotalText(), "0.02");
+    EXPECT_EQ(Order().TotalText(), "0.00");
+}
+
+TEST(OrderTotal, NumbersTooLongForDecimalsStillGiveAFigure) {
+    const Order order = OrderOf({"1e30|Each|A|a|1e20|4|"});
+    EXPECT_EQ(order.TotalText().substr(0, 6), "100000");
+    EXPECT_EQ(order.TotalText().size(), 54u);  // 1e50 with ".00"
+}
+
+TEST(Decimals, ReadAndWriteEveryDigit) {
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {{"3", "3"},       {"19.840", "19.84"}, {" +0.30 ", "0.3"}, {"-2.5", "-2.5"},
+                 {"1.5e2", "150"}, {"25e-3", "0.025"},  {"0.000", "0"},     {"5.", "5"}};
+    for (const auto& c : cases) {
+        Decimal value;
+        ASSERT_TRUE(ParseDecimal(c.text, value)) << c.text;
+        EXPECT_EQ(DecimalText(value), c.written) << c.text;
+    }
+    for (const char* text : {"", "abc", "1,5", "1.2.3", "e5", "1e", "--1", "1 000", "0x10"}) {
+        Decimal value;
+        EXPECT_FALSE(ParseDecimal(text, value)) << text;
+    }
+}
+
+// --------------------------------------------------------------- merging
+
+TEST(OrderMerge, TheSamePartNumberRaisesTheQuantityAndKeepsTheFirstLinesFields) {
+    Order order = OrderOf({"1|Each|J4V-DMDM-10|first description|156.73|1|"});
+    order.Merge({Line("1|Each|J4V-DMDM-10|second description|99.00|1|")}, "USD");
+    EXPECT_EQ(Texts(order),
+              (std::vector<std::string>{"2|Each|J4V-DMDM-10|first description|156.73|1|"}));
+}
+
+TEST(OrderMerge, PartNumbersThatDifferInCaseAreDifferentItems) {
+    const Order order = OrderOf({"1|Each|abc|x|1.00|4|", "1|Each|ABC|y|1.00|4|"});
+    EXPECT_EQ(order.Count(), 2u);
+}
+
+TEST(OrderMerge, TwoEqualLinesOfOneResultBecomeOneRow) {
+    const Order order = OrderOf({"1|Each|F4DM|top|48.50|4|", "1|Each|F4DM|bottom|48.50|4|"});
+    EXPECT_EQ(Texts(order), (std::vector<std::string>{"2|Each|F4DM|top|48.50|4|"}));
+}
+
+TEST(OrderMerge, KeepsKindCodesAndTrimsFields) {
+    const Order order = OrderOf({"10|Feet|RVX4|cable| 2.62|3|", "2|Each|ATC|charge| 15.00|7|"});
+    EXPECT_EQ(Texts(order), (std::vector<std::string>{"10|Feet|RVX4|cable|2.62|3|",
+                                                      "2|Each|ATC|charge|15.00|7|"}));
+}
+
+struct UnitCase {
+    const char* first;
+    const char* second;
+    const char* quantity;
+};
+
+class FeetAndMeters : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(FeetAndMeters, JoinInTheUnitOfTheOrderLine) {
+    const UnitCase& c = GetParam();
+    const Order order = OrderOf({std::string(c.first) + "|RVX4|cable|2.62|3|",
+                                 std::string(c.second) + "|RVX4|cable|8.60|3|"});
+    ASSERT_EQ(order.Count(), 1u);
+    EXPECT_EQ(order.Items()[0].quantity, c.quantity);
+    EXPECT_EQ(order.Items()[0].unit,
+              std::string(c.first).substr(std::string(c.first).find('|') + 1));
+    EXPECT_EQ(order.Items()[0].price, "2.62");
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, FeetAndMeters,
+                         ::testing::Values(UnitCase{"10|Feet", "3|Meters", "19.84"},
+                                           UnitCase{"3|Meters", "10|Feet", "6.05"},
+                                           UnitCase{"7.5|Feet", "7.5|Feet", "15"},
+                                           UnitCase{"0.1|Meters", "0.2|Meters", "0.3"},
+                                           UnitCase{"2|Each", "3|Each", "5"}));
+
+TEST(OrderMerge, ABadQuantityOrPriceChangesNothing) {
+    Order order = OrderOf({"1|Each|A|a|1.00|4|"});
+    EXPECT_THROW(order.Merge({Line("1|Each|A|a|1.00|4|"), Line("abc|Each|B|b|1.00|4|")}, "USD"),
+                 QuillError);
+    EXPECT_THROW(order.Merge({Line("1|Each|A|a|1.00|4|"), Line("1|Each|B|b|n/a|4|")}, "USD"),
+                 QuillError);
+    EXPECT_THROW(order.Merge({Line("-1|Each|A|a|1.00|4|")}, "USD"), QuillError);
+    EXPECT_EQ(Texts(order), (std::vector<std::string>{"1|Each|A|a|1.00|4|"}));
+}
+
+TEST(OrderMerge, CarriageReturnsInADescriptionBecomeBlanks) {
+    const Order order = OrderOf({"1|Each|P|one\rtwo\r\nthree|1.00|1|"});
+    EXPECT_EQ(order.Items()[0].description, "one two  three");
+}
+
+TEST(OrderCurrency, IsThatOfTheFirstAdditionWhileTheOrderHasLines) {
+    Order order = OrderOf({"1|Each|A|a|1.00|4|"}, "EUR");
+    EXPECT_EQ(order.Currency(), "EUR");
+    EXPECT_TRUE(order.AcceptsCurrency("EUR"));
+    EXPECT_FALSE(order.AcceptsCurrency("USD"));
+    order.DeleteRows({0});
+    EXPECT_TRUE(order.AcceptsCurrency("USD"));
+    order.Merge({Line("1|Each|A|a|1.00|4|")}, "USD");
+    EXPECT_EQ(order.Currency(), "USD");
+}
+
+// ------------------------------------------------------- deleting, editing
+
+TEST(OrderDelete, RemovesExactlyTheSelectedRows) {
+    Order order = OrderOf({"1|Each|A|a|1.00|4|", "1|Each|B|b|1.00|4|", "1|Each|C|c|1.00|4|"});
+    order.DeleteRows({2, 1});
+    EXPECT_EQ(Texts(order), (std::vector<std::string>{"1|Each|A|a|1.00|4|"}));
+    order.DeleteRows({0, 0, 7});
+    EXPECT_TRUE(order.Empty());
+}
+
+TEST(OrderQuantity, CopyBackTakesANewValueAndKeepsAnEqualOne) {
+    Order order = OrderOf({"2|Each|A|a|1.50|4|"});
+    EXPECT_FALSE(order.CopyBackQuantity(0, "2.0"));
+    EXPECT_EQ(order.Items()[0].quantity, "2");
+    EXPECT_TRUE(order.CopyBackQuantity(0, " 7.5 "));
+    EXPECT_EQ(order.Items()[0].quantity, "7.5");
+    EXPECT_EQ(order.ExtendedText(0), "11.25");
+    EXPECT_TRUE(order.CopyBackQuantity(0, "0"));
+    EXPECT_EQ(order.TotalText(), "0.00");
+}
+
+TEST(OrderQuantity, ATextThatIsNotAQuantityIsRefusedByName) {
+    Order order = OrderOf({"2|Each|A|a|1.50|4|"});
+    for (const char* text : {"abc", "", "-1", "1e999", "2 pcs"}) {
+        try {
+            order.CopyBackQuantity(0, text);
+            ADD_FAILURE() << text << " was taken";
+        } catch (const QuillError& error) {
+            EXPECT_EQ(std::string(error.what()).find(std::string("'") + text + "'"), 0u)
+                << error.what();
+        }
+    }
+    EXPECT_EQ(order.Items()[0].quantity, "2");
+}
+
+}  // namespace
