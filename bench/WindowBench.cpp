@@ -4,51 +4,14 @@
 #include <QPushButton>
 
 #include "LargeData.h"
+#include "QuietServices.h"
 #include "app/TfrmMain.h"
-#include "catalogue/DataFiles.h"
 #include "catalogue/BigIniFile.h"
+#include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
 #include "controls/PageControl.h"
 
 namespace {
-
-// Services that answer without a screen: nothing in these runs asks a question.
-struct QuietRegistry : quill::Registry {
-    std::string shared;
-    bool KeyExists(const std::string&) override { return true; }
-    std::optional<std::string> ReadString(const std::string&, const std::string&) override {
-        return shared;
-    }
-    void WriteString(const std::string&, const std::string&, const std::string&) override {}
-    void DeleteValue(const std::string&, const std::string&) override {}
-    std::vector<std::string> SubKeys(const std::string&) override { return {}; }
-    bool ClassKeyExists(const std::string&) override { return false; }
-};
-struct QuietShell : quill::Shell {
-    void Open(const std::string&) override {}
-};
-struct QuietMessages : quill::Messages {
-    int boxes = 0;
-    void Warning(const std::string&) override { ++boxes; }
-    void Error(const std::string&) override { ++boxes; }
-    void Information(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, false; }
-    bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
-    void Beep() override {}
-    void Asterisk() override {}
-};
-struct FixedClock : quill::Clock {
-    quill::Date Today() const override { return {2026, 12, 7}; }
-};
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "quillroute_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
 
 std::filesystem::path DataFolder(int large) {
     return large ? LargeDataFolder() : std::filesystem::path(QUILLROUTE_SOURCE_DIR) / "data/sample";
@@ -59,7 +22,8 @@ struct Environment {
     QuietShell shell;
     QuietMessages messages;
     FixedClock clock;
-    Services services{registry, shell, messages, clock, {}, {"x", "y", "z"}};
+    QuietFileDialogs fileDialogs;
+    Services services{registry, shell, messages, clock, {}, {"x", "y", "z"}, fileDialogs};
     explicit Environment(const std::filesystem::path& data) {
         Application();
         registry.shared = (data / "shared").string();

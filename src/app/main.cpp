@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
@@ -12,9 +13,11 @@ int main(int argc, char* argv[]) {
     quill::QtShell shell;
     quill::QtMessages messages;
     quill::SystemClock clock;
+    quill::QtFileDialogs fileDialogs;
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
-    Services services{registry, shell, messages, clock,
-                      QApplication::applicationDirPath().toStdString(), parameters};
+    Services services{
+        registry,   shell,      messages, clock, QApplication::applicationDirPath().toStdString(),
+        parameters, fileDialogs};
     return RunQuillroute(services);
 }

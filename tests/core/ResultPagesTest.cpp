@@ -59,7 +59,7 @@ TEST(FinalPage, ListPriceHasNoLeadingBlankAndFollowsTheCurrency) {
     f.assembly.partNumber = "RJ716-10";
     const FinalPage page = BuildFinalPage(f.selection, f.assembly, CurrencyInForce{true, 17});
     EXPECT_EQ(page.priceLabel, "Price (EUR):");
-    EXPECT_EQ(page.itemLine, "1|Each|RJ716-10|" + page.values[1] + "|100.00|1|");
+    EXPECT_EQ(page.itemLine.Format(), "1|Each|RJ716-10|" + page.values[1] + "|100.00|1|");
 }
 
 TEST(FinalPage, DescriptionSpellsOutBothConnectors) {
@@ -118,7 +118,9 @@ TEST(PartsList, JumperWithTheSameConnectorAtBothEnds) {
     EXPECT_EQ(page.total, " 120.00");
     EXPECT_EQ(page.totalLabel, "Total (USD):");
     EXPECT_EQ(page.priceHeading, "Price (USD)");
-    EXPECT_EQ(page.itemLines,
+    StringList lines;
+    for (const ItemLine& line : page.itemLines) lines.push_back(line.Format());
+    EXPECT_EQ(lines,
               (StringList{"10|Feet|RVX4-50K|1/2 in. foam cable| 2.00|3|", "2|Each|716DM|| 30.00|4|",
                           "2|Each|AC-50|Factory attachment charge for RVX4-50K connectors| 20.00|7|"}));
     EXPECT_EQ(page.figures[0], "2.62 dB");

@@ -420,7 +420,7 @@ TEST(ControlsGrid, SpinStepsEditTheCellAndCanBeRefused) {
     grid->SetCell(0, 1, "1");
     std::vector<std::pair<int, int>> edits;
     grid->onCellEdit = [&](int column, int row) { edits.emplace_back(column, row); };
-    grid->onSpin = [](int, int, int value) { return value >= 0; };
+    grid->onSpin = [](int, int, double value) { return value >= 0; };
 
     grid->editItem(grid->item(1, 0));
     auto* editor = grid->findChild<SpinCellEditor*>();

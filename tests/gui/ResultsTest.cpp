@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "../support/FakeClock.h"
+#include "../support/FakeFileDialogs.h"
 #include "../support/FakeMessages.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
@@ -81,7 +82,8 @@ protected:
     fakes::FakeShell shell;
     fakes::FakeMessages messages;
     fakes::FakeClock clock{Date{2026, 12, 7}};
-    Services services{registry, shell, messages, clock, dir.Path() / "program", {}};
+    fakes::FakeFileDialogs fileDialogs;
+    Services services{registry, shell, messages, clock, dir.Path() / "program", {}, fileDialogs};
     std::unique_ptr<TfrmMain> window;
 };
 
@@ -102,8 +104,8 @@ TEST_F(ResultPages, TypicalRequestEndsOnAListedStandardJumper) {
     EXPECT_TRUE(window->Export1->isEnabled());
     EXPECT_TRUE(window->CurrencySettings1->isEnabled());
     ASSERT_EQ(window->partsListLines.size(), 1u);
-    EXPECT_EQ(window->partsListLines[0].substr(0, 19), "1|Each|J4V-DMDM-10|");
-    EXPECT_TRUE(window->partsListLines[0].ends_with("|156.73|1|"));
+    EXPECT_EQ(window->partsListLines[0].Format().substr(0, 19), "1|Each|J4V-DMDM-10|");
+    EXPECT_TRUE(window->partsListLines[0].Format().ends_with("|156.73|1|"));
     EXPECT_TRUE(messages.Boxes().empty());
     EXPECT_EQ(window->lblUpdate2->text(), "Your pricing database was last updated on: 12/07/2026");
     EXPECT_FALSE(window->lblPriceNotice2->isVisibleTo(window->tsFinal));
@@ -121,7 +123,7 @@ TEST_F(ResultPages, CurrencyChangeReRendersThePriceAndTheNotices) {
     EXPECT_TRUE(window->lblforeign2->isVisibleTo(window->tsFinal));
     EXPECT_TRUE(window->lblforeign2->text().endsWith("as of: " + QString::fromStdString(
                                                                      window->exchangeRateDate) + "."));
-    EXPECT_TRUE(window->partsListLines[0].ends_with("|144.45|1|"));
+    EXPECT_TRUE(window->partsListLines[0].Format().ends_with("|144.45|1|"));
     EXPECT_FALSE(CurrencyItem("US1")->isChecked());
 
     CurrencyItem("USDollarsUSD1")->trigger();

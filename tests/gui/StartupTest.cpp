@@ -238,8 +238,7 @@ TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
 
 TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) {
     fs::remove(ProgramFile("dat/jumpers.dat"));
-    services.reset(new Services{registry, shell, messages, clock, programFolder,
-                                QStringList{"a", "b", "c"}});
+    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"a", "b", "c"}, fileDialogs});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_TRUE(watcher.shown.empty()) << ::testing::PrintToString(watcher.shown);
@@ -247,8 +246,7 @@ TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) 
 }
 
 TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder,
-                                QStringList{"open", "x.qrf", "extra"}});
+    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"open", "x.qrf", "extra"}, fileDialogs});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmMain"}));
@@ -256,15 +254,14 @@ TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {
 }
 
 TEST_F(StartupTest, RunWithTwoParametersShowsTheSplashFirst) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder,
-                                QStringList{"one", "two"}});
+    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"one", "two"}, fileDialogs});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 20), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
 }
 
 TEST_F(StartupTest, RunWithoutParametersShowsTheSplashFirst) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{}});
+    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{}, fileDialogs});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 20), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "../support/FakeClock.h"
+#include "../support/FakeFileDialogs.h"
 #include "../support/FakeMessages.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
@@ -118,7 +119,8 @@ class WizardFixture : public ::testing::Test {
 
     // Creates the main window and runs its start-up; false when it refused to run.
     bool Create(const QStringList& parameters = {}) {
-        services.reset(new Services{registry, shell, messages, clock, programFolder, parameters});
+        services.reset(new Services{registry, shell, messages, clock, programFolder, parameters,
+                                    fileDialogs});
         window = std::make_unique<TfrmMain>(*services);
         return window->FormCreate();
     }
@@ -238,6 +240,7 @@ class WizardFixture : public ::testing::Test {
     quill::fakes::FakeShell shell;
     quill::fakes::FakeMessages messages;
     quill::fakes::FakeClock clock;
+    quill::fakes::FakeFileDialogs fileDialogs;
     std::unique_ptr<Services> services;
     std::unique_ptr<TfrmMain> window;
 };

@@ -46,7 +46,8 @@ std::string JumperPriceText(const TJumper& jumper, const CurrencyInForce& curren
 }
 
 std::string FinalDescription(const Selection& s) {
-    std::string text = s.lengthText + (s.meters ? " meter cable assembly, " : " foot cable assembly, ");
+    std::string text =
+        s.lengthText + (s.meters ? " meter cable assembly, " : " foot cable assembly, ");
     text += s.cableText + ", ";
     if (s.diameterShown) text += "(" + s.diameterText + ")";
     const std::string grade = s.platedGrade ? "Plated" : "Standard";
@@ -54,8 +55,8 @@ std::string FinalDescription(const Selection& s) {
     text += "Connector1 = " + grade + " " + SpecialPart(s.topSpecial) + s.topLabel + " with " +
             s.topInner + " inner contact attachment.  ";
     text += "\r";
-    text += "Connector2 = " + grade + " " + SpecialPart(s.bottomSpecial) + s.bottomLabel + " with " +
-            s.bottomInner + " inner contact attachment";
+    text += "Connector2 = " + grade + " " + SpecialPart(s.bottomSpecial) + s.bottomLabel +
+            " with " + s.bottomInner + " inner contact attachment";
     return text;
 }
 
@@ -70,9 +71,9 @@ std::string FinalPriceText(const Selection& s, const TJumper& assembly,
     return BlankMoney(price);
 }
 
-std::string FinalItemLine(const std::string& partNumber, const std::string& description,
-                          const std::string& price) {
-    return "1|Each|" + partNumber + "|" + description + "|" + price + "|1|";
+ItemLine FinalItemLine(const std::string& partNumber, const std::string& description,
+                       const std::string& price) {
+    return ItemLine{"1", "Each", partNumber, description, price, ItemKind::StandardPart};
 }
 
 FinalPage BuildFinalPage(const Selection& s, const TJumper& assembly,
@@ -92,7 +93,8 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
                              const CurrencyInForce& currency) {
     PartsListPage page;
     if (s.feeder)
-        page.explanation = "Below is a list of the part numbers that correspond to your specifications:";
+        page.explanation =
+            "Below is a list of the part numbers that correspond to your specifications:";
     else
         page.explanation =
             "There is no standard part number that matches your selections.\r\rBelow is a list of "
@@ -105,18 +107,17 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
     const bool waveguide = s.cableTypeIndex == 2;
     static const char* const kCableTypes[] = {"2", "3", "5"};
     page.priceHeading = "Price " + currency.Label();
-    page.rows.push_back({s.lengthText, s.meters ? "Meters" : "Feet", cable.partNumber,
-                         cable.description, BlankMoney(cablePrice.unit),
-                         BlankMoney(length * cablePrice.unit),
-                         s.cableTypeIndex >= 0 && s.cableTypeIndex <= 2
-                             ? kCableTypes[s.cableTypeIndex]
-                             : ""});
+    page.rows.push_back(
+        {s.lengthText, s.meters ? "Meters" : "Feet", cable.partNumber, cable.description,
+         BlankMoney(cablePrice.unit), BlankMoney(length * cablePrice.unit),
+         s.cableTypeIndex >= 0 && s.cableTypeIndex <= 2 ? kCableTypes[s.cableTypeIndex] : ""});
     double total = length * cablePrice.unit;
 
     const std::string connectorType = waveguide ? "6" : "4";
     const auto connectorRow = [&](const TConnector& c, double price) {
-        return PartsRow{"1", "Each", c.partNumber, c.description, BlankMoney(price),
-                        BlankMoney(price), connectorType};
+        return PartsRow{
+            "1",          "Each", c.partNumber, c.description, BlankMoney(price), BlankMoney(price),
+            connectorType};
     };
     const TConnector* top = s.topIncluded ? assembly.topConnector : nullptr;
     const TConnector* bottom = s.bottomIncluded ? assembly.bottomConnector : nullptr;
@@ -138,9 +139,13 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
 
     if (!s.feeder || (s.feederIndex >= 0 && s.feederIndex < 3)) {
         const double charge = cablePrice.attachment;
-        PartsRow row{"1", "Each", cable.attachmentPartNumber,
+        PartsRow row{"1",
+                     "Each",
+                     cable.attachmentPartNumber,
                      "Factory attachment charge for " + cable.partNumber + " connectors",
-                     BlankMoney(charge), BlankMoney(charge), "7"};
+                     BlankMoney(charge),
+                     BlankMoney(charge),
+                     "7"};
         total += charge;
         if (!s.feeder || s.feederIndex == 0) {
             row.qty = "2";
@@ -154,8 +159,8 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
     page.total = BlankMoney(total);
     page.figures = PerformanceFigures(s, cable);
     for (const PartsRow& row : page.rows)
-        page.itemLines.push_back(row.qty + "|" + row.uom + "|" + row.partNumber + "|" +
-                                 row.description + "|" + row.price + "|" + row.type + "|");
+        page.itemLines.push_back(ItemLine{row.qty, row.uom, row.partNumber, row.description,
+                                          row.price, KindFromCode(row.type)});
     return page;
 }
 

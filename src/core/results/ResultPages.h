@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/Jumpers.h"
+#include "orders/ItemLine.h"
 #include "pricing/Currency.h"
 #include "results/Selection.h"
 
@@ -32,7 +33,7 @@ std::string JumperPriceText(const TJumper& jumper, const CurrencyInForce& curren
 struct FinalPage {
     std::array<std::string, 10> values;
     std::string priceLabel;  // "Price (USD):"
-    std::string itemLine;
+    ItemLine itemLine;
 };
 std::string FinalDescription(const Selection& selection);
 // The price cell: the list price as "%.2f", or the price assembled from the
@@ -41,8 +42,9 @@ std::string FinalPriceText(const Selection& selection, const TJumper& assembly,
                            const CurrencyInForce& currency);
 FinalPage BuildFinalPage(const Selection& selection, const TJumper& assembly,
                          const CurrencyInForce& currency);
-std::string FinalItemLine(const std::string& partNumber, const std::string& description,
-                          const std::string& price);
+// The final page's one item: one piece of a standard part.
+ItemLine FinalItemLine(const std::string& partNumber, const std::string& description,
+                       const std::string& price);
 
 // The component parts list page.
 struct PartsRow {
@@ -52,10 +54,10 @@ struct PartsListPage {
     std::string explanation;
     std::string priceHeading;  // "Price (USD)"
     std::vector<PartsRow> rows;
-    std::string totalLabel;    // "Total (USD):"
+    std::string totalLabel;  // "Total (USD):"
     std::string total;
     std::array<std::string, 7> figures;
-    StringList itemLines;
+    ItemLines itemLines;
 };
 PartsListPage BuildPartsList(const Selection& selection, const TJumper& assembly,
                              const CurrencyInForce& currency);

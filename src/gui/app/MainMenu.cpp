@@ -26,8 +26,10 @@ void TfrmMain::BuildMainMenu() {
     Export1->setObjectName("Export1");
     ToATextFile1 = item(Export1, "ToATextFile1", "To a text file");
     ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an HTML Document");
-    ToanMSExcelSpreadsheet1 = item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
-    CopyToClipboard1 = item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
+    ToanMSExcelSpreadsheet1 =
+        item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
+    CopyToClipboard1 =
+        item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
     ViewLastOrder1 = item(File1, "ViewLastOrder1", "&View Last Order", QKeySequence("Ctrl+V"));
     File1->addSeparator();
     ViewLatestNewsFromOrlenk1 = item(File1, "ViewLatestNewsFromOrlenk1",
@@ -36,6 +38,9 @@ void TfrmMain::BuildMainMenu() {
     File1->addSeparator();
     StartOver1 = item(File1, "StartOver1", "S&tart Over", QKeySequence("Ctrl+R"));
     Exit1 = item(File1, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
+    connect(Open1, &QAction::triggered, this, Guarded([this] { Open1Click(); }));
+    connect(Save1, &QAction::triggered, this, Guarded([this] { btnSaveClick(); }));
+    connect(ViewLastOrder1, &QAction::triggered, this, Guarded([this] { ViewLastOrder1Click(); }));
     connect(StartOver1, &QAction::triggered, this, Guarded([this] { btnRestartClick(); }));
     connect(Exit1, &QAction::triggered, this, Guarded([this] { btnCloseClick(); }));
 

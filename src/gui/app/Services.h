@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -18,6 +19,7 @@ struct Services {
     quill::Clock& clock;
     std::filesystem::path programFolder;
     QStringList parameters;  // the command line without the program itself
+    quill::FileDialogs& fileDialogs;
 };
 
 // The maker's addresses, shown under the logo and in the links.

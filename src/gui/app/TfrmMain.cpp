@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +21,7 @@
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "orders/TOrderPage.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
 
@@ -32,7 +33,10 @@ const char* const kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
 
 }  // namespace
 
-TfrmMain::TfrmMain(Services& services_, QWidget* parent) : QMainWindow(parent), services(services_) {
+TfrmMain::TfrmMain(Services& services_, QWidget* parent)
+    : QMainWindow(parent),
+      services(services_),
+      lastOrder(DataFilePath(services_.programFolder, "Quillroute.lom")) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromUtf8("Quillroute\u2122"));
     // The pages were laid out for a small dialog font; at 584 x 538 a larger
@@ -47,7 +51,11 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent) : QMainWindow(parent), 
         move(screen->availableGeometry().center() - QPoint(584 / 2, 538 / 2));
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // A window destroyed while shown closes as it goes, and an open cell
+    // editor then commits its text: by that time nothing of ours may run.
+    if (orderPage) orderPage->Detach();
+}
 
 std::function<void()> TfrmMain::Guarded(std::function<void()> handler) {
     return [this, handler = std::move(handler)] {
@@ -71,7 +79,7 @@ void TfrmMain::BuildFrame() {
     tsNoPN = BuildPartsListPage();
     tsNoLength = BuildStandardLengthsPage();
     tsFinal = BuildFinalPage();
-    tsOrder = NewPage("tsOrder");
+    tsOrder = ComposeOrderPage();
     // Show handlers run inside the operation that changed the page, so an
     // error there stops that operation as a whole.
     PageControl1->AddPage(Page1, [this] { Page1Show(); });
@@ -79,7 +87,7 @@ void TfrmMain::BuildFrame() {
     PageControl1->AddPage(tsNoPN, [this] { tsNoPNShow(); });
     PageControl1->AddPage(tsNoLength, [this] { tsNoLengthShow(); });
     PageControl1->AddPage(tsFinal, [this] { tsFinalShow(); });
-    PageControl1->AddPage(tsOrder);
+    PageControl1->AddPage(tsOrder, [this] { tsOrderShow(); });
     layout->addWidget(PageControl1, 1);
 
     auto* bottomRow = new QHBoxLayout;
@@ -101,8 +109,9 @@ void TfrmMain::BuildFrame() {
     bottomRow->addWidget(lblEmail);
     bottomRow->addStretch(1);
 
-    const auto navigationButton = [&](QPushButton*& button, const char* name, const QString& caption,
-                                      const QString& hint, std::function<void()> click) {
+    const auto navigationButton = [&](QPushButton*& button, const char* name,
+                                      const QString& caption, const QString& hint,
+                                      std::function<void()> click) {
         button = new QPushButton(caption, central);
         button->setObjectName(name);
         button->setToolTip(hint);
@@ -173,7 +182,9 @@ bool TfrmMain::FormCreate() {
         });
         MarkUnavailableCurrencies();
     }
-    load([&] { LoadCableCatalogue(DataFilePath(program, "dat/tlineconnectors.dat"), cableCatalogue); });
+    load([&] {
+        LoadCableCatalogue(DataFilePath(program, "dat/tlineconnectors.dat"), cableCatalogue);
+    });
     PageControl1->SetActivePage(Page1);
     load([&] { FillFrequencyLists(); });
     rgCableType->SetItemEnabled(2, false);
@@ -231,7 +242,8 @@ void TfrmMain::SetFrameMenus(bool enabled) {
 }
 
 void TfrmMain::SetNavigationVisible(bool visible) {
-    for (QPushButton* button : {btnRestart, btnClose, btnBack, btnNext}) button->setVisible(visible);
+    for (QPushButton* button : {btnRestart, btnClose, btnBack, btnNext})
+        button->setVisible(visible);
 }
 
 void TfrmMain::Page1Show() {
@@ -251,13 +263,6 @@ void TfrmMain::lblEmailClick() {
 void TfrmMain::Help1Click() {
     TfrmAbout about(services.programFolder, this);
     about.exec();
-}
-
-void TfrmMain::OpenFromCommandLine() {
-    const QStringList& parameters = services.parameters;
-    if (parameters.size() != 2 || UpperCase(FromQt(parameters[0])) != "OPEN")
-        return;
-    // Order files are read by the order page, which is not part of this program yet.
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/Jumpers.h"
+#include "orders/LastOrder.h"
+#include "orders/Order.h"
+#include "orders/OrderFile.h"
 #include "pricing/PriceList.h"
 #include "results/Selection.h"
 
@@ -22,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QWidget;
+class TOrderPage;
 
 namespace quill {
 class ComboBox;
@@ -36,7 +40,7 @@ class RadioGroup;
 // that page (selection/, results/), the frame's own here.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TfrmMain(Services& services, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
@@ -78,9 +82,28 @@ public:
     void MarkUnavailableCurrencies();
     int SelectedCurrencyTag() const;
     void ChooseCurrency(QAction* item);
+    // Checks the item as the menu would, without re-rendering the page.
+    void CheckCurrencyItem(QAction* item);
+    // The menu item that shows prices in that code, when it can be chosen.
+    QAction* CurrencyItemByCode(const std::string& code) const;
     quill::CurrencyInForce Currency() const;
     // The rates the price look-ups convert with; none without an exchange-rate file.
     const quill::ExchangeRates* ConvertingRates() const;
+
+    // --- orders (orders/OrderHandlers.cpp) ---
+    QWidget* ComposeOrderPage();
+    void AddResultToOrder();
+    void RefillOrderGrid();
+    // Extended prices, the total and the last-order file; after one quantity
+    // edit only that row's extended price is recomputed.
+    void RecalculateOrder(int changedRow = -1);
+    void grdOrderCellEdit(int column, int row);
+    bool grdOrderSpinIncrement(int column, int row, double value);
+    void btnDeleteSelectedClick();
+    void tsOrderShow();
+    void btnSaveClick();
+    void Open1Click();
+    void ViewLastOrder1Click();
 
     // --- page 1 (selection/PageOne.cpp) ---
     void LoadLengthCombo(int first, int last, int selected);
@@ -121,10 +144,10 @@ public:
     const quill::CableCatalogue& Catalogue() const { return cableCatalogue; }
     const std::filesystem::path& SharedFolder() const { return sharedFolder; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // One end of the assembly on page 2 and what it remembers.
     struct End {
         QCheckBox* included = nullptr;  // on page 1
@@ -154,6 +177,9 @@ private:
     QPushButton* BuildUpdateButton(QWidget* page, const char* name);
     quill::Selection ReadSelection() const;
     bool PickConnectors();
+    std::filesystem::path OrderFolder() const;  // "data" beside the program, made when missing
+    void ShowOpenedOrder(quill::OrderFileContent content);
+    void SaveLastOrder();
     void ShowMissingPrices(QLabel* notice, const quill::StringList& partNumbers);
 
     // Runs a user-started operation through the general error report. Nested
@@ -178,7 +204,7 @@ private:
     int guardDepth = 0;
     std::filesystem::path sharedFolder;
 
-public:
+  public:
     // Controls, named as the user interface names them.
     quill::PageControl* PageControl1 = nullptr;
     QWidget* Page1 = nullptr;
@@ -187,6 +213,7 @@ public:
     QWidget* tsNoLength = nullptr;
     QWidget* tsFinal = nullptr;
     QWidget* tsOrder = nullptr;
+    TOrderPage* orderPage = nullptr;  // tsOrder, with its controls
     QPushButton* btnRestart = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnBack = nullptr;
@@ -283,8 +310,9 @@ public:
 
     // Long-lived state of the run.
     quill::TJumper currentAssembly;
-    quill::StringList orderLines;
-    quill::StringList partsListLines;
+    quill::Order orderLines;
+    quill::ItemLines partsListLines;  // of the result page shown
+    quill::LastOrderFile lastOrder;
     quill::PriceList priceList;
     quill::StringList beginFrequencyList;
     quill::StringList endFrequencyList;

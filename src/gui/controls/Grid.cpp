@@ -6,7 +6,7 @@
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <climits>
+#include <cmath>
 
 namespace quill {
 
@@ -32,18 +32,14 @@ QAbstractSpinBox::StepEnabled SpinCellEditor::stepEnabled() const {
 }
 
 void SpinCellEditor::stepBy(int steps) {
-    const QString text = Text().trimmed();
+    // A length of 7.5 steps to 8.5: the fraction stays. QString reads "."
+    // whatever the locale.
     bool ok = false;
-    long long value = text.toLongLong(&ok);
-    if (!ok) {
-        const double number = text.toDouble(&ok);
-        value = ok ? static_cast<long long>(number) : 0;
-    }
-    value += steps;
-    if (value < INT_MIN || value > INT_MAX) return;
-    const int next = static_cast<int>(value);
+    const double value = Text().trimmed().toDouble(&ok);
+    const double next = (ok && std::isfinite(value) ? value : 0) + steps;
+    if (!std::isfinite(next)) return;
     if (acceptStep && !acceptStep(next)) return;
-    SetText(QString::number(next));
+    SetText(QString::number(next, 'g', 15));
     emit Stepped();
 }
 
@@ -62,7 +58,7 @@ class GridDelegate : public QStyledItemDelegate {
         auto* editor = new SpinCellEditor(parent);
         editor->setAlignment(style->alignment);
         const QPersistentModelIndex cell(index);
-        editor->acceptStep = [grid = grid_, cell](int value) {
+        editor->acceptStep = [grid = grid_, cell](double value) {
             if (!cell.isValid() || !grid->onSpin) return true;
             return grid->onSpin(cell.column(), cell.row(), value);
         };
@@ -85,7 +81,19 @@ class GridDelegate : public QStyledItemDelegate {
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
         const QString before = index.data(Qt::DisplayRole).toString();
-        if (auto* spin = qobject_cast<SpinCellEditor*>(editor)) {
+        auto* spin = qobject_cast<SpinCellEditor*>(editor);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        const QString text = spin ? spin->Text() : line ? line->text() : before;
+        if (text != before && grid_->acceptEdit &&
+            !grid_->acceptEdit(index.column(), index.row(), text)) {
+            // The editor goes back to the cell's text first, so that closing
+            // it later (a message box takes the focus) commits nothing.
+            if (spin) spin->SetText(before);
+            if (line) line->setText(before);
+            if (grid_->onEditRefused) grid_->onEditRefused(index.column(), index.row(), text);
+            return;
+        }
+        if (spin) {
             model->setData(index, spin->Text(), Qt::EditRole);
         } else {
             QStyledItemDelegate::setModelData(editor, model, index);

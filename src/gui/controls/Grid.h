@@ -10,9 +10,9 @@
 namespace quill {
 
 // The editor of a spin-edit cell: a text box with up and down buttons. It
-// holds any text the user types; a step reads the text as a whole number
-// (0 when it is none), adds the step and asks the grid whether the new value
-// is allowed.
+// holds any text the user types; a step reads the text as a number (0 when
+// it is none), adds the step and asks the grid whether the new value is
+// allowed.
 class SpinCellEditor : public QAbstractSpinBox {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ class SpinCellEditor : public QAbstractSpinBox {
     QValidator::State validate(QString& input, int& pos) const override;
 
     // Asked before a step with the value it would give; false refuses it.
-    std::function<bool(int value)> acceptStep;
+    std::function<bool(double value)> acceptStep;
 
   signals:
     void Stepped();
@@ -114,9 +114,13 @@ class Grid : public QTableWidget {
     int FittingHeight() const;
 
     std::function<void(int column, int row)> onCellEdit;
+    // Asked before a text the user typed or spun replaces a cell's; false
+    // keeps the cell's text (and the editor's) and calls onEditRefused.
+    std::function<bool(int column, int row, const QString& text)> acceptEdit;
+    std::function<void(int column, int row, const QString& text)> onEditRefused;
     // Asked before a spin step with the value it would give; false refuses
     // the step and the cell keeps its text. Without it every step is taken.
-    std::function<bool(int column, int row, int value)> onSpin;
+    std::function<bool(int column, int row, double value)> onSpin;
 
   private:
     friend class GridDelegate;

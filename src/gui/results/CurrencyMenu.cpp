@@ -1,6 +1,6 @@
-#include <map>
 #include <QLabel>
 #include <QMenu>
+#include <map>
 
 #include "app/TfrmMain.h"
 #include "controls/Grid.h"
@@ -58,8 +58,9 @@ void TfrmMain::MarkUnavailableCurrencies() {
         const CurrencyItem* currency = CurrencyByTag(item->data().toInt());
         if (!*currency->rateCode || exchangeRates.Available(currency->rateCode)) continue;
         item->setEnabled(false);
-        const QString why = QString("Not available: the exchange rate of %1 in xcngrate.dat is not "
-                                    "a positive number.")
+        const QString why = QString(
+                                "Not available: the exchange rate of %1 in xcngrate.dat is not "
+                                "a positive number.")
                                 .arg(currency->rateCode);
         item->setStatusTip(why);
         item->setToolTip(why);
@@ -87,20 +88,25 @@ CurrencyInForce TfrmMain::Currency() const {
     return CurrencyInForce{hasExchangeRates, SelectedCurrencyTag()};
 }
 
-void TfrmMain::ChooseCurrency(QAction* item) {
+void TfrmMain::CheckCurrencyItem(QAction* item) {
     for (QAction* other : currencyItems) other->setChecked(false);
     item->setChecked(true);
     if (item == US1) USDollarsUSD1->setChecked(true);
     if (item == USDollarsUSD1) US1->setChecked(true);
     lblforeign1->setVisible(!US1->isChecked());
     lblforeign2->setVisible(!US1->isChecked());
+}
 
+void TfrmMain::ChooseCurrency(QAction* item) {
+    CheckCurrencyItem(item);
     if (PageControl1->ActivePage() == tsFinal) {
         ShowFinalPrice();
         partsListLines = {FinalItemLine(FromQt(grdFinal->Cell(1, 0)), FromQt(grdFinal->Cell(1, 1)),
                                         FromQt(grdFinal->Cell(1, 2)))};
     } else if (PageControl1->ActivePage() == tsNoPN) {
         ShowPartsList();
+    } else {
+        // The order's lines keep the prices they were added with.
+        RefillOrderGrid();
     }
-    // The order page keeps the prices its lines were added with.
 }

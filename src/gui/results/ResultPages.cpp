@@ -1,3 +1,5 @@
+#include "results/ResultPages.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,6 @@
 #include "controls/RadioGroup.h"
 #include "platform/TextConversion.h"
 #include "pricing/PricingDate.h"
-#include "results/ResultPages.h"
 #include "results/StandardLengths.h"
 #include "rf/Rf.h"
 
@@ -52,7 +53,8 @@ Selection TfrmMain::ReadSelection() const {
 bool TfrmMain::PickConnectors() {
     currentAssembly.cable = currentCable;
     for (End* end : {&top, &bottom}) {
-        TConnector*& chosen = end == &top ? currentAssembly.topConnector : currentAssembly.bottomConnector;
+        TConnector*& chosen =
+            end == &top ? currentAssembly.topConnector : currentAssembly.bottomConnector;
         chosen = nullptr;
         if (!Included(*end)) continue;
         EndChoice choice = ChoiceOf(*end);
@@ -81,12 +83,14 @@ void TfrmMain::ResolvePageTwo() {
 
     const ExchangeRates* converted = ConvertingRates();
     LookUpCablePrices(priceList, converted, selection.meters, *currentCable);
-    if (selection.topIncluded) LookUpConnectorPrice(priceList, converted, *currentAssembly.topConnector);
+    if (selection.topIncluded)
+        LookUpConnectorPrice(priceList, converted, *currentAssembly.topConnector);
     if (selection.bottomIncluded)
         LookUpConnectorPrice(priceList, converted, *currentAssembly.bottomConnector);
 
-    if (selection.feeder || !FindStandardJumper(DataFilePath(services.programFolder, "dat/jumpers.dat"),
-                                                currentAssembly)) {
+    if (selection.feeder ||
+        !FindStandardJumper(DataFilePath(services.programFolder, "dat/jumpers.dat"),
+                            currentAssembly)) {
         ShowPartsList();
         return;
     }
@@ -107,8 +111,11 @@ void TfrmMain::ResolvePageTwo() {
 }
 
 void TfrmMain::NextOnResultPage() {
-    if (PageControl1->ActivePage() == tsNoLength) AcceptStandardLength();
-    // Adding the shown result to the order comes with the order page.
+    QWidget* page = PageControl1->ActivePage();
+    if (page == tsNoLength)
+        AcceptStandardLength();
+    else if (page == tsNoPN || page == tsFinal)
+        AddResultToOrder();
 }
 
 void TfrmMain::ShowMissingPrices(QLabel* notice, const StringList& partNumbers) {
@@ -117,7 +124,8 @@ void TfrmMain::ShowMissingPrices(QLabel* notice, const StringList& partNumbers) 
         return;
     }
     std::string list;
-    for (const std::string& partNumber : partNumbers) list += (list.empty() ? "" : ", ") + partNumber;
+    for (const std::string& partNumber : partNumbers)
+        list += (list.empty() ? "" : ", ") + partNumber;
     notice->setText(ToQt("Not in the price list: " + list +
                          ". Its price shows as 0.00; please ask Orlenk for a quotation."));
     notice->show();
@@ -157,10 +165,11 @@ void TfrmMain::ShowStandardLengths(const StringList& lines, int shorter, int lon
     PageControl1->SetActivePage(tsNoLength);
     const Selection s = ReadSelection();
     const double length = s.Length();
-    const auto set = [this](int row, const std::string& a, const std::string& b, const std::string& c,
-                            const std::string& d, const std::string& e) {
+    const auto set = [this](int row, const std::string& a, const std::string& b,
+                            const std::string& c, const std::string& d, const std::string& e) {
         const std::string cells[] = {a, b, c, d, e};
-        for (int column = 0; column < 5; ++column) grdLengths->SetCell(column, row, ToQt(cells[column]));
+        for (int column = 0; column < 5; ++column)
+            grdLengths->SetCell(column, row, ToQt(cells[column]));
     };
     const std::string& base = currentAssembly.basePartNumber;
     if (s.meters)
@@ -196,8 +205,10 @@ void TfrmMain::ShowPartsList() {
     grdJumper->SetRowCount(static_cast<int>(page.rows.size()));
     for (int row = 0; row < grdJumper->RowCount(); ++row) {
         const PartsRow& r = page.rows[row];
-        const std::string cells[] = {r.qty, r.uom, r.partNumber, r.description, r.price, r.extended, r.type};
-        for (int column = 0; column < 7; ++column) grdJumper->SetCell(column, row, ToQt(cells[column]));
+        const std::string cells[] = {r.qty,   r.uom,      r.partNumber, r.description,
+                                     r.price, r.extended, r.type};
+        for (int column = 0; column < 7; ++column)
+            grdJumper->SetCell(column, row, ToQt(cells[column]));
     }
     grdJumper->SetHeading(4, ToQt(page.priceHeading));
     grdJumper->setFixedHeight(grdJumper->FittingHeight());
@@ -208,7 +219,8 @@ void TfrmMain::ShowPartsList() {
 
     StringList missing;
     for (const PartsRow& row : page.rows)
-        if (!row.partNumber.empty() && !priceList.Find(row.partNumber)) missing.push_back(row.partNumber);
+        if (!row.partNumber.empty() && !priceList.Find(row.partNumber))
+            missing.push_back(row.partNumber);
     ShowMissingPrices(lblPriceNotice1, missing);
 }
 

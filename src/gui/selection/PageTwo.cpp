@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
-#include "controls/Hint.h"
 #include "controls/ComboBox.h"
+#include "controls/Hint.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 #include "platform/TextConversion.h"
@@ -33,8 +33,8 @@ QWidget* TfrmMain::BuildPageTwo() {
     auto* cable = new QVBoxLayout(GroupBox3);
     cable->setContentsMargins(4, 4, 4, 4);
     cable->setSpacing(3);
-    rgCableGrade = new RadioGroup("Cable Grade:",
-                                  {"Standard Cable", "Premium Cable", "Flame Retardant Cable"}, GroupBox3);
+    rgCableGrade = new RadioGroup(
+        "Cable Grade:", {"Standard Cable", "Premium Cable", "Flame Retardant Cable"}, GroupBox3);
     rgCableGrade->setObjectName("rgCableGrade");
     rgCableGrade->SetHint("Select Cable Grade");
     rgCableGrade->onClick = Guarded([this] { rgCableGradeClick(); });
@@ -113,17 +113,21 @@ QGroupBox* TfrmMain::BuildEndGroup(End& end, const char* prefix, const QString& 
     layout->addLayout(buttons);
     for (QRadioButton* button : {end.actual, end.matesTo})
         connect(button, &QRadioButton::toggled, this, [this, &end](bool on) {
-            if (on) Guarded([this, &end] { ActualClick(end); })();
+            if (on)
+                Guarded([this, &end] { &end == &top ? rbC1ActualClick() : rbC2ActualClick(); })();
         });
 
     end.connector = new ComboBox(group, false);
     end.connector->setObjectName("cbo" + p + "MatesTo");
     end.connector->SetHint(caption);
-    end.connector->onChange = Guarded([this, &end] { ConnectorChange(end); });
+    // Each control runs the handler named for it.
+    const bool isTop = &end == &top;
+    end.connector->onChange =
+        Guarded([this, isTop] { isTop ? cboC1MatesToChange() : cboC2MatesToChange(); });
     layout->addWidget(end.connector);
     end.description = new QLabel(group);
     end.description->setObjectName(prefix == QString("C1") ? "lblTopDescription"
-                                                             : "lblBottomDescription");
+                                                           : "lblBottomDescription");
     end.description->setWordWrap(true);
     layout->addWidget(end.description);
     end.picture = new Picture(group);
@@ -135,13 +139,15 @@ QGroupBox* TfrmMain::BuildEndGroup(End& end, const char* prefix, const QString& 
     end.special = new ComboBox(group, false);
     end.special->setObjectName("cbo" + p + "Description");
     end.special->SetHint("Select special characteristics for " + which + " connector");
-    end.special->onChange = Guarded([this, &end] { DescriptionChange(end); });
+    end.special->onChange =
+        Guarded([this, isTop] { isTop ? cboC1DescriptionChange() : cboC2DescriptionChange(); });
     layout->addWidget(end.special);
     layout->addWidget(new QLabel("Inner Connector Attachment:", group));
     end.inner = new ComboBox(group, false);
     end.inner->setObjectName("cbo" + p + "Inner");
     end.inner->SetHint("Select inner connector attachment for " + which + " connector");
-    end.inner->onChange = Guarded([this, &end] { InnerChange(end); });
+    end.inner->onChange =
+        Guarded([this, isTop] { isTop ? cboC1InnerChange() : cboC2InnerChange(); });
     layout->addWidget(end.inner);
     return group;
 }
@@ -198,7 +204,8 @@ void TfrmMain::EnableCableGrades(const CableList& cables) {
 void TfrmMain::rgCableGradeClick() {
     cableGradeIndex = rgCableGrade->ItemIndex();
     CableFilter filter;
-    if (cableGradeIndex >= 0 && cableGradeIndex < 3) filter.gradeCode = kGradeLetters[cableGradeIndex];
+    if (cableGradeIndex >= 0 && cableGradeIndex < 3)
+        filter.gradeCode = kGradeLetters[cableGradeIndex];
     gradeMatchedCables = FilterCables(bandMatchedCables, filter);
     FillCableSizeList();
     cboTLineDataChange();
@@ -208,7 +215,8 @@ void TfrmMain::rgCableGradeClick() {
 
 void TfrmMain::FillCableSizeList() {
     StringList partNumbers;
-    for (const TTransmissionLine* cable : gradeMatchedCables) partNumbers.push_back(cable->partNumber);
+    for (const TTransmissionLine* cable : gradeMatchedCables)
+        partNumbers.push_back(cable->partNumber);
     cboTLineData->SetItems(ToQt(SortedUnique(partNumbers)));
     const int grade = rgCableGrade->ItemIndex();
     const std::string letter = grade >= 0 && grade < 3 ? kGradeLetters[grade] : "";

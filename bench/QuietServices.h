@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QApplication>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+
+// Services that answer without a screen: nothing in these runs asks a
+// question, and a file dialog answers the file it was given (or cancels).
+struct QuietRegistry : quill::Registry {
+    std::string shared;
+    bool KeyExists(const std::string&) override { return true; }
+    std::optional<std::string> ReadString(const std::string&, const std::string&) override {
+        return shared;
+    }
+    void WriteString(const std::string&, const std::string&, const std::string&) override {}
+    void DeleteValue(const std::string&, const std::string&) override {}
+    std::vector<std::string> SubKeys(const std::string&) override { return {}; }
+    bool ClassKeyExists(const std::string&) override { return false; }
+};
+struct QuietShell : quill::Shell {
+    void Open(const std::string&) override {}
+};
+struct QuietMessages : quill::Messages {
+    int boxes = 0;
+    void Warning(const std::string&) override { ++boxes; }
+    void Error(const std::string&) override { ++boxes; }
+    void Information(const std::string&) override { ++boxes; }
+    bool Confirm(const std::string&) override { return ++boxes, false; }
+    bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
+    void Beep() override {}
+    void Asterisk() override {}
+};
+struct FixedClock : quill::Clock {
+    quill::Date Today() const override { return {2026, 12, 7}; }
+};
+struct QuietFileDialogs : quill::FileDialogs {
+    std::optional<std::filesystem::path> answer;
+    std::optional<std::filesystem::path> OpenFile(const quill::FileDialogRequest&) override {
+        return answer;
+    }
+    std::optional<std::filesystem::path> SaveFile(const quill::FileDialogRequest&) override {
+        return answer;
+    }
+};
+
+inline QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "quillroute_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}

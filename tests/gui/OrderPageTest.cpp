@@ -1,0 +1,545 @@
+// The order page and its files, driven as a user drives them: results added
+// from the wizard, quantities spun and typed, rows deleted, orders saved,
+// opened and found again, and the program started on an order file.
+
+#include <QAction>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "../support/Files.h"
+#include "WizardFixture.h"
+#include "controls/Grid.h"
+#include "orders/TOrderPage.h"
+
+namespace wizard {
+namespace {
+
+using quill::Grid;
+using quill::SpinCellEditor;
+using Row = std::vector<std::string>;
+
+class OrderPage : public WizardFixture {
+  protected:
+    TOrderPage* Order() const { return window->orderPage; }
+    Grid* Rows() const { return window->orderPage->grdOrder; }
+    QWidget* Shown() const { return window->PageControl1->ActivePage(); }
+    fs::path LastOrder() const { return programFolder / "Quillroute.lom"; }
+
+    // Jumper, the length given, the rest as page 1 and page 2 come: the final
+    // page of the standard jumper J4V-DMDM-<length>.
+    void ToFinal(const QString& length = "10") {
+        Type(window->cboLength, length);
+        GoToPageTwo();
+        Next();
+        ASSERT_EQ(Shown(), window->tsFinal) << ::testing::PrintToString(messages.calls);
+    }
+
+    // Feeder without a top connector: cable, one connector, one attachment charge.
+    void ToPartsList(const QString& length = "200") {
+        Click(window->rgApp, 1);
+        Click(window->chkTopConnector);
+        Type(window->cboLength, length);
+        GoToPageTwo();
+        Next();
+        ASSERT_EQ(Shown(), window->tsNoPN) << ::testing::PrintToString(messages.calls);
+    }
+
+    void AddToOrder() {
+        Next();
+        ASSERT_EQ(Shown(), window->tsOrder) << ::testing::PrintToString(messages.calls);
+    }
+
+    Row RowTexts(int row) const {
+        Row texts;
+        for (const QString& text : Rows()->RowTexts(row)) texts.push_back(S(text));
+        return texts;
+    }
+    std::string Total() const { return S(Order()->edtOrderTotal->text()); }
+
+    // A closed editor goes at the next turn of the event loop; it must not be
+    // mistaken for the next one.
+    static void CloseEditor(QWidget* editor) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    SpinCellEditor* OpenQuantity(int row) {
+        Rows()->setFocus();
+        Rows()->setCurrentCell(row, 0);
+        Rows()->editItem(Rows()->item(row, 0));
+        return Rows()->findChild<SpinCellEditor*>();
+    }
+
+    // Presses the quantity's up or down button as often as asked, then leaves the cell.
+    void Spin(int row, int steps) {
+        SpinCellEditor* editor = OpenQuantity(row);
+        ASSERT_NE(editor, nullptr);
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(editor, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+        CloseEditor(editor);
+    }
+
+    void TypeQuantity(int row, const QString& text) {
+        SpinCellEditor* editor = OpenQuantity(row);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        CloseEditor(editor);
+    }
+
+    void TypeDescription(int row, const QString& text) {
+        Rows()->setFocus();
+        Rows()->setCurrentCell(row, 3);
+        Rows()->editItem(Rows()->item(row, 3));
+        auto* editor = Rows()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        CloseEditor(editor);
+    }
+
+    // Clicks the row bar beside each row, holding Ctrl after the first.
+    void SelectRows(std::initializer_list<int> rows) {
+        QHeaderView* bar = Rows()->verticalHeader();
+        bool first = true;
+        for (const int row : rows) {
+            const QPoint point(5, bar->sectionViewportPosition(row) + 5);
+            QTest::mouseClick(bar->viewport(), Qt::LeftButton,
+                              first ? Qt::KeyboardModifiers() : Qt::ControlModifier, point);
+            first = false;
+        }
+    }
+
+    void WriteOrder(const fs::path& file, const std::string& items,
+                    const std::string& header = "App=Quillroute\r\n") {
+        temp.Write(fs::relative(file, temp.Path()).string(),
+                   "[Header]\r\n" + header +
+                       "\r\n[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\n"
+                       "Ship To City=\r\nShip To State/Province=\r\nShip To Country=\r\n" +
+                       items);
+    }
+
+    QAction* Menu(const char* name) const { return window->findChild<QAction*>(name); }
+};
+
+const char* const kFinalDescription =
+    "10 foot cable assembly, RVX4-50K, (1/2 in.) SPECIAL INSTRUCTIONS:  Connector1 = ";
+
+// ------------------------------------------------------------- adding
+
+TEST_F(OrderPage, AStandardJumperJoinsTheOrderAndTheOrderPageTakesOver) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    const Row row = RowTexts(0);
+    EXPECT_EQ(row[0], "1");
+    EXPECT_EQ(row[1], "Each");
+    EXPECT_EQ(row[2], "J4V-DMDM-10");
+    EXPECT_EQ(row[3].rfind(kFinalDescription, 0), 0u) << row[3];
+    EXPECT_EQ(row[3].find('\r'), std::string::npos);
+    EXPECT_EQ(row[4], "156.73");
+    EXPECT_EQ(row[5], "156.73");
+    EXPECT_EQ(Total(), "156.73");
+    // The page has its own buttons; the wizard's are hidden.
+    for (QPushButton* button :
+         {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
+        EXPECT_FALSE(button->isVisible()) << S(button->objectName());
+    EXPECT_TRUE(window->Save1->isEnabled());
+    EXPECT_FALSE(window->CurrencySettings1->isEnabled());
+    EXPECT_TRUE(window->Export1->isEnabled());
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+    // The last order is kept beside the program at once.
+    EXPECT_NE(ReadBytes(LastOrder()).find("1=1|Each|QR-001|J4V-DMDM-10|"), std::string::npos);
+}
+
+TEST_F(OrderPage, TheSameJumperTwiceIsOneRowOfTwoAndStartOverKeepsTheOrder) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Click(Order()->btnAdd);
+    EXPECT_EQ(Page(), 0);
+    Next();
+    Next();
+    AddToOrder();
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    EXPECT_EQ(RowTexts(0)[0], "2");
+    EXPECT_EQ(RowTexts(0)[5], "313.46");
+    EXPECT_EQ(Total(), "313.46");
+}
+
+TEST_F(OrderPage, APartsListJoinsLineByLineWithDecimalLengths) {
+    Start();
+    ToPartsList("7.5");
+    AddToOrder();
+    ASSERT_EQ(Rows()->RowCount(), 3);
+    EXPECT_EQ(RowTexts(0), (Row{"7.5", "Feet", "RVX4-50K", RowTexts(0)[3], "2.62", "19.65"}));
+    EXPECT_EQ(RowTexts(1)[0], "1");
+    EXPECT_EQ(RowTexts(2)[1], "Each");
+    ASSERT_EQ(window->orderLines.Count(), 3u);
+    EXPECT_EQ(window->orderLines.Items()[0].kind, quill::ItemKind::FoamCable);
+    EXPECT_EQ(window->orderLines.Items()[2].kind, quill::ItemKind::AttachmentCharge);
+    // A step is one foot; the fraction stays.
+    Spin(0, 1);
+    EXPECT_EQ(RowTexts(0)[0], "8.5");
+    EXPECT_EQ(RowTexts(0)[5], "22.27");
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+TEST_F(OrderPage, AnEditedDescriptionIsRestoredByTheNextAddition) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    TypeDescription(0, "changed for this quote");
+    EXPECT_EQ(RowTexts(0)[3], "changed for this quote");
+    Click(Order()->btnAdd);
+    ToPartsList();
+    AddToOrder();
+    EXPECT_EQ(RowTexts(0)[3].rfind(kFinalDescription, 0), 0u);
+}
+
+TEST_F(OrderPage, AResultInAnotherCurrencyIsRefusedUntilThatCurrencyIsChosen) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Click(Order()->btnAdd);
+    Next();
+    Next();
+    Menu("Euro1")->trigger();
+    Next();
+    EXPECT_EQ(Shown(), window->tsFinal);
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(messages.Boxes()[0].kind, "warning");
+    EXPECT_NE(messages.Boxes()[0].text.find("This order is priced in US Dollars (USD)"),
+              std::string::npos)
+        << messages.Boxes()[0].text;
+    EXPECT_EQ(window->orderLines.Count(), 1u);
+    EXPECT_EQ(window->orderLines.Items()[0].quantity, "1");
+
+    Menu("US1")->trigger();
+    AddToOrder();
+    EXPECT_EQ(RowTexts(0)[0], "2");
+}
+
+// ------------------------------------------------------------- editing
+
+TEST_F(OrderPage, SpinButtonsStepTheQuantityAndStopAtZero) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Spin(0, 2);
+    EXPECT_EQ(RowTexts(0)[0], "3");
+    EXPECT_EQ(RowTexts(0)[5], "470.19");
+    EXPECT_EQ(Total(), "470.19");
+    EXPECT_NE(ReadBytes(LastOrder()).find("1=3|Each|"), std::string::npos);
+    Spin(0, -4);
+    EXPECT_EQ(RowTexts(0)[0], "0");
+    EXPECT_EQ(RowTexts(0)[5], "0.00");
+    EXPECT_EQ(Total(), "0.00");
+    EXPECT_EQ(window->orderLines.Items()[0].quantity, "0");
+}
+
+TEST_F(OrderPage, ATypedQuantityIsTakenAndANonNumberIsRefusedByName) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    TypeQuantity(0, "2.5");
+    EXPECT_EQ(RowTexts(0)[5], "391.83");  // 391.825, rounded half up
+    const std::string kept = ReadBytes(LastOrder());
+    EXPECT_NE(kept.find("1=2.5|Each|"), std::string::npos);
+
+    TypeQuantity(0, "abc");
+    EXPECT_EQ(RowTexts(0)[0], "2.5");
+    EXPECT_EQ(Total(), "391.83");
+    ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(messages.Boxes()[0].kind, "warning");
+    EXPECT_EQ(messages.Boxes()[0].text.rfind("'abc' is not a valid quantity", 0), 0u);
+    EXPECT_EQ(ReadBytes(LastOrder()), kept);
+}
+
+TEST_F(OrderPage, DeletingNeedsASelectionAndAYes) {
+    Start();
+    ToPartsList();
+    AddToOrder();
+    ASSERT_EQ(Rows()->RowCount(), 3);
+    messages.Reset();
+    Click(Order()->btnDeleteSelected);
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(messages.calls[0].kind, "beep");
+    EXPECT_EQ(messages.calls[1].kind, "information");
+    EXPECT_EQ(messages.calls[1].text.rfind("To delete items, highlight the rows", 0), 0u);
+
+    SelectRows({1, 2});
+    messages.Answer(false);
+    Click(Order()->btnDeleteSelected);
+    EXPECT_EQ(Rows()->RowCount(), 3);
+    EXPECT_EQ(messages.Boxes().back().kind, "confirm-warning");
+
+    const std::string first = RowTexts(0)[2];
+    SelectRows({1, 2});
+    messages.Answer(true);
+    Click(Order()->btnDeleteSelected);
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    EXPECT_EQ(RowTexts(0)[2], first);
+
+    SelectRows({0});
+    messages.Answer(true);
+    Click(Order()->btnDeleteSelected);
+    EXPECT_EQ(Rows()->RowCount(), 0);
+    EXPECT_EQ(Total(), "0.00");
+    EXPECT_TRUE(quill::ReadOrderFile(LastOrder()).order.Empty());
+}
+
+// ------------------------------------------------------------- files
+
+TEST_F(OrderPage, SaveWritesTheOrderWhereTheUserChose) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Spin(0, 1);
+    const fs::path file = programFolder / "data" / "quote.qrf";
+    fileDialogs.Choose(file);
+    Click(Order()->btnSave);
+    ASSERT_EQ(fileDialogs.calls.size(), 1u);
+    EXPECT_EQ(fileDialogs.calls[0].kind, "save");
+    EXPECT_EQ(fileDialogs.calls[0].request.filter, "Quillroute Files (*.qrf)|*.qrf");
+    EXPECT_EQ(fileDialogs.calls[0].request.defaultExtension, ".qrf");
+    EXPECT_EQ(fileDialogs.calls[0].request.initialFolder, programFolder / "data");
+    EXPECT_TRUE(fs::is_directory(programFolder / "data"));
+    EXPECT_EQ(ReadBytes(file), ReadBytes(LastOrder()));
+    EXPECT_NE(ReadBytes(file).find("1=2|Each|QR-001|J4V-DMDM-10|"), std::string::npos);
+
+    fileDialogs.Cancel();
+    window->Save1->trigger();
+    EXPECT_EQ(FolderNames(programFolder / "data"), (std::vector<std::string>{"quote.qrf"}));
+}
+
+TEST_F(OrderPage, ASaveThatFailsSaysWhyAndKeepsTheOldFile) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    const fs::path folder = programFolder / "data" / "quote.qrf";
+    fs::create_directories(folder);  // a folder where the file should go
+    fileDialogs.Choose(folder);
+    Click(Order()->btnSave);
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(messages.Boxes()[0].kind, "error");
+    EXPECT_NE(messages.Boxes()[0].text.find("Cannot write file " + folder.string()),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(window->orderLines.Count(), 1u);
+}
+
+TEST_F(OrderPage, OpenShowsTheFilesOrderAndKeepsItAsTheLastOrder) {
+    const fs::path file = temp / "quote.qrf";
+    WriteOrder(file,
+               "1=4|Each|QR-001|J4V-DMDM-6|six foot jumper|145.41|\r\n"
+               "2=12.5|Feet||RVX4-50K|cable|2.62|\r\n");
+    Start();
+    fileDialogs.Choose(file);
+    window->Open1->trigger();
+    EXPECT_EQ(fileDialogs.calls.at(0).kind, "open");
+    ASSERT_EQ(Shown(), window->tsOrder);
+    ASSERT_EQ(Rows()->RowCount(), 2);
+    EXPECT_EQ(RowTexts(0), (Row{"4", "Each", "J4V-DMDM-6", "six foot jumper", "145.41", "581.64"}));
+    EXPECT_EQ(RowTexts(1)[5], "32.75");
+    EXPECT_EQ(Total(), "614.39");
+    EXPECT_EQ(window->orderLines.Items()[1].kind, quill::ItemKind::AirCable);
+    EXPECT_EQ(quill::ReadOrderFile(LastOrder()).order.Count(), 2u);
+}
+
+TEST_F(OrderPage, CancellingOpenOnAFreshStartKeepsTheLastOrder) {
+    temp.Write("program/Quillroute.lom", "yesterday's order");
+    Start();
+    fileDialogs.Cancel();
+    window->Open1->trigger();
+    EXPECT_EQ(Shown(), window->tsOrder);
+    EXPECT_EQ(Rows()->RowCount(), 0);
+    EXPECT_EQ(Total(), "0.00");
+    EXPECT_EQ(ReadBytes(LastOrder()), "yesterday's order");
+}
+
+TEST_F(OrderPage, AFileThatCannotBeReadLeavesTheOrderAsItWas) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    const fs::path noise = temp.Write("noise.qrf", std::string("\x01\x02garbage\x7f\xff", 12));
+    const fs::path folder = temp / "folder.qrf";
+    fs::create_directory(folder);
+    for (const fs::path& file : {noise, folder}) {
+        messages.Reset();
+        fileDialogs.Choose(file);
+        window->Open1->trigger();
+        ASSERT_EQ(messages.Boxes().size(), 1u) << file;
+        EXPECT_EQ(messages.Boxes()[0].kind, "error");
+        EXPECT_NE(messages.Boxes()[0].text.find(file.string()), std::string::npos);
+        ASSERT_EQ(Rows()->RowCount(), 1);
+        EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
+    }
+}
+
+TEST_F(OrderPage, ViewLastOrderFindsTheOrderOfAnEarlierRun) {
+    Start();
+    window->ViewLastOrder1->trigger();
+    EXPECT_EQ(messages.Boxes(), (Calls{{"error", "No Order To View"}}));
+    ToFinal();
+    AddToOrder();
+    Spin(0, 1);
+    window.reset();
+
+    messages.Reset();
+    Start();
+    window->ViewLastOrder1->trigger();
+    ASSERT_EQ(Shown(), window->tsOrder);
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    EXPECT_EQ(RowTexts(0)[0], "2");
+    EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
+    EXPECT_EQ(Total(), "313.46");
+    EXPECT_TRUE(messages.Boxes().empty());
+}
+
+TEST_F(OrderPage, TheCommandLineOpensAnOrderFileInAnyCase) {
+    const fs::path file = temp / "from explorer.qrf";
+    WriteOrder(file, "1=3|Each||F4DM-PV|connector|48.50|\r\n");
+    Start({"open", QString::fromStdString(file.string())});
+    ASSERT_EQ(Shown(), window->tsOrder);
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    EXPECT_EQ(Total(), "145.50");
+    EXPECT_FALSE(window->btnNext->isVisible());
+}
+
+TEST_F(OrderPage, TheCommandLineWithAMissingFileKeepsTheLastOrder) {
+    temp.Write("program/Quillroute.lom", "yesterday's order");
+    Start({"OPEN", QString::fromStdString((temp / "gone.qrf").string())});
+    EXPECT_EQ(Shown(), window->tsOrder);
+    EXPECT_EQ(Rows()->RowCount(), 0);
+    EXPECT_TRUE(messages.Boxes().empty());
+    EXPECT_EQ(ReadBytes(LastOrder()), "yesterday's order");
+}
+
+TEST_F(OrderPage, AnOrderInEurosBringsItsCurrency) {
+    const fs::path file = temp / "euro.qrf";
+    WriteOrder(file, "1=1|Each|QR-001|J4V-DMDM-6|six foot jumper|134.02|\r\n",
+               "App=Quillroute\r\nCurrency=EUR\r\n");
+    Start();
+    fileDialogs.Choose(file);
+    window->Open1->trigger();
+    EXPECT_TRUE(Menu("Euro1")->isChecked());
+    EXPECT_FALSE(Menu("US1")->isChecked());
+    EXPECT_TRUE(Order()->lblOrderCurrency->isVisible());
+    EXPECT_NE(S(Order()->lblOrderCurrency->text()).find("Euros (EUR)"), std::string::npos);
+    // Saved again, the order still says so.
+    fileDialogs.Choose(temp / "again.qrf");
+    Click(Order()->btnSave);
+    EXPECT_NE(ReadBytes(temp / "again.qrf").find("Currency=EUR\r\n"), std::string::npos);
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+TEST_F(OrderPage, ALastOrderThatCannotBeWrittenIsReportedOnceAndShownUntilItWorks) {
+    fs::create_directory(LastOrder());  // nothing can be written in its place
+    Start();
+    ToFinal();
+    AddToOrder();
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(messages.Boxes()[0].kind, "error");
+    EXPECT_NE(messages.Boxes()[0].text.find(LastOrder().string()), std::string::npos);
+    EXPECT_TRUE(Order()->lblOrderNotice->isVisible());
+    Spin(0, 3);
+    EXPECT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(RowTexts(0)[0], "4");
+    EXPECT_EQ(window->orderLines.Items()[0].quantity, "4");
+
+    fs::remove(LastOrder());
+    Spin(0, 1);
+    EXPECT_FALSE(Order()->lblOrderNotice->isVisible());
+    EXPECT_EQ(quill::ReadOrderFile(LastOrder()).order.Items()[0].quantity, "5");
+}
+
+// ------------------------------------------------------------- shortcuts
+
+TEST_F(OrderPage, EditShortcutsStayWithTheEditBoxThatHasTheFocus) {
+    Start();
+    QLineEdit* edit = window->cboLength->lineEdit();
+    Focus(window->cboLength);
+    edit->setText("12");
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(S(QApplication::clipboard()->text()), "12");
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);  // Exit
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(S(edit->text()), "");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);  // View Last Order
+    EXPECT_EQ(S(edit->text()), "12");
+    EXPECT_EQ(Page(), 0);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // the news
+    EXPECT_EQ(S(edit->selectedText()), "12");
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+TEST_F(OrderPage, EditShortcutsStayWithAGridCellEditor) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Rows()->setFocus();
+    Rows()->setCurrentCell(0, 3);
+    Rows()->editItem(Rows()->item(0, 3));
+    auto* editor = Rows()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("short");
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(S(editor->selectedText()), "short");
+    QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(S(QApplication::clipboard()->text()), "short");
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(S(editor->text()), "shortshort");
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+}  // namespace
+}  // namespace wizard
+
+namespace wizard {
+namespace {
+
+// Not a check: with QUILLROUTE_SCREENSHOTS set to a folder, saves pictures of
+// the order page to be looked at by a person.
+TEST_F(OrderPage, Screenshots) {
+    const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "QUILLROUTE_SCREENSHOTS not set";
+    Start();
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        window->grab().save(folder + "/" + name + ".png");
+    };
+    ToFinal();
+    AddToOrder();
+    shoot("order-one-row");
+    Click(Order()->btnAdd);
+    ToPartsList("12.5");
+    AddToOrder();
+    shoot("order-long-description");
+    std::string items;
+    for (int i = 1; i <= 15; ++i)
+        items += std::to_string(i) + "=" + std::to_string(i * 3) + "|Each||F4DM-PV-" +
+                 std::to_string(100 + i) +
+                 "|7-16 DIN Male connector, Vellisk attachment|48.50|\r\n";
+    WriteOrder(temp / "fifteen.qrf", items);
+    fileDialogs.Choose(temp / "fifteen.qrf");
+    window->Open1->trigger();
+    shoot("order-fifteen-rows");
+    Rows()->verticalScrollBar()->setValue(Rows()->verticalScrollBar()->maximum());
+    shoot("order-fifteen-rows-scrolled");
+    window->resize(900, 600);
+    shoot("order-wide");
+}
+
+}  // namespace
+}  // namespace wizard
