@@ -1,0 +1,30 @@
+#include "output/ExportContent.h"
+
+namespace quill {
+
+// The clipboard's text: lines end with CR alone, and a cell's own line breaks
+// stay as they are. Rows of a table are written column by column as
+// "heading: cell".
+std::string RenderClipboardText(const ExportContent& c) {
+    const std::string end = "\r";
+    std::string out;
+    const auto pairs = [&] {
+        for (const LabelledValue& pair : c.pairs) out += pair.label + " " + pair.value + end;
+    };
+    if (c.block == ExportContent::Block::FinalSelection) {
+        pairs();
+    } else {
+        for (const StringList& row : c.rows)
+            for (std::size_t column = 0; column < row.size(); ++column)
+                out += ItemAt(c.headings, column) + ": " + row[column] + end;
+        out += c.total.label + " " + c.total.value + end + end;
+        if (c.block == ExportContent::Block::PartsList) pairs();
+    }
+    out += end + end;
+    if (c.foreignCurrency) out += "Foreign Currencies: " + ForeignCurrencyNote(c) + end + end;
+    out += "Reminder: " + ReminderNote(c) + end + end;
+    out += PricingDateNote(c) + end;
+    return out;
+}
+
+}  // namespace quill

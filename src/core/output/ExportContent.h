@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/Fields.h"
+
+namespace quill {
+
+class Order;
+
+// What an export takes out of the program: the data of the page shown, as its
+// grids show it (numbers are not reformatted, edited cells stay edited), and
+// the three notes that follow it.
+struct LabelledValue {
+    std::string label;
+    std::string value;
+};
+
+struct ExportContent {
+    enum class Block {
+        FinalSelection,  // the final page's rows: label and value
+        PartsList,       // headings, rows, total, then the specification rows
+        Order,           // headings, rows, total
+    };
+    Block block = Block::Order;
+    std::vector<LabelledValue> pairs;  // the final page's rows, or the specification rows
+    StringList headings;               // the six column headings
+    std::vector<StringList> rows;      // six cells each
+    LabelledValue total;               // "Order Total:" and its text
+
+    // The notes: the foreign-currency note only while another currency than
+    // US dollars is in force.
+    bool foreignCurrency = false;
+    std::string exchangeRateDate;   // "mm/dd/yyyy"
+    std::string reminder;           // the final page's reminder caption
+    std::string pricingUpdateDate;  // "mm/dd/yyyy"
+};
+
+// The final page's reminder, which the notes quote.
+extern const char* const kReminderCaption;
+
+// "Currencies other than United States Dollars($US) are provided ... as of " + date
+std::string ForeignCurrencyNote(const ExportContent& content);
+// "Prices are subject to change without notice.  " + the reminder
+std::string ReminderNote(const ExportContent& content);
+// "Your pricing database was last updated on " + date
+std::string PricingDateNote(const ExportContent& content);
+
+// The order grid's headings: "Qty.", "UOM", "Part Number", "Description",
+// "Price", "Extended".
+const StringList& OrderHeadings();
+// The order as the order page shows it, for exports made without a window.
+ExportContent OrderExportContent(const Order& order);
+
+// The four renderings. Each line of the clipboard text ends with CR alone;
+// the files' lines end with CR LF.
+std::string RenderClipboardText(const ExportContent& content);
+std::string RenderTextFile(const ExportContent& content);
+std::string RenderSpreadsheetFile(const ExportContent& content);  // tab-separated ".xls"
+std::string RenderHtml(const ExportContent& content);
+
+}  // namespace quill

@@ -1,0 +1,82 @@
+#include "output/ExportContent.h"
+
+namespace quill {
+
+namespace {
+
+// Text from the data or the grids is escaped, so a description such as
+// 'Clamp <Type A> & "N"' shows as written instead of breaking the page; a
+// line break inside a cell shows as one.
+std::string Html(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (text[i]) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\r':
+                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+                out += "<BR>";
+                break;
+            case '\n':
+                out += "<BR>";
+                break;
+            default:
+                out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string PairRow(const std::string& label, const std::string& value) {
+    return "<TR><TD><B>" + label + "</B></TD><TD>" + value + "</TD></TR>\r\n";
+}
+
+}  // namespace
+
+// The HTML document: one table of the page's rows, and for a parts list or an
+// order a second one after the total that holds what follows it.
+std::string RenderHtml(const ExportContent& c) {
+    const std::string end = "\r\n";
+    std::string out = "<HTML><HEAD><TITLE>Orlenk Jumper Results</TITLE></HEAD>" + end + "<BODY>" +
+                      end + "<H1><CENTER>Jumper Results</CENTER></H1>" + end +
+                      "<P><TABLE BORDER = 3>" + end;
+    const auto pairs = [&] {
+        for (const LabelledValue& pair : c.pairs)
+            out += PairRow(Html(pair.label), Html(pair.value));
+    };
+    if (c.block == ExportContent::Block::FinalSelection) {
+        pairs();
+    } else {
+        out += "<TR>";
+        for (const std::string& heading : c.headings)
+            out += "<TD><B>" + Html(heading) + "</B></TD>";
+        out += "</TR>" + end;
+        for (const StringList& row : c.rows) {
+            out += "<TR>";
+            for (const std::string& cell : row) out += "<TD>" + Html(cell) + "</TD>";
+            out += "</TR>" + end;
+        }
+        out += "<TR><TD></TD><TD><B>" + Html(c.total.label) + "</B></TD><TD>" +
+               Html(c.total.value) + "</TD></TR></TABLE>" + end;
+        out += "</P><P><TABLE BORDER = 3>" + end;
+        if (c.block == ExportContent::Block::PartsList) pairs();
+    }
+    if (c.foreignCurrency) out += PairRow("Foreign Currencies:", Html(ForeignCurrencyNote(c)));
+    out += PairRow("Reminder:", Html(ReminderNote(c)));
+    out += PairRow("Last Update:", Html(PricingDateNote(c)));
+    out += "</TABLE></P></BODY></HTML>" + end;
+    return out;
+}
+
+}  // namespace quill

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/Fields.h"
+#include "output/EZPrint.h"
+
+namespace quill {
+
+// The order printed as a "List of Materials": per page a frame with the title,
+// the column headings and a footer with the page text, ten rows, and after the
+// last row the order total. Laid out in logical units on a page 850 wide.
+struct ListOfMaterials {
+    std::vector<StringList> rows;  // the order grid's six cells a row, as shown
+    std::string total;             // the order total as shown
+    std::string title = "Quillroute(TM) List of Materials";
+    std::string webAddress;  // the maker's, in the footer
+};
+
+inline constexpr const char* kPrintJobTitle = "Quillroute(TM) LOM";
+
+// "Page 1 of 3".
+std::string PageText(int page, int pageCount);
+
+// Lays out every page and answers how many there are. With a page count of 0
+// no new device pages are started, so the list can be counted first.
+int PrintListOfMaterials(TEZPrint& print, const ListOfMaterials& list, int pageCount);
+// The frame and the column headings.
+void PrintPageHeader(TEZPrint& print, const ListOfMaterials& list, const std::string& pageText);
+// The title, the two rules and the footer.
+void PrintPageFrame(TEZPrint& print, const ListOfMaterials& list, const std::string& pageText);
+// One row's six boxes, 75 high, from y; answers y + 75.
+int PrintOrderRow(TEZPrint& print, int y, const ListOfMaterials& list, std::size_t row);
+// The total's rule and its two boxes at y; answers y + 85.
+int PrintOrderTotal(TEZPrint& print, int y, const std::string& total);
+
+// The page count of the list as it would print at that scale, from a layout
+// on a surface that draws nothing.
+int CountPrintedPages(const ListOfMaterials& list, double scale);
+
+}  // namespace quill

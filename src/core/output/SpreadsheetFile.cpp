@@ -1,0 +1,47 @@
+#include "output/ExportContent.h"
+
+namespace quill {
+
+namespace {
+
+// A spreadsheet program starts a new row at every line break and a new
+// column at every tab, so inside a cell both become blanks.
+std::string Cell(const std::string& text) {
+    std::string out = text;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n') out.erase(i + 1, 1);
+        if (out[i] == '\r' || out[i] == '\n' || out[i] == '\t') out[i] = ' ';
+    }
+    return out;
+}
+
+}  // namespace
+
+// The tab-separated file named ".xls": one line a row, each cell followed by
+// a tab; the heading and total lines end with an extra CR.
+std::string RenderSpreadsheetFile(const ExportContent& c) {
+    const std::string tab = "\t", end = "\r\n";
+    std::string out;
+    const auto pairs = [&] {
+        for (const LabelledValue& pair : c.pairs)
+            out += Cell(pair.label) + tab + Cell(pair.value) + end;
+    };
+    if (c.block == ExportContent::Block::FinalSelection) {
+        pairs();
+    } else {
+        for (const std::string& heading : c.headings) out += Cell(heading) + tab;
+        out += "\r" + end;
+        for (const StringList& row : c.rows) {
+            for (const std::string& cell : row) out += Cell(cell) + tab;
+            out += end;
+        }
+        out += tab + Cell(c.total.label) + tab + Cell(c.total.value) + "\r" + end;
+        if (c.block == ExportContent::Block::PartsList) pairs();
+    }
+    if (c.foreignCurrency) out += "Foreign Currencies:" + tab + ForeignCurrencyNote(c) + end;
+    out += "Reminder:" + tab + ReminderNote(c) + end;
+    out += "Last Update:" + tab + PricingDateNote(c) + end;
+    return out;
+}
+
+}  // namespace quill

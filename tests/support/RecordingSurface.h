@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "output/DrawingSurface.h"
+
+namespace quill::fakes {
+
+// Keeps every drawing call as a line of text ("text 50 30 Title", "box 50
+// 175 110 250 right 2", "page"), so a test reads the layout without a
+// printer. A character is 10 units wide and a line 20 high.
+class RecordingSurface : public DrawingSurface {
+  public:
+    void SetFont(const std::string& face, int height, bool bold) override {
+        calls.push_back("font " + face + " " + std::to_string(height) + (bold ? " bold" : ""));
+    }
+    void SetBold(bool bold) override { calls.push_back(bold ? "bold" : "regular"); }
+    void SetPenWidth(int width) override { calls.push_back("pen " + std::to_string(width)); }
+    int TextWidth(const std::string& text) override { return 10 * static_cast<int>(text.size()); }
+    int TextHeight(const std::string&) override { return 20; }
+    void DrawText(int x, int y, const std::string& text) override {
+        calls.push_back("text " + std::to_string(x) + " " + std::to_string(y) + " " + text);
+    }
+    int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
+                      bool alignRight) override {
+        calls.push_back("box " + std::to_string(left) + " " + std::to_string(top) + " " +
+                        std::to_string(right) + " " + std::to_string(bottom) +
+                        (alignRight ? " right " : " left ") + text);
+        return 20;
+    }
+    void MoveTo(int x, int y) override {
+        calls.push_back("move " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void LineTo(int x, int y) override {
+        calls.push_back("line " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void NewPage() override { calls.push_back("page"); }
+
+    std::vector<std::string> calls;
+};
+
+}  // namespace quill::fakes
