@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing_packages
+install_missing_packages "${QUILLROUTE_TEST_PACKAGES[@]}"
 build_quillroute
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -46,10 +46,12 @@ struct OrderEnvironment {
     QuietMessages messages;
     FixedClock clock;
     QuietFileDialogs fileDialogs;
+    QuietClipboard clipboard;
+    QuietPrinter printer;
     fs::path folder =
         fs::temp_directory_path() / ("quillroute-bench-orders-" + std::to_string(::getpid()));
-    Services services{registry,           shell,           messages,   clock,
-                      folder / "program", {"x", "y", "z"}, fileDialogs};
+    Services services{registry,        shell,       messages,  clock,  folder / "program",
+                      {"x", "y", "z"}, fileDialogs, clipboard, printer};
     std::unique_ptr<TfrmMain> window;
 
     OrderEnvironment() {

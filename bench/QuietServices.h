@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/Printer.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -27,6 +29,7 @@ struct QuietRegistry : quill::Registry {
 };
 struct QuietShell : quill::Shell {
     void Open(const std::string&) override {}
+    bool HasApplicationFor(const std::string&) override { return false; }
 };
 struct QuietMessages : quill::Messages {
     int boxes = 0;
@@ -49,6 +52,15 @@ struct QuietFileDialogs : quill::FileDialogs {
     std::optional<std::filesystem::path> SaveFile(const quill::FileDialogRequest&) override {
         return answer;
     }
+};
+
+struct QuietClipboard : quill::Clipboard {
+    void SetText(const std::string&) override {}
+};
+struct QuietPrinter : quill::Printer {
+    bool ChoosePrinter() override { return false; }
+    void Print(const std::string&,
+               const std::function<void(quill::DrawingSurface&, int)>&) override {}
 };
 
 inline QApplication& Application() {

@@ -23,7 +23,10 @@ struct Environment {
     QuietMessages messages;
     FixedClock clock;
     QuietFileDialogs fileDialogs;
-    Services services{registry, shell, messages, clock, {}, {"x", "y", "z"}, fileDialogs};
+    QuietClipboard clipboard;
+    QuietPrinter printer;
+    Services services{registry,        shell,       messages,  clock,  {},
+                      {"x", "y", "z"}, fileDialogs, clipboard, printer};
     explicit Environment(const std::filesystem::path& data) {
         Application();
         registry.shared = (data / "shared").string();

@@ -1,11 +1,19 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 
 QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev
-                     libbenchmark-dev libinih-dev fonts-dejavu-core)
+                     libbenchmark-dev libinih-dev fonts-dejavu-core fonts-liberation2)
 
+# The programs a customer opens our exports with, for the tests that let them
+# read the files back.
+QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils)
+
+# Installs the packages named (the program's own when none are named) that
+# are not installed yet.
 install_missing_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${QUILLROUTE_PACKAGES[@]}")
     local missing=()
-    for package in "${QUILLROUTE_PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
 #include "platform/SystemClock.h"
@@ -14,10 +16,18 @@ int main(int argc, char* argv[]) {
     quill::QtMessages messages;
     quill::SystemClock clock;
     quill::QtFileDialogs fileDialogs;
+    quill::QtClipboard clipboard;
+    quill::QtPrinter printer;
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
-    Services services{
-        registry,   shell,      messages, clock, QApplication::applicationDirPath().toStdString(),
-        parameters, fileDialogs};
+    Services services{registry,
+                      shell,
+                      messages,
+                      clock,
+                      QApplication::applicationDirPath().toStdString(),
+                      parameters,
+                      fileDialogs,
+                      clipboard,
+                      printer};
     return RunQuillroute(services);
 }

@@ -77,7 +77,7 @@ TEST(ListOfMaterials, RowsFillTheirSixBoxesEightyFiveApart) {
     const auto printed = Printed(ListOf(2), pages);
     const auto& page = printed[0];
     EXPECT_TRUE(Has(page, "box 50 175 110 250 right 1"));
-    EXPECT_TRUE(Has(page, "box 125 175 160 250 left Each"));
+    EXPECT_TRUE(Has(page, "box 125 175 180 250 left Each"));
     EXPECT_TRUE(Has(page, "box 185 175 285 250 left PN-1"));
     EXPECT_TRUE(Has(page, "box 310 175 585 250 left a part"));
     EXPECT_TRUE(Has(page, "box 610 175 675 250 right 10.00"));

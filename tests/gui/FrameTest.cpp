@@ -39,7 +39,8 @@ TEST_F(FrameTest, PageOneOffersNeitherBackNorStartOver) {
     EXPECT_FALSE(window->btnBack->isEnabled());
     EXPECT_FALSE(window->btnRestart->isEnabled());
     EXPECT_FALSE(window->StartOver1->isEnabled());
-    for (QPushButton* button : {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
+    for (QPushButton* button :
+         {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
         EXPECT_TRUE(button->isVisible()) << S(button->objectName());
 }
 
@@ -122,6 +123,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {window->Open1, "&Open", "Ctrl+O"},
         {window->Save1, "&Save", "Ctrl+S"},
         {window->Print1, "&Print", "Ctrl+P"},
+        {window->PrintPreview1, "Print Pre&view...", ""},
         {window->CopyToClipboard1, "&Copy To Clipboard", "Ctrl+C"},
         {window->ViewLastOrder1, "&View Last Order", "Ctrl+V"},
         {window->ViewLatestNewsFromOrlenk1, "View Latest News From &Orlenk", "Ctrl+A"},
@@ -131,6 +133,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {window->ToATextFile1, "To a text file", ""},
         {window->ToanHTMLDocument1, "To an HTML Document", ""},
         {window->ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
+        {window->ToAPDFDocument1, "To a PDF Document", ""},
         {window->Help1, "About", ""},
     };
     for (const auto& item : items) {
@@ -144,13 +147,19 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
 
     // The File menu in order, with its two separators.
     const QList<QAction*> file = window->File1->actions();
-    const std::vector<QAction*> expected = {
-        window->Open1,          window->Save1,
-        window->Print1,         window->Export1->menuAction(),
-        window->CopyToClipboard1, window->ViewLastOrder1,
-        nullptr,                window->ViewLatestNewsFromOrlenk1,
-        window->QuickUpdate1,   nullptr,
-        window->StartOver1,     window->Exit1};
+    const std::vector<QAction*> expected = {window->Open1,
+                                            window->Save1,
+                                            window->Print1,
+                                            window->PrintPreview1,
+                                            window->Export1->menuAction(),
+                                            window->CopyToClipboard1,
+                                            window->ViewLastOrder1,
+                                            nullptr,
+                                            window->ViewLatestNewsFromOrlenk1,
+                                            window->QuickUpdate1,
+                                            nullptr,
+                                            window->StartOver1,
+                                            window->Exit1};
     ASSERT_EQ(file.size(), static_cast<qsizetype>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
         if (expected[i] == nullptr)
@@ -160,7 +169,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
     }
     EXPECT_EQ(window->Export1->actions(),
               (QList<QAction*>{window->ToATextFile1, window->ToanHTMLDocument1,
-                               window->ToanMSExcelSpreadsheet1}));
+                               window->ToanMSExcelSpreadsheet1, window->ToAPDFDocument1}));
 
     // The menu bar: File, Currency Settings, About.
     const QList<QAction*> bar = window->menuBar()->actions();
@@ -187,7 +196,7 @@ TEST_F(FrameTest, SpreadsheetExportIsDisabledWithoutASpreadsheetProgram) {
 }
 
 TEST_F(FrameTest, SpreadsheetExportFollowsTheSpreadsheetProgram) {
-    registry.WriteString("\\Software\\Classes\\Excel.Application", "", "Spreadsheet");
+    shell.applications = {".xls"};  // a desktop with a program for spreadsheet files
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
     EXPECT_TRUE(window->ToanMSExcelSpreadsheet1->isEnabled());
 }
@@ -206,7 +215,8 @@ TEST_F(FrameTest, StatusBarShowsPageTwoHints) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
     EXPECT_EQ(HintShownFor(window->cboTLineData), "Select Cable Size");
     EXPECT_EQ(HintShownFor(window->rgConnectorGrade->Button(0)), "Select Connector Grade");
-    EXPECT_EQ(HintShownFor(window->cboC2Inner), "Select inner connector attachment for bottom connector");
+    EXPECT_EQ(HintShownFor(window->cboC2Inner),
+              "Select inner connector attachment for bottom connector");
     EXPECT_EQ(HintShownFor(window->rbC1MatesTo), "Connector Mates To");
 }
 
@@ -269,7 +279,8 @@ class AboutBoxTest : public WizardFixture {
 
     void ReleaseWithAlt(const char* letters) {
         for (const char* c = letters; *c; ++c)
-            QTest::keyRelease(about->btnOk, static_cast<Qt::Key>(Qt::Key_A + (*c - 'A')), Qt::AltModifier);
+            QTest::keyRelease(about->btnOk, static_cast<Qt::Key>(Qt::Key_A + (*c - 'A')),
+                              Qt::AltModifier);
     }
     void ExpectFirstView() {
         EXPECT_TRUE(about->Memo1->isVisible());

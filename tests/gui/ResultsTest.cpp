@@ -2,17 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <fstream>
 
+#include "../support/FakeClipboard.h"
 #include "../support/FakeClock.h"
 #include "../support/FakeFileDialogs.h"
 #include "../support/FakeMessages.h"
+#include "../support/FakePrinter.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
 #include "../support/TempDir.h"
@@ -21,8 +23,8 @@
 #include "app/TfrmSplash.h"
 #include "controls/ComboBox.h"
 #include "controls/Grid.h"
-#include "controls/Picture.h"
 #include "controls/PageControl.h"
+#include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 
 using namespace quill;
@@ -33,11 +35,10 @@ namespace {
 // The main window on a copy of the bundled data, walked to a result page as
 // a user would.
 class ResultPages : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::copy(fs::path(QUILLROUTE_SAMPLE_DATA), dir.Path(), fs::copy_options::recursive);
         registry.WriteString("\\Software\\Orlenk\\Common Files", "Path", (dir / "shared").string());
-
     }
 
     TfrmMain& Start() {
@@ -83,7 +84,10 @@ protected:
     fakes::FakeMessages messages;
     fakes::FakeClock clock{Date{2026, 12, 7}};
     fakes::FakeFileDialogs fileDialogs;
-    Services services{registry, shell, messages, clock, dir.Path() / "program", {}, fileDialogs};
+    fakes::FakeClipboard clipboard;
+    fakes::FakePrinter printer;
+    Services services{registry, shell,       messages,  clock,  dir.Path() / "program",
+                      {},       fileDialogs, clipboard, printer};
     std::unique_ptr<TfrmMain> window;
 };
 
@@ -121,8 +125,8 @@ TEST_F(ResultPages, CurrencyChangeReRendersThePriceAndTheNotices) {
     EXPECT_EQ(window->grdFinal->Cell(0, 2), "Price (EUR):");
     EXPECT_EQ(FinalCell(2), "144.45");  // 156.73 / 1.085
     EXPECT_TRUE(window->lblforeign2->isVisibleTo(window->tsFinal));
-    EXPECT_TRUE(window->lblforeign2->text().endsWith("as of: " + QString::fromStdString(
-                                                                     window->exchangeRateDate) + "."));
+    EXPECT_TRUE(window->lblforeign2->text().endsWith(
+        "as of: " + QString::fromStdString(window->exchangeRateDate) + "."));
     EXPECT_TRUE(window->partsListLines[0].Format().ends_with("|144.45|1|"));
     EXPECT_FALSE(CurrencyItem("US1")->isChecked());
 
@@ -146,8 +150,10 @@ TEST_F(ResultPages, NearLengthsAreOfferedAndATakenRowDescribesItsOwnLength) {
     ASSERT_EQ(window->PageControl1->ActivePage(), window->tsNoLength);
     Grid* grid = window->grdLengths;
     EXPECT_EQ(grid->RowTexts(0), (QStringList{"Your Selection:", "J4V-DMNM-7", "7", "2.13", "0"}));
-    EXPECT_EQ(grid->RowTexts(1), (QStringList{"A little shorter:", "J4V-DMNM-6", "6", "1.83", "-1 Feet"}));
-    EXPECT_EQ(grid->RowTexts(2), (QStringList{"A little longer:", "J4V-DMNM-10", "10", "3.05", "3 Feet"}));
+    EXPECT_EQ(grid->RowTexts(1),
+              (QStringList{"A little shorter:", "J4V-DMNM-6", "6", "1.83", "-1 Feet"}));
+    EXPECT_EQ(grid->RowTexts(2),
+              (QStringList{"A little longer:", "J4V-DMNM-10", "10", "3.05", "3 Feet"}));
     EXPECT_EQ(window->rgStdLengths->ItemIndex(), 0);
     EXPECT_TRUE(window->rgStdLengths->ItemEnabled(2));
 

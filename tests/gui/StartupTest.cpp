@@ -17,7 +17,7 @@ using Call = quill::fakes::FakeMessages::Call;
 class StartupTest : public WizardFixture {};
 
 const Texts kBeginnings = {"1", "30", "800", "1700", "3400", "5925", "7125"};
-const Texts kEndings = {"2000", "2200", "2300", "2500", "2700",  "3300",  "3600",  "4200", "5000",
+const Texts kEndings = {"2000", "2200", "2300", "2500", "2700", "3300",  "3600",  "4200", "5000",
                         "5200", "6000", "7125", "8500", "8800", "10000", "10200", "13400"};
 
 // ------------------------------------------------------------- the defaults
@@ -91,10 +91,18 @@ TEST_F(StartupTest, FrequencyListsHoldEachCableEndOnceInNumericOrder) {
 
 TEST_F(StartupTest, FrequenciesSortByValueNotByText) {
     WriteCatalogue({
-        "[A]", "TLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
-        "[B]", "TLine=80|10000|B|B|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
-        "[C]", "TLine=1800|2500|C|C|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
-        "[D]", "TLine=900|1.5|D|D|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+        "[A]",
+        "TLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "",
+        "[B]",
+        "TLine=80|10000|B|B|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "",
+        "[C]",
+        "TLine=1800|2500|C|C|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "",
+        "[D]",
+        "TLine=900|1.5|D|D|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "",
     });
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(Items(window->cboBeginning), (Texts{"80", "900", "1800"}));
@@ -143,7 +151,8 @@ TEST_F(StartupTest, ForeignCurrencyNoticesEndWithTheDateOfTheRates) {
     for (const char* name : {"lblforeign1", "lblforeign2"}) {
         const auto* label = window->findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << name;
-        EXPECT_TRUE(S(label->text()).ends_with("as of: 07/04/2003.")) << name << ": " << S(label->text());
+        EXPECT_TRUE(S(label->text()).ends_with("as of: 07/04/2003."))
+            << name << ": " << S(label->text());
     }
 }
 
@@ -217,9 +226,13 @@ TEST_F(StartupTest, MissingPageOnePicturesAreNoError) {
 
 TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
     WriteCatalogue({
-        "[GOOD]", "TLine=30|2500|GOOD|GOOD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
-        "C1=1|P1|N Male||N Female||P|S|", "",
-        "[BROKEN]", "TLine=abc|2500|BAD|BAD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|", "",
+        "[GOOD]",
+        "TLine=30|2500|GOOD|GOOD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "C1=1|P1|N Male||N Female||P|S|",
+        "",
+        "[BROKEN]",
+        "TLine=abc|2500|BAD|BAD-1|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+        "",
     });
     ASSERT_NO_FATAL_FAILURE(Start());
     const Calls boxes = messages.Boxes();
@@ -238,7 +251,7 @@ TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
 
 TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) {
     fs::remove(ProgramFile("dat/jumpers.dat"));
-    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"a", "b", "c"}, fileDialogs});
+    MakeServices(QStringList{"a", "b", "c"});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_TRUE(watcher.shown.empty()) << ::testing::PrintToString(watcher.shown);
@@ -246,7 +259,7 @@ TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) 
 }
 
 TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"open", "x.qrf", "extra"}, fileDialogs});
+    MakeServices(QStringList{"open", "x.qrf", "extra"});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmMain"}));
@@ -254,14 +267,14 @@ TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {
 }
 
 TEST_F(StartupTest, RunWithTwoParametersShowsTheSplashFirst) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{"one", "two"}, fileDialogs});
+    MakeServices(QStringList{"one", "two"});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 20), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
 }
 
 TEST_F(StartupTest, RunWithoutParametersShowsTheSplashFirst) {
-    services.reset(new Services{registry, shell, messages, clock, programFolder, QStringList{}, fileDialogs});
+    MakeServices(QStringList{});
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 20), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));

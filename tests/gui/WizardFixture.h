@@ -22,9 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "../support/FakeClipboard.h"
 #include "../support/FakeClock.h"
 #include "../support/FakeFileDialogs.h"
 #include "../support/FakeMessages.h"
+#include "../support/FakePrinter.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
 #include "../support/TempDir.h"
@@ -45,7 +47,8 @@ inline constexpr const char* kCommonFilesKey = "\\Software\\Orlenk\\Common Files
 inline constexpr const char* kMissingFiles =
     "One or more files needed to run this application are missing.";
 inline constexpr const char* kNotNumeric = "This field must contain a numeric value.";
-inline constexpr const char* kNoMatch = "Sorry, there are no items that match your selection criteria.";
+inline constexpr const char* kNoMatch =
+    "Sorry, there are no items that match your selection criteria.";
 
 inline std::string S(const QString& text) { return text.toStdString(); }
 
@@ -117,10 +120,15 @@ class WizardFixture : public ::testing::Test {
         QApplication::processEvents();
     }
 
+    // The fakes, the program folder and a command line, as the window gets them.
+    void MakeServices(const QStringList& parameters) {
+        services.reset(new Services{registry, shell, messages, clock, programFolder, parameters,
+                                    fileDialogs, clipboard, printer});
+    }
+
     // Creates the main window and runs its start-up; false when it refused to run.
     bool Create(const QStringList& parameters = {}) {
-        services.reset(new Services{registry, shell, messages, clock, programFolder, parameters,
-                                    fileDialogs});
+        MakeServices(parameters);
         window = std::make_unique<TfrmMain>(*services);
         return window->FormCreate();
     }
@@ -144,7 +152,8 @@ class WizardFixture : public ::testing::Test {
     // A radio button or check box reacts to its indicator and caption only,
     // not to the blank rest of its width: click on the indicator.
     void Click(QAbstractButton* button) {
-        const bool indicator = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
+        const bool indicator =
+            qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
         const QPoint point = indicator ? QPoint(6, button->height() / 2) : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, point);
     }
@@ -241,6 +250,8 @@ class WizardFixture : public ::testing::Test {
     quill::fakes::FakeMessages messages;
     quill::fakes::FakeClock clock;
     quill::fakes::FakeFileDialogs fileDialogs;
+    quill::fakes::FakeClipboard clipboard;
+    quill::fakes::FakePrinter printer;
     std::unique_ptr<Services> services;
     std::unique_ptr<TfrmMain> window;
 };

@@ -10,31 +10,35 @@ namespace {
 std::string Html(const std::string& text) {
     std::string out;
     out.reserve(text.size());
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        const char* replacement = nullptr;
         switch (text[i]) {
             case '&':
-                out += "&amp;";
+                replacement = "&amp;";
                 break;
             case '<':
-                out += "&lt;";
+                replacement = "&lt;";
                 break;
             case '>':
-                out += "&gt;";
+                replacement = "&gt;";
                 break;
             case '"':
-                out += "&quot;";
+                replacement = "&quot;";
                 break;
             case '\r':
-                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-                out += "<BR>";
-                break;
             case '\n':
-                out += "<BR>";
+                replacement = "<BR>";
                 break;
             default:
-                out += text[i];
+                continue;
         }
+        out.append(text, start, i - start);
+        out += replacement;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
     }
+    out.append(text, start, std::string::npos);
     return out;
 }
 

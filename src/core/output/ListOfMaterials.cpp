@@ -14,11 +14,13 @@ constexpr int kRowSpacing = 10;
 constexpr int kLastRowStart = 950;  // a row ending further down starts a new page
 
 // The six boxes of a row: left, right, and whether the text is right-aligned.
+// The unit's box reaches to 180, not 160, so that "Meters" fits whole; the
+// part number starts at 185.
 struct Box {
     int left, right;
     bool alignRight;
 };
-constexpr Box kBoxes[] = {{50, 110, true},   {125, 160, false}, {185, 285, false},
+constexpr Box kBoxes[] = {{50, 110, true},   {125, 180, false}, {185, 285, false},
                           {310, 585, false}, {610, 675, true},  {700, 800, true}};
 
 // Measures nothing and draws nothing: the count pass only needs the pages.
@@ -116,6 +118,13 @@ int CountPrintedPages(const ListOfMaterials& list, double scale) {
     CountingSurface offscreen;
     TEZPrint print(offscreen, scale, scale);
     return PrintListOfMaterials(print, list, 0);
+}
+
+int PrintWholeList(DrawingSurface& surface, int pageWidth, const ListOfMaterials& list) {
+    const double scale = pageWidth / 850.0;
+    const int pages = CountPrintedPages(list, scale);
+    TEZPrint print(surface, scale, scale);
+    return PrintListOfMaterials(print, list, pages);
 }
 
 }  // namespace quill

@@ -39,4 +39,8 @@ int PrintOrderTotal(TEZPrint& print, int y, const std::string& total);
 // on a surface that draws nothing.
 int CountPrintedPages(const ListOfMaterials& list, double scale);
 
+// The whole job on a device whose page is that many device units wide:
+// counts the pages, then lays them out. Answers the page count.
+int PrintWholeList(DrawingSurface& surface, int pageWidth, const ListOfMaterials& list);
+
 }  // namespace quill

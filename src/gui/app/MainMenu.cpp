@@ -22,12 +22,14 @@ void TfrmMain::BuildMainMenu() {
     Open1 = item(File1, "Open1", "&Open", QKeySequence("Ctrl+O"));
     Save1 = item(File1, "Save1", "&Save", QKeySequence("Ctrl+S"));
     Print1 = item(File1, "Print1", "&Print", QKeySequence("Ctrl+P"));
+    PrintPreview1 = item(File1, "PrintPreview1", "Print Pre&view...");
     Export1 = File1->addMenu("&Export");
     Export1->setObjectName("Export1");
     ToATextFile1 = item(Export1, "ToATextFile1", "To a text file");
     ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an HTML Document");
     ToanMSExcelSpreadsheet1 =
         item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
+    ToAPDFDocument1 = item(Export1, "ToAPDFDocument1", "To a PDF Document");
     CopyToClipboard1 =
         item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
     ViewLastOrder1 = item(File1, "ViewLastOrder1", "&View Last Order", QKeySequence("Ctrl+V"));
@@ -39,6 +41,17 @@ void TfrmMain::BuildMainMenu() {
     StartOver1 = item(File1, "StartOver1", "S&tart Over", QKeySequence("Ctrl+R"));
     Exit1 = item(File1, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
     connect(Open1, &QAction::triggered, this, Guarded([this] { Open1Click(); }));
+    const std::pair<QAction*, void (TfrmMain::*)()> output[] = {
+        {Print1, &TfrmMain::Print1Click},
+        {PrintPreview1, &TfrmMain::PrintPreview1Click},
+        {ToATextFile1, &TfrmMain::ToATextFile1Click},
+        {ToanHTMLDocument1, &TfrmMain::ToanHTMLDocument1Click},
+        {ToanMSExcelSpreadsheet1, &TfrmMain::ToanMSExcelSpreadsheet1Click},
+        {ToAPDFDocument1, &TfrmMain::ToAPDFDocument1Click},
+        {CopyToClipboard1, &TfrmMain::CopyToClipboard1Click}};
+    for (const auto& [action, handler] : output)
+        connect(action, &QAction::triggered, this,
+                Guarded([this, handler] { (this->*handler)(); }));
     connect(Save1, &QAction::triggered, this, Guarded([this] { btnSaveClick(); }));
     connect(ViewLastOrder1, &QAction::triggered, this, Guarded([this] { ViewLastOrder1Click(); }));
     connect(StartOver1, &QAction::triggered, this, Guarded([this] { btnRestartClick(); }));

@@ -3,9 +3,11 @@
 #include <QStringList>
 #include <filesystem>
 
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/Printer.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -20,6 +22,8 @@ struct Services {
     std::filesystem::path programFolder;
     QStringList parameters;  // the command line without the program itself
     quill::FileDialogs& fileDialogs;
+    quill::Clipboard& clipboard;
+    quill::Printer& printer;
 };
 
 // The maker's addresses, shown under the logo and in the links.

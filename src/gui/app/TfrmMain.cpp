@@ -235,10 +235,11 @@ void TfrmMain::SetFrameMenus(bool enabled) {
     CurrencySettings1->setEnabled(enabled);
     Export1->setEnabled(enabled);
     Print1->setEnabled(enabled);
+    PrintPreview1->setEnabled(enabled);
     CopyToClipboard1->setEnabled(enabled);
     StartOver1->setEnabled(btnRestart->isEnabled());
     Save1->setEnabled(false);
-    ToanMSExcelSpreadsheet1->setEnabled(services.registry.ClassKeyExists("Excel.Application"));
+    ToanMSExcelSpreadsheet1->setEnabled(IsSpreadsheetAvailable());
 }
 
 void TfrmMain::SetNavigationVisible(bool visible) {

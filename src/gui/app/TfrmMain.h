@@ -12,6 +12,8 @@
 #include "orders/LastOrder.h"
 #include "orders/Order.h"
 #include "orders/OrderFile.h"
+#include "output/ExportContent.h"
+#include "output/ListOfMaterials.h"
 #include "pricing/PriceList.h"
 #include "results/Selection.h"
 
@@ -105,6 +107,20 @@ class TfrmMain : public QMainWindow {
     void Open1Click();
     void ViewLastOrder1Click();
 
+    // --- output (output/OutputHandlers.cpp) ---
+    // The page shown as the exports take it, notes included.
+    quill::ExportContent ExportedContent();
+    // The order grid as the list of materials prints it.
+    quill::ListOfMaterials PrintedList() const;
+    bool IsSpreadsheetAvailable() const;
+    void CopyToClipboard1Click();
+    void ToATextFile1Click();
+    void ToanMSExcelSpreadsheet1Click();
+    void ToanHTMLDocument1Click();
+    void ToAPDFDocument1Click();
+    void Print1Click();
+    void PrintPreview1Click();
+
     // --- page 1 (selection/PageOne.cpp) ---
     void LoadLengthCombo(int first, int last, int selected);
     void FillFrequencyLists();
@@ -180,6 +196,10 @@ class TfrmMain : public QMainWindow {
     std::filesystem::path OrderFolder() const;  // "data" beside the program, made when missing
     void ShowOpenedOrder(quill::OrderFileContent content);
     void SaveLastOrder();
+    // Asks for a file in the export's folder beside the program, writes what
+    // render makes through the atomic save and has the desktop open it.
+    void ExportToFile(const char* folderName, const char* filter, const char* extension,
+                      const std::function<std::string()>& render);
     void ShowMissingPrices(QLabel* notice, const quill::StringList& partNumbers);
 
     // Runs a user-started operation through the general error report. Nested
@@ -226,10 +246,12 @@ class TfrmMain : public QMainWindow {
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
     QMenu* Export1 = nullptr;
     QAction* ToATextFile1 = nullptr;
     QAction* ToanHTMLDocument1 = nullptr;
     QAction* ToanMSExcelSpreadsheet1 = nullptr;
+    QAction* ToAPDFDocument1 = nullptr;
     QAction* CopyToClipboard1 = nullptr;
     QAction* ViewLastOrder1 = nullptr;
     QAction* ViewLatestNewsFromOrlenk1 = nullptr;

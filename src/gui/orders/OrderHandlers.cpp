@@ -55,11 +55,11 @@ QWidget* TfrmMain::ComposeOrderPage() {
         connect(button, &QPushButton::clicked, this, Guarded(std::move(handler)));
     };
     click(orderPage->btnSave, [this] { btnSaveClick(); });
+    click(orderPage->BitBtn1, [this] { Print1Click(); });
     click(orderPage->btnAdd, [this] { btnRestartClick(); });
     click(orderPage->btnDeleteSelected, [this] { btnDeleteSelectedClick(); });
     click(orderPage->btnExitQR, [this] { btnCloseClick(); });
-    // Printing and the update come with their own commands.
-    orderPage->BitBtn1->setEnabled(false);
+    // The update comes with its own command.
     orderPage->BitBtn2->setEnabled(false);
     return orderPage;
 }
@@ -168,8 +168,10 @@ std::filesystem::path TfrmMain::OrderFolder() const {
 }
 
 void TfrmMain::btnSaveClick() {
-    const auto file = services.fileDialogs.SaveFile({kOrderFilter, ".qrf", OrderFolder()});
-    if (file) WriteOrderFile(*file, orderLines);
+    auto file = services.fileDialogs.SaveFile({kOrderFilter, ".qrf", OrderFolder()});
+    if (!file) return;
+    if (!file->has_extension()) *file += ".qrf";
+    WriteOrderFile(*file, orderLines);
 }
 
 void TfrmMain::Open1Click() {

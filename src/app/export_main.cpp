@@ -1,0 +1,138 @@
+// quillroute-export: turns a saved order into a document without a window,
+// with the same renderings and notes as the program's File menu.
+//
+//   quillroute-export --format txt|xls|html|pdf|clipboard-text
+//                     [--currency CODE] [--program-folder DIR] ORDER.qrf OUTPUT
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "app/Services.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/Error.h"
+#include "orders/OrderFile.h"
+#include "output/ExportContent.h"
+#include "output/PdfDocument.h"
+#include "platform/AtomicSave.h"
+#include "platform/SystemClock.h"
+#include "pricing/PricingDate.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kUsage =
+    "usage: quillroute-export --format txt|xls|html|pdf|clipboard-text [--currency CODE]\n"
+    "                         [--program-folder DIR] ORDER.qrf OUTPUT\n"
+    "Writes the order as the program exports it. The notes take the exchange-rate date\n"
+    "and the pricing-update date from the program folder (the folder of this command\n"
+    "unless --program-folder says otherwise). The currency is the one the order file\n"
+    "records, US dollars when it records none; --currency names it when the file does\n"
+    "not, and must agree with it when it does.\n";
+
+struct Options {
+    std::string format, currency;
+    fs::path programFolder, order, output;
+};
+
+int Fail(const std::string& message, int status = 1) {
+    std::fprintf(stderr, "quillroute-export: %s\n", message.c_str());
+    return status;
+}
+
+bool ParseOptions(const QStringList& arguments, Options& options) {
+    std::vector<std::string> files;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const std::string argument = arguments[i].toStdString();
+        const auto value = [&](std::string& into) {
+            if (i + 1 >= arguments.size()) return false;
+            into = arguments[++i].toStdString();
+            return true;
+        };
+        std::string folder;
+        if (argument == "--format") {
+            if (!value(options.format)) return false;
+        } else if (argument == "--currency") {
+            if (!value(options.currency)) return false;
+        } else if (argument == "--program-folder") {
+            if (!value(folder)) return false;
+            options.programFolder = folder;
+        } else if (argument.rfind("--", 0) == 0) {
+            return false;
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 2) return false;
+    options.order = files[0];
+    options.output = files[1];
+    return true;
+}
+
+// The modification date of the exchange-rate file, as the window shows it.
+std::string ExchangeRateDate(const fs::path& programFolder) {
+    const auto rates = quill::FindFileIgnoringCase(programFolder, "xcngrate.dat");
+    if (!rates) return {};
+    const QFileInfo info(QString::fromStdString(rates->string()));
+    return info.lastModified().date().toString("MM/dd/yyyy").toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // No window is shown; the PDF's fonts need only an off-screen platform.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    Options options;
+    options.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    if (!ParseOptions(QCoreApplication::arguments(), options)) return Fail(kUsage, 2);
+    const std::map<std::string, std::string (*)(const quill::ExportContent&)> renderings = {
+        {"txt", quill::RenderTextFile},
+        {"xls", quill::RenderSpreadsheetFile},
+        {"html", quill::RenderHtml},
+        {"clipboard-text", quill::RenderClipboardText}};
+    if (options.format != "pdf" && !renderings.count(options.format))
+        return Fail("unknown format '" + options.format + "'\n" + kUsage, 2);
+
+    try {
+        quill::OrderFileContent read = quill::ReadOrderFile(options.order);
+        if (!read.existed) return Fail("cannot find the order file " + options.order.string());
+        const quill::Order& order = read.order;
+        std::string currency = order.Currency();
+        if (!options.currency.empty()) {
+            if (currency != "USD" && currency != options.currency)
+                return Fail("the order " + options.order.string() + " is priced in " + currency +
+                            ", not in " + options.currency);
+            currency = options.currency;
+        }
+
+        std::string bytes;
+        if (options.format == "pdf") {
+            quill::ListOfMaterials list;
+            const quill::ExportContent content = quill::OrderExportContent(order);
+            list.rows = content.rows;
+            list.total = content.total.value;
+            list.webAddress = kMakerWebAddress;
+            bytes = quill::ListOfMaterialsPdf(list);
+        } else {
+            quill::ExportContent content = quill::OrderExportContent(order);
+            content.foreignCurrency = currency != "USD";
+            content.exchangeRateDate = ExchangeRateDate(options.programFolder);
+            const quill::SystemClock clock;
+            content.pricingUpdateDate =
+                quill::FormatDate(quill::ReadPricingDate(options.programFolder, clock.Today()));
+            bytes = renderings.at(options.format)(content);
+        }
+        if (const std::string error = quill::SaveFileAtomically(options.output, bytes);
+            !error.empty())
+            return Fail(error);
+    } catch (const std::exception& error) {
+        return Fail(error.what());
+    }
+    return 0;
+}

@@ -1,0 +1,227 @@
+// The exports as the programs a customer uses read them: LibreOffice Calc
+// opens the spreadsheet file, Chromium the HTML document, and a PDF reader's
+// text extraction the printed list of materials. Each test skips, saying
+// why, only when its program is not installed; ./test.sh installs them.
+
+#include <QAction>
+#include <cstdio>
+#include <sstream>
+
+#include "../support/Files.h"
+#include "OrderFixture.h"
+
+namespace wizard {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+bool Installed(const std::string& program) {
+    return std::system(("command -v " + program + " > /dev/null 2>&1").c_str()) == 0;
+}
+
+// Runs a shell command and answers what it wrote on its standard output.
+std::string Output(const std::string& command) {
+    std::string out;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+void Replace(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+}
+
+// The rows Calc reads from a tab-separated ".xls" file, written back as
+// tab-separated UTF-8 with quoted texts; rows without a filled cell are left out.
+Table CalcRows(const fs::path& file, const fs::path& work) {
+    const std::string command =
+        "cd " + Quoted(work) + " && libreoffice --headless -env:UserInstallation=file://" +
+        (work / "profile").string() +
+        " --infilter='Text - txt - csv (StarCalc):9,34,1,1'"
+        " --convert-to 'csv:Text - txt - csv (StarCalc):9,34,76,1' --outdir " +
+        Quoted(work / "out") + " " + Quoted(file) + " > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    Table rows;
+    std::string line;
+    std::istringstream text(ReadBytes(work / "out" / (file.stem().string() + ".csv")));
+    while (std::getline(text, line)) {
+        std::vector<std::string> cells;
+        bool filled = false;
+        for (std::string cell : quill::SplitFields(line, "\t")) {
+            if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
+                cell = cell.substr(1, cell.size() - 2);
+                Replace(cell, "\"\"", "\"");
+            }
+            filled = filled || !cell.empty();
+            cells.push_back(cell);
+        }
+        while (!cells.empty() && cells.back().empty()) cells.pop_back();
+        if (filled) rows.push_back(cells);
+    }
+    return rows;
+}
+
+// The cells of every table row Chromium builds from an HTML file, taken from
+// the document it has parsed; a line break in a cell reads as CR.
+Table BrowserRows(const fs::path& file, const fs::path& work) {
+    std::string dom = Output(
+        "chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+        "--disable-background-networking --disable-component-update --disable-sync "
+        "--user-data-dir=" +
+        Quoted(work / "chromium") + " --dump-dom " + Quoted("file://" + file.string()) +
+        " 2> /dev/null");
+    Table rows;
+    for (std::size_t at = 0; (at = dom.find("<tr>", at)) != std::string::npos;) {
+        const std::size_t end = dom.find("</tr>", at);
+        const std::string row = dom.substr(at, end - at);
+        at = end;
+        std::vector<std::string> cells;
+        for (std::size_t td = 0; (td = row.find("<td>", td)) != std::string::npos;) {
+            const std::size_t close = row.find("</td>", td);
+            std::string cell = row.substr(td + 4, close - td - 4);
+            td = close;
+            Replace(cell, "<br>", "\r");
+            for (const char* tag : {"<b>", "</b>"}) Replace(cell, tag, "");
+            for (const auto& [entity, character] :
+                 {std::pair{"&lt;", "<"}, std::pair{"&gt;", ">"}, std::pair{"&quot;", "\""},
+                  std::pair{"&amp;", "&"}})
+                Replace(cell, entity, character);
+            cells.push_back(cell);
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::vector<std::string> GridRow(const Grid* grid, int row, int columns) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < columns; ++column) cells.push_back(S(grid->Cell(column, row)));
+    return cells;
+}
+
+// Calc reads "38.00" as the number 38 and writes it back so: a number is
+// compared by its value, a text as it stands.
+std::vector<std::string> AsCalcHolds(std::vector<std::string> cells) {
+    for (std::string& cell : cells) {
+        double value = 0;
+        if (quill::TryStrToFloat(cell, value)) cell = quill::FloatToText(value);
+    }
+    return cells;
+}
+
+class Clients : public OrderFixture {
+  protected:
+    // An order whose first description was edited to hold markup characters.
+    void OrderWithMarkup() {
+        shell.applications = {".xls"};
+        Start();
+        ToFinal();
+        AddToOrder();
+        Click(Order()->btnAdd);
+        ToPartsList("12.5");
+        AddToOrder();
+        TypeDescription(0, "Clamp <Type A> & \"N\"");
+    }
+
+    fs::path Export(QAction* command, const std::string& name) {
+        const fs::path file = temp / name;
+        fileDialogs.Choose(file);
+        command->trigger();
+        EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+        return file;
+    }
+};
+
+TEST_F(Clients, CalcReadsTheFinalPageOneRowARow) {
+    if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    shell.applications = {".xls"};
+    Start();
+    ToFinal();
+    const Table rows = CalcRows(Export(window->ToanMSExcelSpreadsheet1, "final.xls"), temp.Path());
+    ASSERT_EQ(rows.size(), 12u);  // ten rows of the page, the reminder and the last update
+    for (int row = 0; row < 10; ++row) {
+        std::vector<std::string> expected = GridRow(window->grdFinal, row, 2);
+        std::replace(expected[1].begin(), expected[1].end(), '\r', ' ');
+        EXPECT_EQ(AsCalcHolds(rows[row]), AsCalcHolds(expected)) << row;
+    }
+    EXPECT_EQ(rows[10][0], "Reminder:");
+    EXPECT_EQ(rows[11][0], "Last Update:");
+}
+
+TEST_F(Clients, CalcReadsTheOrderAsTheGridShowsIt) {
+    if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    OrderWithMarkup();
+    const Table rows = CalcRows(Export(window->ToanMSExcelSpreadsheet1, "order.xls"), temp.Path());
+    const Grid* grid = Rows();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Qty.", "UOM", "Part Number", "Description",
+                                                 "Price", "Extended"}));
+    for (int row = 0; row < grid->RowCount(); ++row)
+        EXPECT_EQ(AsCalcHolds(rows[row + 1]), AsCalcHolds(GridRow(grid, row, 6))) << row;
+    const auto& total = rows[grid->RowCount() + 1];
+    EXPECT_EQ(AsCalcHolds(total), AsCalcHolds({"", "Order Total:", Total()}));
+}
+
+TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupCharactersAsText) {
+    if (!Installed("chromium")) GTEST_SKIP() << "Chromium is not installed";
+    OrderWithMarkup();
+    const Table rows = BrowserRows(Export(window->ToanHTMLDocument1, "order.html"), temp.Path());
+    const Grid* grid = Rows();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
+    for (int row = 0; row < grid->RowCount(); ++row)
+        EXPECT_EQ(rows[row + 1], GridRow(grid, row, 6)) << row;
+    EXPECT_EQ(rows[1][3], "Clamp <Type A> & \"N\"");
+    EXPECT_EQ(rows[grid->RowCount() + 1], (std::vector<std::string>{"", "Order Total:", Total()}));
+}
+
+TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
+    if (!Installed("chromium")) GTEST_SKIP() << "Chromium is not installed";
+    Start();
+    ToFinal();
+    const Table rows = BrowserRows(Export(window->ToanHTMLDocument1, "final.html"), temp.Path());
+    ASSERT_GE(rows.size(), 10u);
+    for (int row = 0; row < 10; ++row)
+        EXPECT_EQ(rows[row], GridRow(window->grdFinal, row, 2)) << row;
+}
+
+TEST_F(Clients, APdfReaderFindsEveryPageRowAndTheTotal) {
+    if (!Installed("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    std::string items;
+    for (int i = 1; i <= 25; ++i)
+        items += std::to_string(i) + "=" + std::to_string(i) + "|Each||PN-" +
+                 std::to_string(100 + i) +
+                 "|7-16 DIN Male connector for 1/2 in. foam cable, plated, captivated inner "
+                 "contact|48.50|\r\n";
+    WriteOrder(temp / "many.qrf", items);
+    Start({"OPEN", QString::fromStdString((temp / "many.qrf").string())});
+    printer.pdf = temp / "printed.pdf";
+    printer.Pick();
+    window->Print1->trigger();
+    ASSERT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+    const std::string text = Output("pdftotext -layout " + Quoted(printer.pdf) + " -");
+    const auto pages = quill::SplitFields(text, "\f");
+    ASSERT_EQ(pages.size(), 4u) << text;  // three pages and what follows the last form feed
+    for (int page = 1; page <= 3; ++page) {
+        const std::string& content = pages[page - 1];
+        EXPECT_NE(content.find("Quillroute(TM) List of Materials"), std::string::npos) << page;
+        EXPECT_NE(content.find("Page " + std::to_string(page) + " of 3"), std::string::npos)
+            << page;
+        EXPECT_NE(content.find("Orlenk Corporation"), std::string::npos) << page;
+    }
+    for (int i = 1; i <= 25; ++i) {
+        const int page = (i - 1) / 10;
+        EXPECT_NE(pages[page].find("PN-" + std::to_string(100 + i)), std::string::npos) << i;
+    }
+    EXPECT_NE(pages[2].find("TOTAL:"), std::string::npos);
+    EXPECT_NE(pages[2].find(Total()), std::string::npos) << Total();
+}
+
+}  // namespace
+}  // namespace wizard
