@@ -183,6 +183,23 @@ TEST(PlatformQtShell, AddressesStayAddressesAndPathsBecomeFileUrls) {
     EXPECT_EQ(file.toLocalFile(), "/tmp/order file.html");
 }
 
+// Without a registry, a spreadsheet program is one whose desktop entry takes
+// the ".xls" type; the user's own entries count as the system's do.
+TEST(PlatformQtShell, KnowsWhetherTheDesktopOpensAFileType) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    QDir(home.path()).mkpath("applications");
+    QFile entry(home.path() + "/applications/calc.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nName=Calc\nMimeType=text/csv;application/vnd.ms-excel;\n");
+    entry.close();
+    QtShell shell;
+    EXPECT_TRUE(shell.HasApplicationFor(".xls"));
+    EXPECT_FALSE(shell.HasApplicationFor(".no-such-type"));
+    qputenv("XDG_DATA_HOME", oldHome);
+}
+
 TEST(PlatformFakeShell, RecordsTargets) {
     fakes::FakeShell shell;
     Shell& service = shell;

@@ -71,7 +71,8 @@ bool QtShell::HasApplicationFor(const std::string& extension) {
         QMimeDatabase().mimeTypeForFile("file" + ToQt(extension), QMimeDatabase::MatchExtension);
     QStringList types = type.aliases();
     types << type.name();
-    for (const QString& folder : ApplicationFolders()) {
+    // An extension of no known type is opened by nothing in particular.
+    for (const QString& folder : type.isDefault() ? QStringList() : ApplicationFolders()) {
         const QDir dir(folder);
         for (const QString& name : dir.entryList({"*.desktop"}, QDir::Files)) {
             if (DesktopEntryTakes(dir.filePath(name), types)) {
