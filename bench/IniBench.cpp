@@ -26,7 +26,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "LargeData.h"
 #include "catalogue/BigIniFile.h"
+#include "catalogue/Catalogue.h"
 
 namespace {
 
@@ -263,6 +265,10 @@ std::shared_ptr<void> HoldOurs(const fs::path& path) {
     return std::make_shared<quill::TBigIniFile>(path);
 }
 
+std::shared_ptr<void> HoldCatalogue(const fs::path& path) {
+    return std::make_shared<quill::CableCatalogue>(quill::LoadCableCatalogue(path));
+}
+
 std::shared_ptr<void> HoldInih(const fs::path& path) {
     auto store = std::make_shared<InihStore>();
     if (ini_parse(path.c_str(), InihHandler, store.get()) < 0)
@@ -289,7 +295,9 @@ constexpr const char* kChildVariable = "QUILLROUTE_INI_LOAD_CHILD";
     // may still be the parent's, inherited through fork.
     (void)!::write(reportFd, &mine.baseKilobytes, sizeof mine.baseKilobytes);
     const auto start = std::chrono::steady_clock::now();
-    std::shared_ptr<void> held = kind == "inih" ? HoldInih(path) : HoldOurs(path);
+    std::shared_ptr<void> held = kind == "inih"        ? HoldInih(path)
+                                 : kind == "catalogue" ? HoldCatalogue(path)
+                                                       : HoldOurs(path);
     mine.loadSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     mine.peakKilobytes = std::max(StatusKilobytes("/proc/self/status", "VmHWM:"),
@@ -342,8 +350,15 @@ ChildReport LoadInChild(const std::string& kind, const fs::path& path, long& sam
     return report;
 }
 
+void FreshProcessFileBenchmark(benchmark::State& state, const std::string& kind,
+                               const fs::path& path);
+
 void FreshProcessBenchmark(benchmark::State& state, const std::string& kind) {
-    const fs::path path = SizedFile(static_cast<int>(state.range(0)));
+    FreshProcessFileBenchmark(state, kind, SizedFile(static_cast<int>(state.range(0))));
+}
+
+void FreshProcessFileBenchmark(benchmark::State& state, const std::string& kind,
+                               const fs::path& path) {
     Warm(path);
     const double bytes = static_cast<double>(fs::file_size(path));
     ChildReport report;
@@ -376,6 +391,33 @@ BENCHMARK(BM_IniFreshProcessInih)
     ->Arg(20)
     ->Arg(200)
     ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The catalogue against the reader alone on the same file, each loaded in a
+// fresh process: 0 the large synthetic set (5,000 cables of 20 connectors),
+// 1 one cable of 100,000 connectors.
+fs::path CatalogueMemoryFile(int which) {
+    return which == 0 ? LargeDataFolder() / "program" / "dat" / "tlineconnectors.dat"
+                      : OneCableFile();
+}
+void BM_CatalogueFreshProcessReader(benchmark::State& state) {
+    FreshProcessFileBenchmark(state, "ours", CatalogueMemoryFile(static_cast<int>(state.range(0))));
+}
+void BM_CatalogueFreshProcessCatalogue(benchmark::State& state) {
+    FreshProcessFileBenchmark(state, "catalogue",
+                              CatalogueMemoryFile(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_CatalogueFreshProcessReader)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CatalogueFreshProcessCatalogue)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
     ->Unit(benchmark::kMillisecond);
 
 // --- Reading every section in file order -------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -23,4 +24,28 @@ inline std::filesystem::path LargeDataFolder() {
         if (done) std::fclose(done);
     }
     return folder;
+}
+
+// One cable with 100,000 connectors (about 5 MB): the catalogue's worst case
+// when each connector's value is looked up by its name.
+inline std::filesystem::path OneCableFile() {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "quillroute-bench-one-cable-v1.dat";
+    if (std::filesystem::exists(file)) return file;
+    const std::filesystem::path partial = std::filesystem::path(file) += ".partial";
+    {
+        std::FILE* out = std::fopen(partial.c_str(), "wb");
+        if (!out) throw std::runtime_error("cannot write " + partial.string());
+        std::string text =
+            "[HEADER]\r\nTitle=one cable\r\n\r\n[RVX4-50K]\r\n"
+            "TLine=1|8800|RVX4-50K|RVX4-50K|FOAM|0.0643|0.00019|1/2|S|ATC-F4|Y|Y|Y|2.3|40|\r\n";
+        for (int i = 1; i <= 100000; ++i)
+            text += "C" + std::to_string(i) + "=" + std::to_string(400000 + i) + "|F4DM-" +
+                    std::to_string(i) + "|7-16 DIN Male||7-16 DIN Female||P|S|\r\n";
+        const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        if (std::fclose(out) != 0 || !written)
+            throw std::runtime_error("cannot write " + partial.string());
+    }
+    std::filesystem::rename(partial, file);
+    return file;
 }

@@ -85,8 +85,11 @@ TEST_F(BigIniFileTest, LinesEndAtCrLfOrAtCrAlone) {
     EXPECT_EQ(Load("[S]\r\nA=1\rB=2\r\nC=3\r\rD=4"), (Sections{{"S", "A=1", "B=2", "C=3", "D=4"}}));
 }
 
-TEST_F(BigIniFileTest, AnLfNotDirectlyAfterCrBelongsToTheLine) {
-    EXPECT_EQ(Load("[S]\r\nA=1\nB=2\r\n\nC=3\r\n"), (Sections{{"S", "A=1\nB=2", "\nC=3"}}));
+TEST_F(BigIniFileTest, AnLfAloneEndsALineToo) {
+    // Maintainers edit the data on systems that end lines with LF.
+    EXPECT_EQ(Load("[S]\r\nA=1\nB=2\r\n\nC=3\r\n"), (Sections{{"S", "A=1", "B=2", "C=3"}}));
+    EXPECT_EQ(Load("[S]\nA=1\n[T]\nB=2\n"), (Sections{{"S", "A=1"}, {"T", "B=2"}}));
+    EXPECT_EQ(Load("[S]\n\rA=1\n\r\nB=2"), (Sections{{"S", "A=1", "B=2"}}));
 }
 
 TEST_F(BigIniFileTest, LineEndsFallingOnEveryBufferPositionReadTheSame) {
@@ -267,6 +270,38 @@ TEST_F(BigIniFileTest, WritingTheSameLinesChangesNothingAndDoesNotRewrite) {
         EXPECT_FALSE(ini.Changed());
     }
     EXPECT_EQ(Read(path), original);
+}
+
+TEST_F(BigIniFileTest, WhatWouldNotReadBackIsRefusedAndNothingChanges) {
+    const fs::path path = Write("refuse.dat", "[A]\r\nx=1\r\n");
+    TBigIniFile ini(path);
+    const struct {
+        std::string section;
+        StringList lines;
+        const char* says;
+    } cases[] = {
+        {"A", {"x=1", ""}, "line 2 of section [A] would not read back: it is empty"},
+        {"A", {"a\rb"}, "it holds a line break"},
+        {"A", {"a\r\nb"}, "it holds a line break"},
+        {"A", {"a\nb"}, "it holds a line break"},
+        {"A", {"[B]"}, "it would read as a section header"},
+        {"A", {"x=\x1a"}, "it holds a Ctrl-Z"},
+        {"B\r\nC", {"y=1"}, "the section name"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ini.WriteSectionLines(c.section, c.lines);
+            ADD_FAILURE() << c.says << " was written";
+        } catch (const QuillError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
+        }
+    }
+    EXPECT_FALSE(ini.Changed());
+    // What reads back is written: blanks, ";" lines and "[" inside a line.
+    ini.WriteSectionLines("A", {" [x] ", ";note", "a=[b]", "[c"});
+    ini.SaveIfChanged();
+    EXPECT_EQ(Load(Read(path)), (Sections{{"A", " [x] ", ";note", "a=[b]", "[c"}}));
 }
 
 TEST_F(BigIniFileTest, ADifferenceOfCaseInALineIsAChange) {

@@ -11,15 +11,8 @@ TTransmissionLine CableWith(std::initializer_list<std::array<const char*, 6>> co
     TTransmissionLine cable;
     int code = 1;
     for (const auto& f : connectors) {
-        auto c = std::make_unique<TConnector>();
-        c->code = code++;
-        c->name = f[0];
-        c->special = f[1];
-        c->matesTo = f[2];
-        c->inner = f[3];
-        c->gradeCode = f[4];
-        c->attachmentCode = f[5];
-        cable.AddConnector(std::move(c));
+        cable.AddConnector(std::to_string(code++) + "|PN|" + f[0] + "|" + f[1] + "|" + f[2] + "|" +
+                           f[3] + "|" + f[4] + "|" + f[5] + "|");
     }
     return cable;
 }
@@ -68,7 +61,8 @@ TEST(ConnectorChoices, MatesToKeyFindsTheConnectorThatFitsEverything) {
     EXPECT_EQ(FittingConnector(kCable, plated)->code, 4);
     const EndChoice standard = End("7-16 DIN Female", "S", "R", false, "(none)", "Captivated");
     EXPECT_EQ(FittingConnector(kCable, standard)->code, 6);
-    EXPECT_EQ(FittingConnector(kCable, End("7-16 DIN Female", "S", "R", false, "LOW PIM")), nullptr);
+    EXPECT_EQ(FittingConnector(kCable, End("7-16 DIN Female", "S", "R", false, "LOW PIM")),
+              nullptr);
     EXPECT_EQ(ConnectorWithKey(kCable, End("7-16 DIN Female", "S", "R", false))->code, 2);
 }
 

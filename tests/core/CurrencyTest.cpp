@@ -16,8 +16,11 @@ TEST(ExchangeRates, FirstLineOfACodeWinsAndMissingCodesConvertAtOne) {
 }
 
 TEST(ExchangeRates, UnusableRatesMakeTheCurrencyUnavailable) {
-    const ExchangeRates rates({"EUR|0|", "GBP|-1.5|", "JPY|abc|", "CAD||", "CHF|1.2|"});
-    for (const char* code : {"EUR", "GBP", "JPY", "CAD"}) EXPECT_FALSE(rates.Available(code)) << code;
+    // A subnormal rate is above 0, but a price divided by it is infinite.
+    const ExchangeRates rates(
+        {"EUR|0|", "GBP|-1.5|", "JPY|abc|", "CAD||", "CHF|1.2|", "SEK|1e-320|", "NOK|inf|"});
+    for (const char* code : {"EUR", "GBP", "JPY", "CAD", "SEK", "NOK"})
+        EXPECT_FALSE(rates.Available(code)) << code;
     EXPECT_TRUE(rates.Available("CHF"));
     const ConvertedPrices prices = rates.Convert(120);
     EXPECT_EQ(prices[CurrencyIndex("EUR")], 0);
@@ -29,8 +32,10 @@ TEST(CurrencyMenu, ThirtySevenItemsWithTwinDollars) {
     std::set<std::string> rateCodes;
     int dollars = 0;
     for (const CurrencyItem& item : kCurrencyItems) {
-        if (item.tag == 1) ++dollars;
-        else rateCodes.insert(item.rateCode);
+        if (item.tag == 1)
+            ++dollars;
+        else
+            rateCodes.insert(item.rateCode);
     }
     EXPECT_EQ(dollars, 2);
     std::set<std::string> expected(kCurrencyCodes.begin(), kCurrencyCodes.end());

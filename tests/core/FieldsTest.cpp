@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
 
@@ -53,7 +56,8 @@ TEST(NumberConversion, RejectsEverythingElseWithTheSystemMessage) {
             StrToFloat(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const QuillError& error) {
-            EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+            EXPECT_EQ(error.what(),
+                      "'" + std::string(bad) + "' is not a valid floating point value");
         }
     }
 }
@@ -125,6 +129,31 @@ TEST(NumberTexts, GeneralFormatAndMoney) {
     EXPECT_EQ(FormatMoney(8.2020), "8.20");
     EXPECT_EQ(FormatMoney(1234567.891), "1234567.89");
     EXPECT_EQ(FormatMoney(-0.001), "0.00");
+}
+
+TEST(NumberTexts, AnyFiniteValueGivesItsWholeTextAndNothingElse) {
+    for (const double value : {1e62, -1e70, 8.61e120, std::numeric_limits<double>::max(), 1e-300}) {
+        const std::string money = FormatMoney(value);
+        ASSERT_EQ(money.find('\0'), std::string::npos) << value;
+        ASSERT_EQ(money.substr(money.size() - 3, 1), ".") << money;
+        double back = 0;
+        ASSERT_TRUE(TryStrToFloat(money, back)) << money;
+        EXPECT_NEAR(back, value, std::fabs(value) * 1e-15 + 0.005) << money;
+        double general = 0;
+        ASSERT_TRUE(TryStrToFloat(FloatToText(value), general)) << FloatToText(value);
+        EXPECT_NEAR(general, value, std::fabs(value) * 1e-14);
+    }
+    EXPECT_EQ(FormatMoney(1e62).size(), 66u);
+    EXPECT_EQ(FormatMoney(std::numeric_limits<double>::denorm_min()), "0.00");
+}
+
+TEST(NumberTexts, InfinityAndNanAreNoFigureButAClearError) {
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(FormatMoney(value), QuillError);
+        EXPECT_THROW(FloatToText(value), QuillError);
+    }
 }
 
 TEST(TextHelpers, UpperCaseTouchesOnlyAsciiLetters) {

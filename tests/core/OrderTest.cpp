@@ -143,9 +143,9 @@ TEST(OrderMerge, ABadQuantityOrPriceChangesNothing) {
     EXPECT_EQ(Texts(order), (std::vector<std::string>{"1|Each|A|a|1.00|4|"}));
 }
 
-TEST(OrderMerge, CarriageReturnsInADescriptionBecomeBlanks) {
-    const Order order = OrderOf({"1|Each|P|one\rtwo\r\nthree|1.00|1|"});
-    EXPECT_EQ(order.Items()[0].description, "one two  three");
+TEST(OrderMerge, LineBreaksAndControlCharactersBecomeBlanks) {
+    const Order order = OrderOf({"1|Each|P|one\rtwo\r\nthree\x1a\tfour|1.00|1|"});
+    EXPECT_EQ(order.Items()[0].description, "one two  three  four");
 }
 
 TEST(OrderCurrency, IsThatOfTheFirstAdditionWhileTheOrderHasLines) {

@@ -16,8 +16,9 @@ TTransmissionLine Cable(const char* partNumber, const char* attachment = "") {
 }  // namespace
 
 TEST(PriceList, FirstPriceLineWinsAndCommentsAreSkipped) {
-    const PriceList prices({"#|x|RVX4-50K|y|z|9|", " |x|RVX4-50K|y|z|8|", "", "C|x|RVX4-50K|y|Foam cable|2.5|",
-                            "C|x|RVX4-50K|y|Second|3|", "C|x|rvx4-50k|y|lower|4|"});
+    const PriceList prices({"#|x|RVX4-50K|y|z|9|", " |x|RVX4-50K|y|z|8|", "",
+                            "C|x|RVX4-50K|y|Foam cable|2.5|", "C|x|RVX4-50K|y|Second|3|",
+                            "C|x|rvx4-50k|y|lower|4|"});
     TTransmissionLine cable = Cable("RVX4-50K");
     LookUpCablePrices(prices, nullptr, false, cable);
     EXPECT_EQ(cable.description, "Foam cable");
@@ -37,23 +38,20 @@ TEST(PriceList, EveryCommentOpenerHidesTheLine) {
 TEST(PriceList, BadOrMissingPriceFieldsGiveZero) {
     const PriceList prices({"C|x|A|y|a|abc|", "C|x|B|y|b||", "C|x|C|y|c"});
     for (const char* pn : {"A", "B", "C"}) {
-        TConnector connector;
-        connector.partNumber = pn;
-        connector.price = 99;
+        TConnector connector(std::string("1|") + pn + "||||||");
+        connector.SetPrice(99);
         LookUpConnectorPrice(prices, nullptr, connector);
-        EXPECT_EQ(connector.price, 0) << pn;
+        EXPECT_EQ(connector.Price(), 0) << pn;
     }
 }
 
 TEST(PriceList, UnknownPartKeepsItsRecordButAJumperIsCleared) {
     const PriceList prices({"C|x|KNOWN|y|Known jumper|50|"});
-    TConnector connector;
-    connector.partNumber = "MISSING";
-    connector.description = "kept";
-    connector.price = 12;
+    TConnector connector("1|MISSING||||||");
+    connector.SetPrice("kept", 12, {});
     LookUpConnectorPrice(prices, nullptr, connector);
-    EXPECT_EQ(connector.description, "kept");
-    EXPECT_EQ(connector.price, 12);
+    EXPECT_EQ(connector.Description(), "kept");
+    EXPECT_EQ(connector.Price(), 12);
 
     TJumper jumper;
     jumper.partNumber = "KNOWN";
@@ -83,11 +81,10 @@ TEST(PriceList, AttachmentChargeIsNeverPerMeter) {
 TEST(PriceList, ConvertedPricesOnlyWithRates) {
     const PriceList prices({"C|x|PN|y|part|110|"});
     const ExchangeRates rates({"EUR|1.1|", "GBP|1.5|"});
-    TConnector connector;
-    connector.partNumber = "PN";
+    TConnector connector("1|PN||||||");
     LookUpConnectorPrice(prices, nullptr, connector);
-    EXPECT_EQ(connector.convertedPrices[CurrencyIndex("EUR")], 0);
+    EXPECT_EQ(connector.Converted()[CurrencyIndex("EUR")], 0);
     LookUpConnectorPrice(prices, &rates, connector);
-    EXPECT_EQ(FormatMoney(connector.convertedPrices[CurrencyIndex("EUR")]), "100.00");
-    EXPECT_EQ(FormatMoney(connector.convertedPrices[CurrencyIndex("JPY")]), "110.00");
+    EXPECT_EQ(FormatMoney(connector.Converted()[CurrencyIndex("EUR")]), "100.00");
+    EXPECT_EQ(FormatMoney(connector.Converted()[CurrencyIndex("JPY")]), "110.00");
 }

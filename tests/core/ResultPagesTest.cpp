@@ -11,7 +11,8 @@ namespace {
 // 20.00, cable 2.00 per foot.
 struct Fixture {
     TTransmissionLine cable;
-    TConnector top, bottom;
+    TConnector top{"1|716DM|7-16 DIN Male||7-16 DIN Female||S|S|"};
+    TConnector bottom{"1|716DM|7-16 DIN Male||7-16 DIN Female||S|S|"};
     TJumper assembly;
     Selection selection;
     Fixture() {
@@ -25,8 +26,8 @@ struct Fixture {
         cable.attachmentPrice = 20;
         cable.attachmentPartNumber = "AC-50";
         cable.description = "1/2 in. foam cable";
-        top.partNumber = bottom.partNumber = "716DM";
-        top.price = bottom.price = 30;
+        top.SetPrice(30);
+        bottom.SetPrice(30);
         assembly.cable = &cable;
         assembly.topConnector = &top;
         assembly.bottomConnector = &bottom;
@@ -43,7 +44,7 @@ const CurrencyInForce kDollars{false, 1};
 
 TEST(FinalPage, AssembledPriceFromTheComponents) {
     Fixture f;
-    f.bottom.price = 35;
+    f.bottom.SetPrice(35);
     EXPECT_EQ(FinalPriceText(f.selection, f.assembly, kDollars), " 125.00");
     f.selection.vellisk = true;
     EXPECT_EQ(FinalPriceText(f.selection, f.assembly, kDollars), " 115.00");
@@ -73,10 +74,11 @@ TEST(FinalPage, DescriptionSpellsOutBothConnectors) {
     f.selection.platedGrade = true;
     f.selection.topSpecial = "RIGHT ANGLE";
     f.selection.bottomInner = "Captivated";
-    EXPECT_EQ(FinalDescription(f.selection),
-              "10 meter cable assembly, RVX4-50K, \rSPECIAL INSTRUCTIONS: \r"
-              "Connector1 = Plated RIGHT ANGLE 7-16 DIN Male with (N/A) inner contact attachment.  \r"
-              "Connector2 = Plated 7-16 DIN Male with Captivated inner contact attachment");
+    EXPECT_EQ(
+        FinalDescription(f.selection),
+        "10 meter cable assembly, RVX4-50K, \rSPECIAL INSTRUCTIONS: \r"
+        "Connector1 = Plated RIGHT ANGLE 7-16 DIN Male with (N/A) inner contact attachment.  \r"
+        "Connector2 = Plated 7-16 DIN Male with Captivated inner contact attachment");
 }
 
 TEST(FinalPage, FiguresUseMegahertzAndTheLengthUnit) {
@@ -120,9 +122,10 @@ TEST(PartsList, JumperWithTheSameConnectorAtBothEnds) {
     EXPECT_EQ(page.priceHeading, "Price (USD)");
     StringList lines;
     for (const ItemLine& line : page.itemLines) lines.push_back(line.Format());
-    EXPECT_EQ(lines,
-              (StringList{"10|Feet|RVX4-50K|1/2 in. foam cable| 2.00|3|", "2|Each|716DM|| 30.00|4|",
-                          "2|Each|AC-50|Factory attachment charge for RVX4-50K connectors| 20.00|7|"}));
+    EXPECT_EQ(
+        lines,
+        (StringList{"10|Feet|RVX4-50K|1/2 in. foam cable| 2.00|3|", "2|Each|716DM|| 30.00|4|",
+                    "2|Each|AC-50|Factory attachment charge for RVX4-50K connectors| 20.00|7|"}));
     EXPECT_EQ(page.figures[0], "2.62 dB");
     EXPECT_EQ(page.figures[1], "8.61 dB");
 }
@@ -158,8 +161,8 @@ TEST(PartsList, FeederEnds) {
 
 TEST(PartsList, DifferentConnectorsKeepTheirOwnRows) {
     Fixture f;
-    f.bottom.partNumber = "NM";
-    f.bottom.price = 35;
+    f.bottom = TConnector("2|NM|N Male||N Female||S|S|");
+    f.bottom.SetPrice(35);
     const PartsListPage page = BuildPartsList(f.selection, f.assembly, kDollars);
     ASSERT_EQ(page.rows.size(), 4u);
     EXPECT_EQ(page.rows[2].partNumber, "NM");
@@ -187,8 +190,10 @@ TEST(PartsList, ForeignCurrencyLabelsAndPrices) {
     Fixture f;
     f.cable.convertedPrices[CurrencyIndex("EUR")] = 1;
     f.cable.attachmentConvertedPrices[CurrencyIndex("EUR")] = 10;
-    f.top.convertedPrices[CurrencyIndex("EUR")] = 15;
-    f.bottom.convertedPrices[CurrencyIndex("EUR")] = 15;
+    ConvertedPrices connectorInEuros;
+    connectorInEuros[CurrencyIndex("EUR")] = 15;
+    f.top.SetPrice(f.top.Description(), f.top.Price(), connectorInEuros);
+    f.bottom.SetPrice(f.bottom.Description(), f.bottom.Price(), connectorInEuros);
     const PartsListPage page = BuildPartsList(f.selection, f.assembly, CurrencyInForce{true, 17});
     EXPECT_EQ(page.priceHeading, "Price (EUR)");
     EXPECT_EQ(page.total, " 60.00");

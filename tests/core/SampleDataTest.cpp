@@ -24,9 +24,10 @@ const fs::path kProgram = fs::path(QUILLROUTE_SAMPLE_DATA) / "program";
 const fs::path kShared = fs::path(QUILLROUTE_SAMPLE_DATA) / "shared";
 
 class SampleData : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
-        catalogue = new CableCatalogue(LoadCableCatalogue(kProgram / "dat" / "tlineconnectors.dat"));
+        catalogue =
+            new CableCatalogue(LoadCableCatalogue(kProgram / "dat" / "tlineconnectors.dat"));
         for (const std::string& line : ReadAllLines(kShared / "M_lom.dat"))
             if (!line.empty() && !IsCommentLineStart(line[0])) pricedParts.insert(FieldAt(line, 3));
     }
@@ -92,8 +93,8 @@ TEST_F(SampleData, EveryOrderablePartHasAPriceLine) {
         if (!cable->attachmentPartNumber.empty()) {
             EXPECT_TRUE(Priced(cable->attachmentPartNumber)) << cable->attachmentPartNumber;
         }
-        for (const auto& connector : cable->connectors)
-            EXPECT_TRUE(Priced(connector->partNumber)) << connector->partNumber;
+        for (const TConnector& connector : cable->connectors)
+            EXPECT_TRUE(Priced(std::string(connector.PartNumber()))) << connector.PartNumber();
     }
 }
 
@@ -107,7 +108,7 @@ TEST_F(SampleData, EveryJumperNamesRealConnectorsAndIsPricedAtEveryLength) {
         const TTransmissionLine* cable = CableByPartNumber(FieldAt(LineValue(lines, "TLine"), 1));
         ASSERT_NE(cable, nullptr) << jumpers.SectionName(section);
         std::set<int> codes;
-        for (const auto& connector : cable->connectors) codes.insert(connector->code);
+        for (const TConnector& connector : cable->connectors) codes.insert(connector.code);
         for (size_t i = 1; i < lines.size(); ++i, ++jumperLines) {
             const std::string value = LineValue(lines, LineName(lines[i]));
             EXPECT_TRUE(codes.count(StrToInt(FieldAt(value, 1)))) << lines[i];
@@ -126,8 +127,8 @@ TEST_F(SampleData, EveryJumperNamesRealConnectorsAndIsPricedAtEveryLength) {
 
 TEST_F(SampleData, EveryPictureTheProgramNamesExists) {
     const fs::path images = kProgram / "images";
-    std::set<std::string> named{"topjumper.gif", "bottomjumper.gif", "mainfeeder.gif", "vl.gif",
-                                "noconnectors.gif", "sw.gif"};
+    std::set<std::string> named{"topjumper.gif", "bottomjumper.gif", "mainfeeder.gif",
+                                "vl.gif",        "noconnectors.gif", "sw.gif"};
     for (const auto& cable : *catalogue) named.insert(cable->modelName + ".gif");
     const StringList imageLines = ReadAllLines(kProgram / "dat" / "images.dat");
     for (const std::string& line : imageLines) named.insert(FieldAt(line, 4));
@@ -135,12 +136,12 @@ TEST_F(SampleData, EveryPictureTheProgramNamesExists) {
 
     // Every connector the wizard can offer has its picture, straight or bent.
     for (const auto& cable : *catalogue)
-        for (const auto& connector : cable->connectors)
-            EXPECT_NE(ConnectorPictureFile(imageLines, connector->name,
-                                           IsRightAngleText(connector->special),
-                                           UpperCase(connector->attachmentCode) == "S"),
+        for (const TConnector& connector : cable->connectors)
+            EXPECT_NE(ConnectorPictureFile(imageLines, std::string(connector.Name()),
+                                           IsRightAngleText(std::string(connector.Special())),
+                                           UpperCase(connector.AttachmentCode()) == "S"),
                       "")
-                << connector->name << " / " << connector->special;
+                << connector.Name() << " / " << connector.Special();
 }
 
 TEST_F(SampleData, ExchangeRatesCoverEveryCurrency) {
@@ -149,7 +150,8 @@ TEST_F(SampleData, ExchangeRatesCoverEveryCurrency) {
         codes.insert(FieldAt(line, 1));
         EXPECT_GT(StrToFloat(FieldAt(line, 2)), 0) << line;
     }
-    for (std::string_view code : kCurrencyCodes) EXPECT_TRUE(codes.count(std::string(code))) << code;
+    for (std::string_view code : kCurrencyCodes)
+        EXPECT_TRUE(codes.count(std::string(code))) << code;
 }
 
 TEST_F(SampleData, TheTypicalRequestEndsOnAPricedStandardJumper) {
@@ -163,10 +165,10 @@ TEST_F(SampleData, TheTypicalRequestEndsOnAPricedStandardJumper) {
         if (candidate->modelName == "RVX4-50K") cable = candidate;
     ASSERT_NE(cable, nullptr);
     TConnector* connector = nullptr;
-    for (const auto& c : cable->connectors)
-        if (c->name == "7-16 DIN Male" && UpperCase(c->gradeCode) == "P" &&
-            UpperCase(c->attachmentCode) == "S" && !connector)
-            connector = c.get();
+    for (TConnector& c : cable->connectors)
+        if (c.Name() == "7-16 DIN Male" && UpperCase(c.GradeCode()) == "P" &&
+            UpperCase(c.AttachmentCode()) == "S" && !connector)
+            connector = &c;
     ASSERT_NE(connector, nullptr);
     TJumper jumper;
     jumper.cable = cable;

@@ -300,7 +300,32 @@ bool TBigIniFile::ReadSectionLines(std::string_view section, StringList& destina
     return true;
 }
 
+namespace {
+
+// What would not read back as written: the reader ends lines at CR and LF,
+// ends the text at Ctrl-Z, drops empty lines and takes "[...]" for a header.
+std::string UnreadableBecause(std::string_view text, bool isLine) {
+    if (isLine && text.empty()) return "it is empty";
+    if (text.find_first_of("\r\n") != std::string_view::npos) return "it holds a line break";
+    if (text.find(kCtrlZ) != std::string_view::npos) return "it holds a Ctrl-Z";
+    if (isLine && text.size() >= 2 && text.front() == '[' && text.back() == ']')
+        return "it would read as a section header";
+    return {};
+}
+
+}  // namespace
+
 void TBigIniFile::WriteSectionLines(std::string_view section, const StringList& lines) {
+    // Refused before anything changes, so the file never gets what it would
+    // not give back.
+    if (const std::string why = UnreadableBecause(section, false); !why.empty())
+        throw QuillError("Cannot write file " + fileName_.string() + ": the section name [" +
+                         std::string(section) + "] would not read back: " + why + ".");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (const std::string why = UnreadableBecause(lines[i], true); !why.empty())
+            throw QuillError("Cannot write file " + fileName_.string() + ": line " +
+                             std::to_string(i + 1) + " of section [" + std::string(section) +
+                             "] would not read back: " + why + ".");
     const int index = names_.IndexOf(section);
     if (index < 0) {
         Section added;
@@ -456,20 +481,31 @@ void TBigIniFile::Load() {
             if (*p == '\n') ++p;
             afterCR = false;
         }
+        // A line ends at CR, at LF, or at the pair CR LF. The next CR and the
+        // next LF are each searched for once, only when the line passes them.
+        const auto next = [stop](const char* from, char c) {
+            const void* at = std::memchr(from, c, static_cast<std::size_t>(stop - from));
+            return at ? static_cast<const char*>(at) : stop;
+        };
+        const char* cr = next(p, '\r');
+        const char* lf = next(p, '\n');
         while (p < stop) {
-            const char* cr =
-                static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
-            if (!cr) {
+            if (cr < p) cr = next(p, '\r');
+            if (lf < p) lf = next(p, '\n');
+            const char* end = std::min(cr, lf);
+            if (end == stop) {
                 append(p, static_cast<std::size_t>(stop - p));
                 break;
             }
-            append(p, static_cast<std::size_t>(cr - p));
+            append(p, static_cast<std::size_t>(end - p));
             endLine();
-            p = cr + 1;
-            if (p == stop) {
-                afterCR = true;
-            } else if (*p == '\n') {
-                ++p;
+            p = end + 1;
+            if (*end == '\r') {
+                if (p == stop) {
+                    afterCR = true;
+                } else if (*p == '\n') {
+                    ++p;
+                }
             }
         }
     }

@@ -29,7 +29,8 @@ class TSectionList {
     int searchPosition_ = 0;
 };
 
-// A sectioned text file held whole in memory. Lines are kept exactly as read
+// A sectioned text file held whole in memory. A line ends at CR, LF or CR LF.
+// Lines are kept exactly as read
 // (no trimming, no comment syntax); callers read name=value pairs through
 // LineName/LineValue. Built for files of hundreds of megabytes: the lines of
 // all sections live in one arena and each line costs four bytes of index.
@@ -54,6 +55,8 @@ class TBigIniFile {
     // Appends the section's lines to destination; false (nothing appended) when absent.
     bool ReadSectionLines(std::string_view section, StringList& destination);
     // Replaces the section's lines, creating the section at the end when absent.
+    // Throws, changing nothing, for a name or line that would not read back as
+    // written: an empty line, a line break, a Ctrl-Z, a line that is a header.
     void WriteSectionLines(std::string_view section, const StringList& lines);
     // Rewrites the file when something changed, through the atomic save: a
     // failed save leaves the old file whole and throws the error text.

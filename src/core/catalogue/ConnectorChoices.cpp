@@ -1,17 +1,18 @@
 #include "catalogue/ConnectorChoices.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quill {
 
 namespace {
 
-const std::string& KeyOf(const TConnector& connector, bool byName) {
-    return byName ? connector.name : connector.matesTo;
+std::string_view KeyOf(const TConnector& connector, bool byName) {
+    return byName ? connector.Name() : connector.MatesTo();
 }
 
-std::string Shown(const std::string& text, const char* placeholder) {
-    return text.empty() ? placeholder : text;
+std::string Shown(std::string_view text, const char* placeholder) {
+    return text.empty() ? std::string(placeholder) : std::string(text);
 }
 
 std::string Stored(const std::string& shown, const char* placeholder) {
@@ -19,7 +20,7 @@ std::string Stored(const std::string& shown, const char* placeholder) {
 }
 
 bool OfKind(const TConnector& c, const std::string& grade, const std::string& attachment) {
-    return UpperCase(c.gradeCode) == grade && UpperCase(c.attachmentCode) == attachment;
+    return UpperCase(c.GradeCode()) == grade && UpperCase(c.AttachmentCode()) == attachment;
 }
 
 bool KeyAndKind(const TConnector& c, const EndChoice& end) {
@@ -39,37 +40,42 @@ StringList SortedUnique(StringList texts) {
 StringList ConnectorKeys(const TTransmissionLine& cable, const std::string& grade,
                          const std::string& attachment, bool byName) {
     StringList keys;
-    for (const auto& c : cable.connectors)
-        if (OfKind(*c, grade, attachment)) keys.push_back(KeyOf(*c, byName));
+    for (const TConnector& c : cable.connectors)
+        if (OfKind(c, grade, attachment)) keys.emplace_back(KeyOf(c, byName));
     return SortedUnique(std::move(keys));
 }
 
 StringList SpecialChoices(const TTransmissionLine& cable, const EndChoice& end) {
     StringList choices;
-    for (const auto& c : cable.connectors)
-        if (KeyAndKind(*c, end)) choices.push_back(Shown(c->special, kNoSpecial));
+    for (const TConnector& c : cable.connectors)
+        if (KeyAndKind(c, end)) choices.push_back(Shown(c.Special(), kNoSpecial));
     return SortedUnique(std::move(choices));
 }
 
 StringList InnerChoices(const TTransmissionLine& cable, const EndChoice& end) {
     const std::string special = Stored(end.special, kNoSpecial);
     StringList choices;
-    for (const auto& c : cable.connectors)
-        if (KeyAndKind(*c, end) && c->special == special) choices.push_back(Shown(c->inner, kNoInner));
+    for (const TConnector& c : cable.connectors)
+        if (KeyAndKind(c, end) && c.Special() == special)
+            choices.push_back(Shown(c.Inner(), kNoInner));
     return SortedUnique(std::move(choices));
 }
 
-TConnector* FittingConnector(const TTransmissionLine& cable, const EndChoice& end) {
+const TConnector* FittingConnector(const TTransmissionLine& cable, const EndChoice& end) {
     const std::string special = Stored(end.special, kNoSpecial);
     const std::string inner = Stored(end.inner, kNoInner);
-    for (const auto& c : cable.connectors)
-        if (KeyAndKind(*c, end) && c->special == special && c->inner == inner) return c.get();
+    for (const TConnector& c : cable.connectors)
+        if (KeyAndKind(c, end) && c.Special() == special && c.Inner() == inner) return &c;
     return nullptr;
 }
 
-TConnector* ConnectorWithKey(const TTransmissionLine& cable, const EndChoice& end) {
-    for (const auto& c : cable.connectors)
-        if (KeyOf(*c, end.byName) == end.key) return c.get();
+TConnector* FittingConnector(TTransmissionLine& cable, const EndChoice& end) {
+    return const_cast<TConnector*>(FittingConnector(std::as_const(cable), end));
+}
+
+const TConnector* ConnectorWithKey(const TTransmissionLine& cable, const EndChoice& end) {
+    for (const TConnector& c : cable.connectors)
+        if (KeyOf(c, end.byName) == end.key) return &c;
     return nullptr;
 }
 

@@ -37,8 +37,9 @@ StringList InnerChoices(const TTransmissionLine& cable, const EndChoice& end);
 
 // The first connector of the cable that fits everything chosen for the end, or
 // nullptr.
-TConnector* FittingConnector(const TTransmissionLine& cable, const EndChoice& end);
+const TConnector* FittingConnector(const TTransmissionLine& cable, const EndChoice& end);
+TConnector* FittingConnector(TTransmissionLine& cable, const EndChoice& end);
 // The first connector whose key equals the end's key, or nullptr.
-TConnector* ConnectorWithKey(const TTransmissionLine& cable, const EndChoice& end);
+const TConnector* ConnectorWithKey(const TTransmissionLine& cable, const EndChoice& end);
 
 }  // namespace quill

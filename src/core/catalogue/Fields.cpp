@@ -66,9 +66,9 @@ std::string UpperCase(std::string_view text) {
 }
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return UpperAscii(x) == UpperAscii(y);
+           });
 }
 
 namespace {
@@ -132,7 +132,8 @@ bool TryStrToInt(std::string_view text, int& value) {
     while (i < text.size() && text[i] == ' ') ++i;
     std::string_view core = text.substr(i);
     if (!core.empty() && core.front() == '+') core.remove_prefix(1);
-    if (core.empty() || core.front() == '+' || (core.front() == '-' && core.data() != text.data() + i))
+    if (core.empty() || core.front() == '+' ||
+        (core.front() == '-' && core.data() != text.data() + i))
         return false;
     long long result = 0;
     const auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), result);
@@ -186,11 +187,34 @@ void SortNumericStrings(StringList& list) {
     for (size_t i = 0; i < list.size(); ++i) list[i] = std::move(keyed[i].second);
 }
 
+namespace {
+
+// Large enough for the fixed two-decimal text of the largest double (309
+// digits and the decimals), so a conversion never runs out of room.
+constexpr std::size_t kNumberText = 400;
+
+[[noreturn]] void ThrowNotFinite() {
+    throw QuillError(
+        "A figure came out too large to show. Please check the values entered and the data "
+        "files.");
+}
+
+}  // namespace
+
 std::string FloatToText(double value) {
+    if (!std::isfinite(value)) ThrowNotFinite();
     if (value == 0) return "0";
-    char buffer[64];
-    const auto result =
+    char buffer[kNumberText];
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (result.ec != std::errc()) ThrowNotFinite();
+    double back = 0;
+    if (!TryStrToFloat(std::string_view(buffer, result.ptr - buffer), back)) {
+        // Rounded to 15 digits, the largest values pass the largest double:
+        // their shortest exact text reads back.
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
+        if (result.ec != std::errc()) ThrowNotFinite();
+    }
     std::string text(buffer, result.ptr);
     // "1.5e+20" is written "1.5E20", as the other number texts of the program.
     const size_t e = text.find('e');
@@ -207,9 +231,11 @@ std::string FloatToText(double value) {
 }
 
 std::string FormatMoney(double value) {
-    char buffer[64];
+    if (!std::isfinite(value)) ThrowNotFinite();
+    char buffer[kNumberText];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    if (result.ec != std::errc()) ThrowNotFinite();
     std::string text(buffer, result.ptr);
     if (text == "-0.00") text = "0.00";
     return text;

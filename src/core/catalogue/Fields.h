@@ -51,8 +51,10 @@ bool IsCommentLineStart(char c);
 void SortNumericStrings(StringList& list);
 
 // Shortest text with up to 15 significant digits: 800 -> "800", 1.5 -> "1.5".
+// An infinity or NaN is no figure: it throws a clear error instead.
 std::string FloatToText(double value);
-// Two decimals, no thousands separator: "%.2f".
+// Two decimals, no thousands separator: "%.2f", however long. Throws for an
+// infinity or NaN.
 std::string FormatMoney(double value);
 
 }  // namespace quill

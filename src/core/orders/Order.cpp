@@ -93,13 +93,15 @@ void CheckLine(const ItemLine& line) {
 }
 
 // Descriptions of the final page break their lines with carriage returns; in
-// the order they become blanks, so that every item is one line in any file.
-// Fields are kept trimmed, as they are read.
+// the order they become blanks, as every other control character does, so
+// that every item is one line in any file. Fields are kept trimmed, as they
+// are read.
 ItemLine AsOrderLine(ItemLine line) {
     for (std::string* field :
          {&line.quantity, &line.unit, &line.partNumber, &line.description, &line.price}) {
         std::replace_if(
-            field->begin(), field->end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+            field->begin(), field->end(),
+            [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
         *field = Trim(*field);
     }
     return line;

@@ -1,5 +1,7 @@
 #include "pricing/Currency.h"
 
+#include <cmath>
+
 namespace quill {
 
 ExchangeRates::ExchangeRates(const StringList& lines) {
@@ -7,7 +9,10 @@ ExchangeRates::ExchangeRates(const StringList& lines) {
         const std::string code = FieldAt(line, 1);
         if (rates_.count(code)) continue;
         double rate = 0;
-        if (TryStrToFloat(FieldAt(line, 2), rate) && rate > 0)
+        // A rate so small that a price divided by it is infinite is as
+        // unusable as a rate of 0.
+        if (TryStrToFloat(FieldAt(line, 2), rate) && rate > 0 && std::isnormal(rate) &&
+            std::isfinite(1.0 / rate))
             rates_.emplace(code, rate);
         else
             rates_.emplace(code, std::nullopt);

@@ -44,11 +44,13 @@ void LookUpCablePrices(const PriceList& prices, const ExchangeRates* rates, bool
     }
 }
 
-void LookUpConnectorPrice(const PriceList& prices, const ExchangeRates* rates, TConnector& connector) {
-    if (const std::string* line = prices.Find(connector.partNumber)) {
-        connector.description = FieldAt(*line, 5);
-        connector.price = PriceField(*line);
-        Convert(rates, connector.price, connector.convertedPrices);
+void LookUpConnectorPrice(const PriceList& prices, const ExchangeRates* rates,
+                          TConnector& connector) {
+    if (const std::string* line = prices.Find(std::string(connector.PartNumber()))) {
+        const double price = PriceField(*line);
+        ConvertedPrices converted;
+        Convert(rates, price, converted);
+        connector.SetPrice(FieldAt(*line, 5), price, std::move(converted));
     }
 }
 

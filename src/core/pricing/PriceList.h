@@ -16,7 +16,7 @@ namespace quill {
 // The list is scanned from the top and the first matching line wins; an index
 // built once keeps that rule and makes every look-up a hash probe.
 class PriceList {
-public:
+  public:
     PriceList() = default;
     explicit PriceList(StringList lines);
 
@@ -24,7 +24,7 @@ public:
     // The first price line of a part number (exact, case-sensitive), or nullptr.
     const std::string* Find(const std::string& partNumber) const;
 
-private:
+  private:
     StringList lines_;
     std::unordered_map<std::string, size_t> firstLine_;
 };
@@ -34,7 +34,8 @@ private:
 // currency. A part the list lacks keeps what its record held.
 void LookUpCablePrices(const PriceList& prices, const ExchangeRates* rates, bool meters,
                        TTransmissionLine& cable);
-void LookUpConnectorPrice(const PriceList& prices, const ExchangeRates* rates, TConnector& connector);
+void LookUpConnectorPrice(const PriceList& prices, const ExchangeRates* rates,
+                          TConnector& connector);
 // Unlike the other two, a jumper whose part number is not in the list is left
 // with no description and a price of 0, never with an earlier part's figures.
 // Answers whether the part number was found.

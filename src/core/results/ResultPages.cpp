@@ -38,7 +38,7 @@ CablePrice CablePriceInCurrency(const TTransmissionLine& cable, const CurrencyIn
 }
 
 double ConnectorPriceInCurrency(const TConnector& connector, const CurrencyInForce& currency) {
-    return currency.Pick(connector.price, connector.convertedPrices);
+    return currency.Pick(connector.Price(), connector.Converted());
 }
 
 std::string JumperPriceText(const TJumper& jumper, const CurrencyInForce& currency) {
@@ -115,9 +115,13 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
 
     const std::string connectorType = waveguide ? "6" : "4";
     const auto connectorRow = [&](const TConnector& c, double price) {
-        return PartsRow{
-            "1",          "Each", c.partNumber, c.description, BlankMoney(price), BlankMoney(price),
-            connectorType};
+        return PartsRow{"1",
+                        "Each",
+                        std::string(c.PartNumber()),
+                        c.Description(),
+                        BlankMoney(price),
+                        BlankMoney(price),
+                        connectorType};
     };
     const TConnector* top = s.topIncluded ? assembly.topConnector : nullptr;
     const TConnector* bottom = s.bottomIncluded ? assembly.bottomConnector : nullptr;
@@ -128,7 +132,7 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
     }
     if (bottom) {
         const double price = ConnectorPriceInCurrency(*bottom, currency);
-        if (top && bottom->partNumber == top->partNumber) {
+        if (top && bottom->PartNumber() == top->PartNumber()) {
             page.rows[1].qty = "2";
             page.rows[1].extended = BlankMoney(2 * price);
         } else {

@@ -74,7 +74,7 @@ void TfrmMain::ShowConnectorName(End& end) {
     const EndChoice choice = ChoiceOf(end);
     const TConnector* connector = choice.byName ? nullptr : FittingConnector(*currentCable, choice);
     if (!connector) connector = ConnectorWithKey(*currentCable, choice);
-    if (connector) end.description->setText(ToQt(connector->name));
+    if (connector) end.description->setText(ToQt(std::string(connector->Name())));
 }
 
 void TfrmMain::ShowConnectorPicture(End& end) {
