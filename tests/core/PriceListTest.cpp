@@ -88,3 +88,11 @@ TEST(PriceList, ConvertedPricesOnlyWithRates) {
     EXPECT_EQ(FormatMoney(connector.Converted()[CurrencyIndex("EUR")]), "100.00");
     EXPECT_EQ(FormatMoney(connector.Converted()[CurrencyIndex("JPY")]), "110.00");
 }
+
+TEST(PriceNotice, ListsMissingPartsAndPricesThatAreNoNumber) {
+    const PriceList prices({"C|x|A|y|a|12.50|", "C|x|B|y|b|abc|", "C|x|C|y|c||"});
+    EXPECT_EQ(PriceNotice(prices, {"A", ""}), "");
+    EXPECT_EQ(PriceNotice(prices, {"A", "B", "Z", "C", "Z", "B"}),
+              "Not in the price list: Z. No price that is a number in the price list for: "
+              "B ('abc'), C (''). Shown as 0.00; please ask Orlenk for a quotation.");
+}

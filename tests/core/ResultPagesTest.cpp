@@ -202,7 +202,14 @@ TEST(PartsList, ForeignCurrencyLabelsAndPrices) {
 TEST(StandardLengthList, FeetThenMeters) {
     EXPECT_EQ(BuildStandardLengthList("3,6", "2,1.5"),
               (StringList{"3|3|0.91|", "6|6|1.83|", "2M|6.56|2|", "1M5|4.92|1.5|"}));
-    EXPECT_EQ(BuildStandardLengthList("3,x,6", ""), StringList{"3|3|0.91|"});
+    // A length that is no number is left out and named; the rest stay.
+    StringList rejected;
+    EXPECT_EQ(BuildStandardLengthList("3,six,10,15", "1,x,2", &rejected),
+              (StringList{"3|3|0.91|", "10|10|3.05|", "15|15|4.57|", "1M|3.28|1|", "2M|6.56|2|"}));
+    EXPECT_EQ(rejected, (StringList{"six", "x"}));
+    rejected.clear();
+    EXPECT_EQ(BuildStandardLengthList("0,-3,4", "", &rejected), StringList{"4|4|1.22|"});
+    EXPECT_EQ(rejected, (StringList{"0", "-3"}));
     EXPECT_TRUE(BuildStandardLengthList("", "").empty());
 }
 

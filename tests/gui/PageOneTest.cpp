@@ -144,7 +144,8 @@ TEST_F(PageOneTest, BeginningAboveEndingIsRefused) {
     window->cboEnding->SetText("800");
     window->btnNext->click();
     EXPECT_EQ(messages.calls,
-              (Calls{{"beep", ""}, {"error", "Ending frequency must be greater than beginning frequency."}}));
+              (Calls{{"beep", ""},
+                     {"error", "Ending frequency must be greater than beginning frequency."}}));
     EXPECT_EQ(Page(), 0);
 }
 
@@ -160,8 +161,8 @@ TEST_F(PageOneTest, LeavingTheBeginningOffersOnlyHigherEndings) {
     Type(window->cboBeginning, "1700");
     Focus(window->cboEnding);
     EXPECT_EQ(Items(window->cboEnding),
-              (Texts{"2000", "2200", "2300", "2500", "2700", "3300", "3600", "4200", "5000", "5200", "6000",
-                     "7125", "8500", "8800", "10000", "10200", "13400"}));
+              (Texts{"2000", "2200", "2300", "2500", "2700", "3300", "3600", "4200", "5000", "5200",
+                     "6000", "7125", "8500", "8800", "10000", "10200", "13400"}));
     EXPECT_EQ(Text(window->cboEnding), "2200");
     EXPECT_EQ(window->cboEnding->ItemIndex(), 1);
 }
@@ -215,19 +216,20 @@ TEST_F(PageOneTest, LettersAsFrequencyWarnWhenTheBoxIsLeft) {
     EXPECT_EQ(Text(window->cboBeginning), "1");
 }
 
-TEST_F(PageOneTest, EmptyLengthPassesUntilNextConvertsIt) {
+TEST_F(PageOneTest, NextWithAnEmptyLengthAsksForANumberThere) {
     Erase(window->cboLength);
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
     Next();
-    EXPECT_EQ(messages.calls, (Calls{{"error", "'' is not a valid floating point value"}}));
+    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
     EXPECT_EQ(Page(), 0);
+    EXPECT_TRUE(window->cboLength->hasFocus());
 }
 
-TEST_F(PageOneTest, EmptyBeginningIsReportedWhenTheBoxIsLeft) {
+TEST_F(PageOneTest, LeavingAnEmptyBeginningIsNoErrorAndNarrowsNothing) {
     const Texts endings = Items(window->cboEnding);
     Erase(window->cboBeginning);
     Focus(window->cboLength);
-    EXPECT_EQ(messages.calls, (Calls{{"error", "'' is not a valid floating point value"}}));
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
     EXPECT_EQ(Items(window->cboEnding), endings);
     EXPECT_EQ(Text(window->cboEnding), "2200");
 }

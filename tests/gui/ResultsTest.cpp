@@ -241,6 +241,11 @@ TEST_F(ResultPages, UnusableRateDisablesItsCurrency) {
     EXPECT_TRUE(CurrencyItem("Euro1")->statusTip().contains("EUR"));
     EXPECT_TRUE(CurrencyItem("CHF1")->isEnabled());
     EXPECT_TRUE(CurrencyItem("Yen1")->isEnabled());  // absent codes convert at 1.0
+    // The menu says so at its top, without hovering over an item.
+    ASSERT_NE(window->CurrencyNotice1, nullptr);
+    EXPECT_EQ(window->CurrencySettings1->actions().value(0), window->CurrencyNotice1);
+    EXPECT_EQ(window->CurrencyNotice1->text(),
+              "Not available (no usable rate in xcngrate.dat): EUR, GBP");
     ToResult("10");
     CurrencyItem("Yen1")->trigger();
     EXPECT_EQ(FinalCell(2), "156.73");

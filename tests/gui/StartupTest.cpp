@@ -114,11 +114,57 @@ TEST_F(StartupTest, FrequenciesSortByValueNotByText) {
     EXPECT_EQ(Text(window->cboEnding), "");
 }
 
-TEST_F(StartupTest, CatalogueWithoutCablesOffersNoFrequencies) {
-    WriteCatalogue({});
+TEST_F(StartupTest, EmptyFrequencyBoxesAreNoErrorUntilNextAsksForThem) {
+    WriteCatalogue({"[A]", "TLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
+                    "C1=1|P|N Male||N Female||P|S|"});
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_EQ(Text(window->cboBeginning), "");
+    ASSERT_EQ(Text(window->cboEnding), "");
+    Type(window->cboBeginning, "900");
+    Focus(window->cboLength);
+    Focus(window->cboBeginning);
+    Focus(window->cboLength);
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    // Leaving the beginning offered the endings above it.
+    EXPECT_EQ(Text(window->cboEnding), "2500");
+    Erase(window->cboEnding);
+    Focus(window->cboLength);
+    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
+    Click(window->btnNext);
+    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
+    EXPECT_TRUE(window->cboEnding->hasFocus());
+    EXPECT_EQ(Page(), 0);
+}
+
+// A catalogue that gives no cable at all says so and names itself, however
+// it came to be so.
+class StartupWithoutCables : public WizardFixture,
+                             public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(StartupWithoutCables, SaysTheCatalogueHoldsNoCable) {
+    temp.Write("program/dat/tlineconnectors.dat", GetParam());
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(Items(window->cboBeginning).empty());
-    EXPECT_TRUE(Items(window->cboEnding).empty());
+    ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(messages.Boxes()[0].kind, "error");
+    EXPECT_NE(messages.Boxes()[0].text.find(ProgramFile("dat/tlineconnectors.dat").string()),
+              std::string::npos)
+        << messages.Boxes()[0].text;
+    EXPECT_NE(messages.Boxes()[0].text.find("holds no cable"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(BrokenCatalogues, StartupWithoutCables,
+                         ::testing::Values(std::string(), std::string("[HEADER]\r\nTitle=x\r\n"),
+                                           std::string("\x8f\x01garbage\xff\x00\x7f", 12)));
+
+TEST_F(StartupTest, ACatalogueWithLfLineEndsLoadsAsOneWithCrLf) {
+    temp.Write("program/dat/tlineconnectors.dat",
+               "[HEADER]\nTitle=x\n\n[A]\nTLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|\n"
+               "C1=1|P|N Male||N Female||P|S|\n");
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(Items(window->cboBeginning), (Texts{"900"}));
+    EXPECT_EQ(window->cableCatalogue.at(0)->ConnectorCount(), 1);
 }
 
 // ---------------------------------------------------------- exchange rates
@@ -164,7 +210,7 @@ TEST_F(StartupTest, MissingRegistryKeyGivesBothRegistryMessagesThenEnds) {
     EXPECT_EQ(messages.calls, (Calls{{"error", "Unable to locate Registry Key"},
                                      {"error", "Unable to create path from Registry"},
                                      {"beep", ""},
-                                     {"error", kMissingFiles}}));
+                                     {"error", kNoSharedFolder}}));
 }
 
 TEST_F(StartupTest, MissingPathValueGivesOnlyTheSecondRegistryMessage) {
@@ -173,7 +219,7 @@ TEST_F(StartupTest, MissingPathValueGivesOnlyTheSecondRegistryMessage) {
     EXPECT_FALSE(Create());
     EXPECT_EQ(messages.calls, (Calls{{"error", "Unable to create path from Registry"},
                                      {"beep", ""},
-                                     {"error", kMissingFiles}}));
+                                     {"error", kNoSharedFolder}}));
 }
 
 TEST_F(StartupTest, SharedFolderComesFromTheRegistry) {
@@ -185,10 +231,14 @@ TEST_F(StartupTest, SharedFolderComesFromTheRegistry) {
 class StartupMissingFileTest : public WizardFixture,
                                public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(StartupMissingFileTest, BeepsSaysFilesAreMissingAndDoesNotRun) {
+TEST_P(StartupMissingFileTest, BeepsSaysWhichFileIsMissingAndDoesNotRun) {
     ASSERT_TRUE(fs::remove(temp / GetParam()));
     EXPECT_FALSE(Create());
-    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"error", kMissingFiles}}));
+    const std::string named = GetParam() == std::string("shared/M_lom.dat")
+                                  ? (sharedFolder / "M_Lom.dat").string()
+                                  : fs::path(temp / GetParam()).make_preferred().string();
+    EXPECT_EQ(messages.calls,
+              (Calls{{"beep", ""}, {"error", std::string(kMissingFiles) + "\r" + named}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachRequiredFile, StartupMissingFileTest,
@@ -255,7 +305,9 @@ TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) 
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_TRUE(watcher.shown.empty()) << ::testing::PrintToString(watcher.shown);
-    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"error", kMissingFiles}}));
+    EXPECT_EQ(messages.calls, (Calls{{"beep", ""},
+                                     {"error", std::string(kMissingFiles) + "\r" +
+                                                   ProgramFile("dat/jumpers.dat").string()}}));
 }
 
 TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {

@@ -46,6 +46,9 @@ using Texts = std::vector<std::string>;
 inline constexpr const char* kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
 inline constexpr const char* kMissingFiles =
     "One or more files needed to run this application are missing.";
+inline constexpr const char* kNoSharedFolder =
+    "One or more files needed to run this application are missing.\r"
+    "M_Lom.dat (no shared data folder is registered)";
 inline constexpr const char* kNotNumeric = "This field must contain a numeric value.";
 inline constexpr const char* kNoMatch =
     "Sorry, there are no items that match your selection criteria.";

@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 
 namespace quill {
 
-std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder, const std::string& relativeName) {
+std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder,
+                                             const std::string& relativeName) {
     fs::path found = folder;
     for (const fs::path& part : fs::path(relativeName)) {
         std::error_code error;
@@ -48,18 +49,27 @@ StringList ReadAllLines(const fs::path& file) {
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
         lines.push_back(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
     return lines;
 }
 
+StringList MissingRequiredFiles(const fs::path& sharedFolder, const fs::path& programFolder) {
+    StringList missing;
+    if (!FindFileIgnoringCase(sharedFolder, "M_Lom.dat"))
+        missing.push_back(sharedFolder.empty() ? "M_Lom.dat (no shared data folder is registered)"
+                                               : (sharedFolder / "M_Lom.dat").string());
+    for (const char* name : {"dat/tlineconnectors.dat", "dat/images.dat", "dat/jumpers.dat"})
+        if (!FindFileIgnoringCase(programFolder, name))
+            missing.push_back((programFolder / fs::path(name)).make_preferred().string());
+    return missing;
+}
+
 bool RequiredFilesPresent(const fs::path& sharedFolder, const fs::path& programFolder) {
-    return FindFileIgnoringCase(sharedFolder, "M_Lom.dat") &&
-           FindFileIgnoringCase(programFolder, "dat/tlineconnectors.dat") &&
-           FindFileIgnoringCase(programFolder, "dat/images.dat") &&
-           FindFileIgnoringCase(programFolder, "dat/jumpers.dat");
+    return MissingRequiredFiles(sharedFolder, programFolder).empty();
 }
 
 FrequencyLists BuildFrequencyLists(const std::vector<TTransmissionLine*>& cables) {

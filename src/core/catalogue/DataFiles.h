@@ -25,6 +25,9 @@ StringList ReadAllLines(const std::filesystem::path& file);
 // The four files the program cannot run without: the price list in the shared
 // data folder, and the catalogue, picture list and standard jumpers beside the
 // program.
+// The paths of those that are not there, in that order.
+StringList MissingRequiredFiles(const std::filesystem::path& sharedFolder,
+                                const std::filesystem::path& programFolder);
 bool RequiredFilesPresent(const std::filesystem::path& sharedFolder,
                           const std::filesystem::path& programFolder);
 

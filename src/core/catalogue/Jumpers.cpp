@@ -53,6 +53,8 @@ bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) 
                 if (PairMatches(ValueOf(line), jumper.topConnector->code,
                                 jumper.bottomConnector->code)) {
                     ReadJumperRecord(std::string(line), jumper);
+                    jumper.source =
+                        fileName.filename().string() + " [" + reader.SectionName(section) + "]";
                     return true;
                 }
             }

@@ -15,6 +15,7 @@ struct TJumper {
     TConnector* topConnector = nullptr;
     TConnector* bottomConnector = nullptr;
     std::string basePartNumber;  // the part number without its length code
+    std::string source;          // where the search found it: "jumpers.dat [RVX4-50K]"
     std::string partNumber;      // as shown on the final page
     std::string description;     // from the price list
     std::string feetLengths;     // standard lengths in feet, "3,6,10,15"

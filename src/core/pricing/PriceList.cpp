@@ -1,5 +1,7 @@
 #include "pricing/PriceList.h"
 
+#include <algorithm>
+
 #include "rf/Rf.h"
 
 namespace quill {
@@ -16,6 +18,44 @@ PriceList::PriceList(StringList lines) : lines_(std::move(lines)) {
 const std::string* PriceList::Find(const std::string& partNumber) const {
     const auto found = firstLine_.find(partNumber);
     return found == firstLine_.end() ? nullptr : &lines_[found->second];
+}
+
+PriceList::State PriceList::StateOf(const std::string& partNumber) const {
+    const std::string* line = Find(partNumber);
+    if (!line) return State::Missing;
+    double ignored = 0;
+    return TryStrToFloat(FieldAt(*line, 6), ignored) ? State::Priced : State::NotANumber;
+}
+
+std::string PriceNotice(const PriceList& prices, const StringList& partNumbers) {
+    StringList missing, unpriced;
+    const auto add = [](StringList& list, const std::string& entry) {
+        if (std::find(list.begin(), list.end(), entry) == list.end()) list.push_back(entry);
+    };
+    for (const std::string& partNumber : partNumbers) {
+        if (partNumber.empty()) continue;
+        switch (prices.StateOf(partNumber)) {
+            case PriceList::State::Priced:
+                break;
+            case PriceList::State::Missing:
+                add(missing, partNumber);
+                break;
+            case PriceList::State::NotANumber:
+                add(unpriced, partNumber + " ('" + FieldAt(*prices.Find(partNumber), 6) + "')");
+                break;
+        }
+    }
+    const auto joined = [](const StringList& list) {
+        std::string text;
+        for (const std::string& entry : list) text += (text.empty() ? "" : ", ") + entry;
+        return text;
+    };
+    std::string notice;
+    if (!missing.empty()) notice += "Not in the price list: " + joined(missing) + ". ";
+    if (!unpriced.empty())
+        notice += "No price that is a number in the price list for: " + joined(unpriced) + ". ";
+    if (!notice.empty()) notice += "Shown as 0.00; please ask Orlenk for a quotation.";
+    return notice;
 }
 
 namespace {

@@ -24,6 +24,11 @@ class PriceList {
     // The first price line of a part number (exact, case-sensitive), or nullptr.
     const std::string* Find(const std::string& partNumber) const;
 
+    // Whether a part has a line, and whether its price is a number; a part
+    // without one is priced at 0.
+    enum class State { Priced, Missing, NotANumber };
+    State StateOf(const std::string& partNumber) const;
+
   private:
     StringList lines_;
     std::unordered_map<std::string, size_t> firstLine_;
@@ -40,5 +45,9 @@ void LookUpConnectorPrice(const PriceList& prices, const ExchangeRates* rates,
 // with no description and a price of 0, never with an earlier part's figures.
 // Answers whether the part number was found.
 bool LookUpJumperPrice(const PriceList& prices, const ExchangeRates* rates, TJumper& jumper);
+
+// The notice for the parts of a result whose price shows as 0.00 because the
+// list lacks them or holds no number for them; empty when every part is priced.
+std::string PriceNotice(const PriceList& prices, const StringList& partNumbers);
 
 }  // namespace quill

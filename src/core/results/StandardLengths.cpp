@@ -13,29 +13,37 @@ std::string MetricLengthCode(const std::string& meters) {
     return whole + "M" + meters.substr(dot + 1);
 }
 
-StringList BuildStandardLengthList(const std::string& feetLengths, const std::string& meterLengths) {
+StringList BuildStandardLengthList(const std::string& feetLengths, const std::string& meterLengths,
+                                   StringList* rejected) {
     StringList lines;
     double value = 0;
+    const auto usable = [&](const std::string& entry) {
+        if (TryStrToFloat(entry, value) && value > 0) return true;
+        if (rejected && !Trim(entry).empty()) rejected->push_back(entry);
+        return false;
+    };
     for (const std::string& feet : SplitFields(feetLengths, ",")) {
-        if (!TryStrToFloat(feet, value)) break;
+        if (!usable(feet)) continue;
         lines.push_back(feet + "|" + feet + "|" + FormatMoney(value / kFeetPerMeter) + "|");
     }
     for (const std::string& meters : SplitFields(meterLengths, ",")) {
-        if (!TryStrToFloat(meters, value)) break;
+        if (!usable(meters)) continue;
         lines.push_back(MetricLengthCode(meters) + "|" + FormatMoney(value * kFeetPerMeter) + "|" +
                         meters + "|");
     }
     return lines;
 }
 
-bool MatchStandardLength(const StringList& lengthLines, const std::string& lengthText, bool meters) {
+bool MatchStandardLength(const StringList& lengthLines, const std::string& lengthText,
+                         bool meters) {
     const int field = meters ? 3 : 2;
     for (const std::string& line : lengthLines)
         if (FieldAt(line, field) == lengthText) return true;
     return false;
 }
 
-NearestLengths FindNearestStandardLengths(const StringList& lengthLines, double length, bool meters) {
+NearestLengths FindNearestStandardLengths(const StringList& lengthLines, double length,
+                                          bool meters) {
     const double chosen = meters ? length * kFeetPerMeter : length;
     double shorter = chosen - 4, longer = chosen + 4;
     NearestLengths nearest;

@@ -12,8 +12,9 @@ std::string MetricLengthCode(const std::string& meters);
 
 // One line per standard length, "code|feet|meters|": the feet entries first
 // ("6|6|1.83|"), then the meter entries ("2M|6.56|2|"). An entry that is not a
-// number ends its list silently.
-StringList BuildStandardLengthList(const std::string& feetLengths, const std::string& meterLengths);
+// number is left out, the ones after it kept, and added to `rejected`.
+StringList BuildStandardLengthList(const std::string& feetLengths, const std::string& meterLengths,
+                                   StringList* rejected = nullptr);
 
 // Whether the length as typed is one of the standard lengths: compared as text
 // with the feet (or meters) field, so "6.0" is not "6".
@@ -27,7 +28,8 @@ struct NearestLengths {
     int longer = -1;
     bool Any() const { return shorter >= 0 || longer >= 0; }
 };
-NearestLengths FindNearestStandardLengths(const StringList& lengthLines, double length, bool meters);
+NearestLengths FindNearestStandardLengths(const StringList& lengthLines, double length,
+                                          bool meters);
 
 // The base part number followed by the length code of the chosen length.
 std::string ComposePartNumber(const std::string& basePartNumber, const std::string& lengthText,

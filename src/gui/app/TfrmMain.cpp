@@ -151,9 +151,12 @@ bool TfrmMain::FormCreate() {
 
     const auto& program = services.programFolder;
     hasExchangeRates = FindFileIgnoringCase(program, "xcngrate.dat").has_value();
-    if (!RequiredFilesPresent(sharedFolder, program)) {
+    if (const StringList missing = MissingRequiredFiles(sharedFolder, program); !missing.empty()) {
+        // The sentence stays as users know it; the files it means follow.
+        std::string text = "One or more files needed to run this application are missing.";
+        for (const std::string& file : missing) text += "\r" + file;
         services.messages.Beep();
-        services.messages.Error("One or more files needed to run this application are missing.");
+        services.messages.Error(text);
         return false;
     }
 
@@ -166,7 +169,7 @@ bool TfrmMain::FormCreate() {
     // A bad data file must not keep the window from showing: its error box
     // says what is wrong and the program goes on with what could be read.
     const auto load = [this](const std::function<void()>& step) {
-        RunGuarded(services.messages, step);
+        return RunGuarded(services.messages, step);
     };
     load([&] { priceList = PriceList(ReadAllLines(DataFilePath(sharedFolder, "M_lom.dat"))); });
     if (hasExchangeRates) {
@@ -182,9 +185,11 @@ bool TfrmMain::FormCreate() {
         });
         MarkUnavailableCurrencies();
     }
-    load([&] {
-        LoadCableCatalogue(DataFilePath(program, "dat/tlineconnectors.dat"), cableCatalogue);
-    });
+    const auto catalogue = DataFilePath(program, "dat/tlineconnectors.dat");
+    if (load([&] { LoadCableCatalogue(catalogue, cableCatalogue); }) && cableCatalogue.empty())
+        services.messages.Error("The catalogue " + catalogue.string() +
+                                " holds no cable this program can read, so there is nothing to "
+                                "choose from. Please install the catalogue again.");
     PageControl1->SetActivePage(Page1);
     load([&] { FillFrequencyLists(); });
     rgCableType->SetItemEnabled(2, false);

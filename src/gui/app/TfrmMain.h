@@ -326,6 +326,7 @@ class TfrmMain : public QMainWindow {
     QLabel* lblReminder = nullptr;
     QPushButton* btnUpdate2 = nullptr;
     QLabel* lblPriceNotice2 = nullptr;
+    QAction* CurrencyNotice1 = nullptr;  // names the currencies without a usable rate
     QAction* USDollarsUSD1 = nullptr;
     QAction* US1 = nullptr;
     std::vector<QAction*> currencyItems;  // in menu order

@@ -52,21 +52,32 @@ void TfrmMain::BuildCurrencyMenu() {
 }
 
 // A rate that is not a positive number would give infinite, negative or wrong
-// prices: its currency cannot be chosen, and its item says why.
+// prices: its currency cannot be chosen, its item says why, and the menu
+// itself opens with a line that names every such currency.
 void TfrmMain::MarkUnavailableCurrencies() {
+    std::string codes;
     for (QAction* item : currencyItems) {
         const CurrencyItem* currency = CurrencyByTag(item->data().toInt());
         if (!*currency->rateCode || exchangeRates.Available(currency->rateCode)) continue;
         item->setEnabled(false);
         const QString why = QString(
                                 "Not available: the exchange rate of %1 in xcngrate.dat is not "
-                                "a positive number.")
+                                "a usable positive number.")
                                 .arg(currency->rateCode);
         item->setStatusTip(why);
         item->setToolTip(why);
+        codes += (codes.empty() ? "" : ", ") + std::string(currency->rateCode);
     }
     CurrencySettings1->setToolTipsVisible(true);
     for (QMenu* menu : CurrencySettings1->findChildren<QMenu*>()) menu->setToolTipsVisible(true);
+    if (codes.empty()) return;
+    QAction* first = CurrencySettings1->actions().value(0);
+    CurrencyNotice1 = new QAction(ToQt("Not available (no usable rate in xcngrate.dat): " + codes),
+                                  CurrencySettings1);
+    CurrencyNotice1->setObjectName("CurrencyNotice1");
+    CurrencyNotice1->setEnabled(false);
+    CurrencySettings1->insertAction(first, CurrencyNotice1);
+    CurrencySettings1->insertSeparator(first);
 }
 
 void TfrmMain::AppendExchangeRateDate() {

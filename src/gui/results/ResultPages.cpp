@@ -94,8 +94,17 @@ void TfrmMain::ResolvePageTwo() {
         ShowPartsList();
         return;
     }
-    const StringList lines =
-        BuildStandardLengthList(currentAssembly.feetLengths, currentAssembly.meterLengths);
+    StringList rejected;
+    const StringList lines = BuildStandardLengthList(currentAssembly.feetLengths,
+                                                     currentAssembly.meterLengths, &rejected);
+    if (!rejected.empty()) {
+        std::string named;
+        for (const std::string& entry : rejected)
+            named += (named.empty() ? "'" : ", '") + entry + "'";
+        services.messages.Warning(currentAssembly.source + ": the standard lengths " + named +
+                                  " of " + currentAssembly.basePartNumber +
+                                  " are not lengths and are left out.");
+    }
     const std::string partNumber =
         ComposePartNumber(currentAssembly.basePartNumber, selection.lengthText, selection.meters);
     if (MatchStandardLength(lines, selection.lengthText, selection.meters)) {
@@ -119,16 +128,9 @@ void TfrmMain::NextOnResultPage() {
 }
 
 void TfrmMain::ShowMissingPrices(QLabel* notice, const StringList& partNumbers) {
-    if (partNumbers.empty()) {
-        notice->hide();
-        return;
-    }
-    std::string list;
-    for (const std::string& partNumber : partNumbers)
-        list += (list.empty() ? "" : ", ") + partNumber;
-    notice->setText(ToQt("Not in the price list: " + list +
-                         ". Its price shows as 0.00; please ask Orlenk for a quotation."));
-    notice->show();
+    const std::string text = PriceNotice(priceList, partNumbers);
+    notice->setText(ToQt(text));
+    notice->setVisible(!text.empty());
 }
 
 void TfrmMain::ShowFinalSelection(const std::string& partNumber, bool hasListPrice,
@@ -141,12 +143,18 @@ void TfrmMain::ShowFinalSelection(const std::string& partNumber, bool hasListPri
     grdFinal->SetCell(1, 0, ToQt(partNumber));
     currentAssembly.partNumber = partNumber;
     currentAssembly.hasListPrice = hasListPrice;
-    StringList missing;
+    // A listed jumper is priced as a whole; any other from its components.
+    StringList priced;
     if (hasListPrice) {
-        if (!LookUpJumperPrice(priceList, ConvertingRates(), currentAssembly))
-            missing.push_back(partNumber);
+        LookUpJumperPrice(priceList, ConvertingRates(), currentAssembly);
+        priced.push_back(partNumber);
+    } else if (currentAssembly.cable) {
+        priced = {currentAssembly.cable->partNumber, currentAssembly.cable->attachmentPartNumber};
+        for (const TConnector* connector :
+             {currentAssembly.topConnector, currentAssembly.bottomConnector})
+            if (connector) priced.emplace_back(connector->PartNumber());
     }
-    ShowMissingPrices(lblPriceNotice2, missing);
+    ShowMissingPrices(lblPriceNotice2, priced);
     const FinalPage page = quill::BuildFinalPage(finalSelection, currentAssembly, Currency());
     for (int row = 1; row < 10; ++row) grdFinal->SetCell(1, row, ToQt(page.values[row]));
     grdFinal->SetCell(0, 2, ToQt(page.priceLabel));
@@ -217,11 +225,9 @@ void TfrmMain::ShowPartsList() {
     for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(1, row, ToQt(page.figures[row]));
     partsListLines = page.itemLines;
 
-    StringList missing;
-    for (const PartsRow& row : page.rows)
-        if (!row.partNumber.empty() && !priceList.Find(row.partNumber))
-            missing.push_back(row.partNumber);
-    ShowMissingPrices(lblPriceNotice1, missing);
+    StringList partNumbers;
+    for (const PartsRow& row : page.rows) partNumbers.push_back(row.partNumber);
+    ShowMissingPrices(lblPriceNotice1, partNumbers);
 }
 
 void TfrmMain::ClearGridCells(Grid* grid) { grid->ClearCells(); }

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
-#include "controls/Hint.h"
 #include "controls/Grid.h"
+#include "controls/Hint.h"
 #include "controls/RadioGroup.h"
 
 using namespace quill;
@@ -109,10 +109,10 @@ QWidget* TfrmMain::BuildPartsListPage() {
     grdJumperspecs->SetDefaultRowHeight(22);
     grdJumperspecs->SetReadOnly();
     DisplayOnly(grdJumperspecs);
-    const char* const labels[] = {"Attenuation (dB/100 ft):", "Attenuation (dB/100m):",
-                                  "Total Attenuation (dB):",  "Insertion Loss (dB):",
-                                  "Efficiency (%):",          "Max Power (kW):",
-                                  "Average Power (kW):"};
+    const char* const labels[] = {
+        "Attenuation (dB/100 ft):", "Attenuation (dB/100m):", "Total Attenuation (dB):",
+        "Insertion Loss (dB):",     "Efficiency (%):",        "Max Power (kW):",
+        "Average Power (kW):"};
     for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(0, row, labels[row]);
     grdJumperspecs->setFixedSize(254, grdJumperspecs->FittingHeight());
     lower->addWidget(grdJumperspecs, 0, Qt::AlignTop);
@@ -160,8 +160,8 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
     grdLengths->setObjectName("grdLengths");
     grdLengths->SetHint("Standard Lengths");
     grdLengths->SetHeadingVisible(true);
-    grdLengths->SetHeadings({"Description", "Part Number", "Length (Feet)", "Length (Meters)",
-                             "Difference In Length"});
+    grdLengths->SetHeadings(
+        {"Description", "Part Number", "Length (Feet)", "Length (Meters)", "Difference In Length"});
     grdLengths->SetHeadingColor(Qt::blue);
     grdLengths->SetHeadingAlignment(Qt::AlignCenter);
     grdLengths->SetHeadingWordWrap(true);
@@ -207,11 +207,16 @@ QWidget* TfrmMain::BuildFinalPage() {
     grdFinal->SetRowHeight(1, 100);
     grdFinal->SetReadOnly();
     DisplayOnly(grdFinal);
-    const char* const labels[] = {"Part Number:",        "Description:",
-                                  "Price:",              "Attenuation (dB/100 ft):",
-                                  "Attenuation (dB/100 m):", "Total Attenuation (dB):",
-                                  "Insertion Loss (dB):", "Efficiency (%):",
-                                  "Max Power (kW):",     "Average Power (kW):"};
+    const char* const labels[] = {"Part Number:",
+                                  "Description:",
+                                  "Price:",
+                                  "Attenuation (dB/100 ft):",
+                                  "Attenuation (dB/100 m):",
+                                  "Total Attenuation (dB):",
+                                  "Insertion Loss (dB):",
+                                  "Efficiency (%):",
+                                  "Max Power (kW):",
+                                  "Average Power (kW):"};
     for (int row = 0; row < 10; ++row) grdFinal->SetCell(0, row, labels[row]);
     grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdFinal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

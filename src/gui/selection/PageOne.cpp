@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
-#include "controls/Hint.h"
 #include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
+#include "controls/Hint.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 #include "platform/TextConversion.h"
@@ -63,7 +63,8 @@ QWidget* TfrmMain::BuildPageOne() {
         frequencies->addWidget(box, row, 1);
         frequencies->addWidget(new QLabel("MHz", GroupBox2), row, 2);
     };
-    frequencyRow(0, cboBeginning, "cboBeginning", "Beginning Frequency:", "Select A Beginning Frequency");
+    frequencyRow(0, cboBeginning, "cboBeginning",
+                 "Beginning Frequency:", "Select A Beginning Frequency");
     frequencyRow(1, cboEnding, "cboEnding", "Ending Frequency:", "Select An Ending Frequency");
     cboBeginning->onExit = Guarded([this] { cboBeginningExit(); });
     cboEnding->onExit = Guarded([this] { cboEndingExit(); });
@@ -82,8 +83,8 @@ QWidget* TfrmMain::BuildPageOne() {
         if (on) Guarded([this] { SwitchFrequencyUnit("G"); })();
     });
 
-    rgCableType = new RadioGroup("Cable Type:", {"Air Coaxial", "Foam Coaxial", "Elliptical Waveguide"},
-                                 page);
+    rgCableType = new RadioGroup(
+        "Cable Type:", {"Air Coaxial", "Foam Coaxial", "Elliptical Waveguide"}, page);
     rgCableType->setObjectName("rgCableType");
     rgCableType->SetItemIndex(1);
 
@@ -122,10 +123,9 @@ QWidget* TfrmMain::BuildPageOne() {
         connect(box, &QCheckBox::toggled, this, Guarded([this] { chkTopConnectorClick(); }));
     gbxConnectors->hide();
 
-    rgFeeder = new RadioGroup("Connector Attachment(s)",
-                              {"Both Connectors", "Top Connector ONLY", "Bottom Connector ONLY",
-                               "No Connectors"},
-                              page);
+    rgFeeder = new RadioGroup(
+        "Connector Attachment(s)",
+        {"Both Connectors", "Top Connector ONLY", "Bottom Connector ONLY", "No Connectors"}, page);
     rgFeeder->setObjectName("rgFeeder");
     rgFeeder->SetHint("Select A Type Of Feeder");
     rgFeeder->hide();
@@ -204,13 +204,17 @@ void TfrmMain::CheckValue(ComboBox* box) {
 
 void TfrmMain::cboLengthChange() { CheckValue(cboLength); }
 
+// Leaving one frequency box narrows the other one's list. A box left empty,
+// or one the user has not reached yet, is no error: there is nothing to
+// compare yet, and Next asks for what is missing.
 void TfrmMain::cboBeginningExit() {
     const std::string ending = Text(cboEnding);
     CheckValue(cboBeginning);
-    const double begin = StrToFloat(Text(cboBeginning));
+    double begin = 0, end = 0;
+    if (!TryStrToFloat(Text(cboBeginning), begin)) return;
     cboEnding->SetItems(ToQt(FrequenciesAbove(endFrequencyList, begin)));
     cboEnding->SetItemIndex(0);
-    if (begin > StrToFloat(ending)) return;
+    if (!TryStrToFloat(ending, end) || begin > end) return;
     if (cboEnding->IndexOf(ToQt(ending)) < 0) cboEnding->AddItem(ToQt(ending));
     cboEnding->SetItemIndex(cboEnding->IndexOf(ToQt(ending)));
 }
@@ -218,9 +222,14 @@ void TfrmMain::cboBeginningExit() {
 void TfrmMain::cboEndingExit() {
     const std::string beginning = Text(cboBeginning);
     CheckValue(cboEnding);
-    const double end = StrToFloat(Text(cboEnding));
+    double end = 0, begin = 0;
+    if (!TryStrToFloat(Text(cboEnding), end)) return;
     cboBeginning->SetItems(ToQt(FrequenciesBelow(beginFrequencyList, end)));
-    if (end < StrToFloat(beginning)) {
+    if (!TryStrToFloat(beginning, begin)) {
+        cboBeginning->SetItemIndex(-1);
+        return;
+    }
+    if (end < begin) {
         cboBeginning->SetItemIndex(cboBeginning->ItemCount() - 1);
         return;
     }
@@ -244,6 +253,16 @@ void TfrmMain::SwitchFrequencyUnit(const std::string& unit) {
 }
 
 bool TfrmMain::ApplyPageOneSelection() {
+    // Every box must hold a number before anything is compared: the first
+    // that does not gets the warning and the focus.
+    for (ComboBox* box : {cboLength, cboBeginning, cboEnding}) {
+        double value = 0;
+        if (TryStrToFloat(Text(box), value)) continue;
+        services.messages.Beep();
+        services.messages.Warning("This field must contain a numeric value.");
+        box->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     double begin = StrToFloat(Text(cboBeginning));
     double end = StrToFloat(Text(cboEnding));
     if (begin > end) {

@@ -1,0 +1,97 @@
+// Broken copies of the bundled data and absurd values typed by a user: the
+// window answers each clearly and never shows a figure that is not one.
+
+#include <QLabel>
+
+#include "../support/Files.h"
+#include "OrderFixture.h"
+
+namespace wizard {
+namespace {
+
+class BadData : public OrderFixture {
+  protected:
+    // Replaces the first occurrence of `from` in a data file.
+    void Rewrite(const fs::path& file, const std::string& from, const std::string& to) {
+        std::string text = ReadBytes(file);
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+        temp.Write(fs::relative(file, temp.Path()).string(), text);
+    }
+
+    // Every cell text of a grid, column by column.
+    static std::vector<std::string> Cells(const Grid* grid) {
+        std::vector<std::string> cells;
+        for (int row = 0; row < grid->RowCount(); ++row)
+            for (int column = 0; column < grid->ColumnCount(); ++column)
+                cells.push_back(S(grid->Cell(column, row)));
+        return cells;
+    }
+};
+
+// A length with an exponent cannot be typed key by key (each edit is checked)
+// but can be pasted whole.
+void Paste(quill::ComboBox* box, const QString& text) { box->SetText(text); }
+
+TEST_F(BadData, AnAbsurdLengthGivesLongFiguresButNeverStrayBytes) {
+    Start();
+    Click(window->rgApp, 1);
+    Click(window->chkTopConnector);
+    Paste(window->cboLength, "1e62");
+    GoToPageTwo();
+    Next();
+    ASSERT_EQ(Shown(), window->tsNoPN) << ::testing::PrintToString(messages.calls);
+    for (const std::string& cell : Cells(window->grdJumper))
+        EXPECT_EQ(cell.find('\0'), std::string::npos) << cell;
+    const std::string extended = S(window->grdJumper->Cell(5, 0));
+    EXPECT_EQ(extended.substr(extended.size() - 3), ".00") << extended;
+    EXPECT_GT(extended.size(), 60u);
+    EXPECT_EQ(S(window->edTotal->text()).find('\0'), std::string::npos);
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+TEST_F(BadData, AnInfiniteFigureIsAClearErrorAndNoCellShowsIt) {
+    Start();
+    Click(window->rgApp, 1);
+    Paste(window->cboLength, "1e308");
+    GoToPageTwo();
+    Next();
+    ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(messages.Boxes()[0].kind, "error");
+    EXPECT_NE(messages.Boxes()[0].text.find("too large to show"), std::string::npos);
+    for (const std::string& cell : Cells(window->grdJumper))
+        EXPECT_EQ(cell.find("inf"), std::string::npos) << cell;
+}
+
+TEST_F(BadData, APriceThatIsNoNumberIsNamedInTheNotice) {
+    Rewrite(sharedFolder / "M_lom.dat", "standard jacket|2.62|", "standard jacket|abc|");
+    Start();
+    ToPartsList();
+    ASSERT_TRUE(window->lblPriceNotice1->isVisibleTo(window->tsNoPN));
+    EXPECT_NE(S(window->lblPriceNotice1->text()).find("RVX4-50K ('abc')"), std::string::npos)
+        << S(window->lblPriceNotice1->text());
+    EXPECT_EQ(S(window->grdJumper->Cell(4, 0)), " 0.00");
+}
+
+TEST_F(BadData, AStandardLengthThatIsNoNumberIsNamedAndTheOthersStay) {
+    Rewrite(programFolder / "dat" / "jumpers.dat", "|3,6,10,15|", "|3,six,10,15|");
+    Start();
+    ToFinal("10");
+    ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(messages.Boxes()[0].kind, "warning");
+    EXPECT_NE(messages.Boxes()[0].text.find("jumpers.dat [RVX4-50K]"), std::string::npos)
+        << messages.Boxes()[0].text;
+    EXPECT_NE(messages.Boxes()[0].text.find("'six'"), std::string::npos);
+    EXPECT_EQ(S(window->grdFinal->Cell(1, 0)), "J4V-DMDM-10");
+}
+
+TEST_F(BadData, ASubnormalRateMakesItsCurrencyUnavailable) {
+    temp.Write("program/xcngrate.dat", "EUR|1e-320|\r\nGBP|0.79|\r\n");
+    Start();
+    EXPECT_FALSE(Menu("Euro1")->isEnabled());
+    EXPECT_TRUE(Menu("GBP1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace wizard
