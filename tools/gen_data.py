@@ -603,8 +603,6 @@ def price_list(cables, charges, jumpers):
         "",
     ]
     lines += price_lines(cables, charges, jumpers)
-    # A superseded entry further down: the first line of a part number is the price.
-    lines += ["", "; superseded entries", "C|CONN|F4NM-PV|EA|N Male (old list)|99.99|"]
     return lines
 
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "../support/Files.h"
+#include "../support/RunCommand.h"
 #include "OrderFixture.h"
 
 namespace wizard {
@@ -19,19 +20,9 @@ bool Installed(const std::string& program) {
     return std::system(("command -v " + program + " > /dev/null 2>&1").c_str()) == 0;
 }
 
-// Runs a shell command and answers what it wrote on its standard output.
-std::string Output(const std::string& command) {
-    std::string out;
-    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
+std::string Output(const std::string& command) { return RunCommand(command).output; }
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path) { return ::Quoted(path.string()); }
 
 void Replace(std::string& text, const std::string& from, const std::string& to) {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())

@@ -2,12 +2,12 @@
 // out, a clear message and a failing status for what it cannot do.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 
 #include "../support/Files.h"
+#include "../support/RunCommand.h"
 #include "../support/TempDir.h"
 
 namespace {

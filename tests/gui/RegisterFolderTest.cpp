@@ -2,11 +2,9 @@
 // its own per-user settings folder.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 
 #include "../support/Files.h"
+#include "../support/RunCommand.h"
 #include "../support/TempDir.h"
 
 namespace {
@@ -43,7 +41,7 @@ class RegisterFolder : public ::testing::Test {
         return settings.substr(at + 5, settings.find('\n', at) - at - 5);
     }
 
-    std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+    std::string Quoted(const fs::path& path) { return ::Quoted(path.string()); }
 
     TempDir temp;
 };

@@ -1,0 +1,62 @@
+// quillroute-check: reads a whole data set the way the program reads it and
+// lists every problem a data maintainer should fix, one a line.
+//
+//   quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "catalogue/DataFiles.h"
+#include "check/DataCheck.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kUsage =
+    "usage: quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]\n"
+    "Checks the program's data (dat/, images/, xcngrate.dat, update.ini in PROGRAM_FOLDER,\n"
+    "by default the folder of this command) and the price list M_lom.dat in\n"
+    "SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER, else\n"
+    "PROGRAM_FOLDER itself). Prints each problem as FILE:LINE: [SECTION] MESSAGE and a\n"
+    "summary. Exit status 0 without problems, 1 with problems, 2 when the data cannot\n"
+    "be read.\n";
+
+fs::path OwnFolder(const char* argv0) {
+    std::error_code ec;
+    const fs::path self = fs::canonical("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return fs::absolute(argv0, ec).parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 3 || (argc > 1 && argv[1][0] == '-')) {
+        std::fputs(kUsage, argc > 1 && std::string(argv[1]) == "--help" ? stdout : stderr);
+        return argc > 1 && std::string(argv[1]) == "--help" ? 0 : 2;
+    }
+    const fs::path program = argc > 1 ? fs::path(argv[1]) : OwnFolder(argv[0]);
+    fs::path shared = argc > 2 ? fs::path(argv[2]) : program.parent_path() / "shared";
+    if (argc <= 2 && !quill::FindFileIgnoringCase(shared, "M_lom.dat")) shared = program;
+
+    const quill::DataCheckReport report = quill::CheckDataSet(program, shared);
+    for (const quill::DataProblem& problem : report.problems)
+        std::printf("%s\n", quill::FormatProblem(problem).c_str());
+    for (const std::string& file : report.unreadable)
+        std::printf("%s: cannot be read\n", file.c_str());
+    const std::string where = program.string() + " and " + shared.string();
+    if (!report.unreadable.empty()) {
+        std::printf("%zu file(s) of %s cannot be read.\n", report.unreadable.size(), where.c_str());
+        return 2;
+    }
+    if (!report.problems.empty()) {
+        std::printf("%zu problem(s) in %d files of %s.\n", report.problems.size(), report.filesRead,
+                    where.c_str());
+        return 1;
+    }
+    std::printf("No problems in %d files of %s.\n", report.filesRead, where.c_str());
+    return 0;
+}

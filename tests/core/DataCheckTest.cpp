@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "Files.h"
+#include "TempDir.h"
+#include "check/DataCheck.h"
+
+using namespace quill;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSample = QUILLROUTE_SAMPLE_DATA;
+const fs::path kBroken = fs::path(QUILLROUTE_TEST_DATA) / "check" / "broken";
+
+std::string Report(const DataCheckReport& report) {
+    std::string text;
+    for (const DataProblem& problem : report.problems) text += FormatProblem(problem) + "\n";
+    return text;
+}
+
+TEST(DataCheck, TheBundledDataSetHasNoProblem) {
+    const DataCheckReport report = CheckDataSet(kSample / "program", kSample / "shared");
+    EXPECT_EQ(Report(report), "");
+    EXPECT_TRUE(report.unreadable.empty());
+    EXPECT_EQ(report.filesRead, 5);
+}
+
+// The fixtures hold a fault of every kind the checker knows; the expected
+// report was read line by line against them.
+TEST(DataCheck, ABrokenDataSetGivesEveryProblemWhereItIs) {
+    const DataCheckReport report = CheckDataSet(kBroken / "program", kBroken / "shared");
+    EXPECT_EQ(Report(report), ReadBytes(kBroken / "expected.txt"));
+    EXPECT_TRUE(report.unreadable.empty());
+}
+
+TEST(DataCheck, MissingFilesAreUnreadableAndNoPartIsBlamedForThem) {
+    TempDir dir;
+    const DataCheckReport report = CheckDataSet(dir / "program", dir / "shared");
+    EXPECT_EQ(report.unreadable, (std::vector<std::string>{"M_lom.dat", "dat/tlineconnectors.dat",
+                                                           "dat/jumpers.dat", "dat/images.dat"}));
+    for (const DataProblem& problem : report.problems)
+        EXPECT_EQ(problem.file, "images") << FormatProblem(problem);
+}
+
+TEST(DataCheck, LineEndsAreCountedAsTheyStand) {
+    TempDir dir;
+    dir.Write("shared/M_lom.dat", "C|x|A|y|a|1|\r\nC|x|B|y|b|2|\nC|x|C|y|c|3|\r");
+    const DataCheckReport report = CheckDataSet(dir / "program", dir / "shared");
+    ASSERT_FALSE(report.problems.empty());
+    EXPECT_EQ(FormatProblem(report.problems[0]),
+              "M_lom.dat: its line ends are mixed: 1 CR LF, 1 LF alone, 1 CR alone");
+}
+
+}  // namespace
