@@ -7,6 +7,9 @@ QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev
 # read the files back.
 QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils)
 
+# clang with its sanitizer and libFuzzer runtimes, for scripts/sanitize.sh.
+QUILLROUTE_SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm)
+
 # Installs the packages named (the program's own when none are named) that
 # are not installed yet.
 install_missing_packages() {

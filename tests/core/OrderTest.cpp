@@ -48,7 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"7.5", "2.05", "15.38"}, MoneyCase{"0", "99.99", "0.00"},
                       MoneyCase{"3", " 0.35", "1.05"}, MoneyCase{"1", "-5.00", "-5.00"},
                       MoneyCase{"0.125", "1", "0.13"}, MoneyCase{"1e3", "1.5", "1500.00"},
-                      MoneyCase{"123456789012", "98765.43", "12193262853189455.16"}));
+                      MoneyCase{"123456789012", "98765.43", "12193262853189455.16"},
+                      // Found by fuzzing: near the largest decimal, cents do not fit a
+                      // hundred times over and must be written, not multiplied in.
+                      MoneyCase{"126789011e30", "1",
+                                "126789011000000000000000000000000000000.00"}));
 
 TEST(OrderTotal, IsTheSumOfTheUnroundedProducts) {
     // 0.005 three times shows as 0.01 each, but totals 0.015, shown 0.02.

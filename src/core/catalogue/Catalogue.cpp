@@ -127,13 +127,15 @@ void TConnector::Parse(const char* text, std::size_t size) {
     for (; at < size && found < bars.size(); ++at)
         if (text[at] == '|') bars[found++] = at;
     const std::string_view codeField(text, found > 0 ? bars[0] : size);
-    code = 0;
+    // Plain digits, as every real code is, are read here; anything else by
+    // the general conversion with its error report.
+    std::int32_t plainCode = 0;
     bool plain = !codeField.empty() && codeField.size() <= 9;
-    for (const char c : codeField) {
-        plain = plain && c >= '0' && c <= '9';
-        code = code * 10 + (c - '0');
+    for (std::size_t i = 0; plain && i < codeField.size(); ++i) {
+        plain = codeField[i] >= '0' && codeField[i] <= '9';
+        plainCode = plainCode * 10 + (codeField[i] - '0');
     }
-    if (!plain) code = StrToInt(codeField.empty() ? std::string_view("0") : codeField);
+    code = plain ? plainCode : StrToInt(codeField.empty() ? std::string_view("0") : codeField);
     if (found < kFields) ThrowListIndex(static_cast<long long>(found + 1));
     text_ = text;
     starts_ = static_cast<std::uint16_t>(bars[0] + 1);

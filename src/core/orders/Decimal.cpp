@@ -74,8 +74,15 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
     for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
         if (!take(s[i])) return false;
     if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits, ++fraction)
-            if (!take(s[i])) return false;
+        // Zeros ending the fraction add nothing but room: "5.000" is 5.
+        std::size_t last = ++i;
+        for (std::size_t j = i; j < s.size() && IsDigit(s[j]); ++j)
+            if (s[j] != '0') last = j + 1;
+        for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
+            if (i < last) {
+                if (!take(s[i])) return false;
+                ++fraction;
+            }
     }
     if (digits == 0) return false;
     long exponent = 0;
@@ -136,11 +143,11 @@ Decimal RoundToCents(const Decimal& value) {
 }
 
 std::string DecimalMoneyText(const Decimal& value) {
+    // Zeros are written rather than multiplied in: a value near the largest
+    // would not fit a hundred times over.
     const Decimal cents = RoundToCents(value);
-    __int128 units = cents.units;
-    // Already known to fit: two decimals at most after rounding.
-    TimesPow10(units, 2 - cents.scale, units);
-    return Written(units, 2);
+    const std::string text = Written(cents.units, cents.scale);
+    return cents.scale == 2 ? text : cents.scale == 1 ? text + "0" : text + ".00";
 }
 
 std::string DecimalText(const Decimal& value) { return Written(value.units, value.scale); }
