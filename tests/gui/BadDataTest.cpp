@@ -1,7 +1,11 @@
 // Broken copies of the bundled data and absurd values typed by a user: the
 // window answers each clearly and never shows a figure that is not one.
 
+#include <QActionGroup>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -91,6 +95,103 @@ TEST_F(BadData, ASubnormalRateMakesItsCurrencyUnavailable) {
     Start();
     EXPECT_FALSE(Menu("Euro1")->isEnabled());
     EXPECT_TRUE(Menu("GBP1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace wizard
+
+// ---------------------------------------------------------------- layout
+
+#include "Elided.h"
+
+namespace wizard {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class WholeTexts : public OrderFixture {
+  protected:
+    void ExpectWhole(QWidget* page) {
+        QApplication::processEvents();
+        EXPECT_EQ(ElidedTexts(page), Texts{}) << S(page->objectName());
+        const auto* scroller = window->findChild<QScrollArea*>("PageScroller");
+        ASSERT_NE(scroller, nullptr);
+        EXPECT_EQ(scroller->verticalScrollBar()->maximum(), 0)
+            << S(page->objectName()) << " scrolls at " << window->height();
+        EXPECT_EQ(scroller->horizontalScrollBar()->maximum(), 0) << S(page->objectName());
+    }
+    void VisitEveryPage() {
+        ExpectWhole(window->Page1);
+        GoToPageTwo();
+        ExpectWhole(window->Page2);
+        Next();
+        ExpectWhole(window->tsFinal);
+        Menu("Euro1")->trigger();
+        ExpectWhole(window->tsFinal);
+        Menu("US1")->trigger();
+        Click(window->btnRestart);
+        Type(window->cboLength, "7");
+        GoToPageTwo();
+        Click(window->rbC2Actual);
+        Pick(window->cboC2MatesTo, "N Male");
+        Next();
+        ASSERT_EQ(Shown(), window->tsNoLength);
+        ExpectWhole(window->tsNoLength);
+        Click(window->btnRestart);
+        Click(window->rgApp, 1);
+        ExpectWhole(window->Page1);
+        Click(window->rgApp, 0);
+        ToPartsList();
+        ExpectWhole(window->tsNoPN);
+        AddToOrder();
+        ExpectWhole(window->tsOrder);
+    }
+};
+
+TEST_F(WholeTexts, EveryPageShowsAllItsTextWithoutScrolling) {
+    Start();
+    VisitEveryPage();
+}
+
+// A 1280 x 1024 screen at twice the scale leaves the window 464 points high.
+TEST_F(WholeTexts, EveryPageStillFitsTheWindowOfAScreenScaledTwice) {
+    Start();
+    window->resize(584, 464);
+    VisitEveryPage();
+}
+
+TEST_F(WholeTexts, TheWindowKeepsItsSizeWhenTheApplicationChanges) {
+    Start();
+    const QSize size = window->size();
+    Click(window->rgApp, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), size);
+    Click(window->rgApp, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), size);
+    // The window's own size, unless the screen is too small for it.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(16, 48);
+    EXPECT_EQ(size, QSize(584, 538).boundedTo(room));
+}
+
+TEST_F(WholeTexts, TabEntersARadioGroupAtItsSelectedItem) {
+    Start();
+    ASSERT_EQ(window->rgCableType->ItemIndex(), 1);
+    for (int item = 0; item < window->rgCableType->ItemCount(); ++item)
+        EXPECT_EQ(window->rgCableType->Button(item)->focusPolicy() & Qt::TabFocus,
+                  item == 1 ? Qt::TabFocus : 0)
+            << item;
+    Click(window->rgCableType, 0);
+    EXPECT_TRUE(window->rgCableType->Button(0)->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(window->rgCableType->Button(1)->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(WholeTexts, TheCurrencyMenuIsAOneOfManyChoice) {
+    Start();
+    for (QAction* item : window->currencyItems) {
+        ASSERT_NE(item->actionGroup(), nullptr) << S(item->objectName());
+        EXPECT_TRUE(item->actionGroup()->isExclusive());
+    }
 }
 
 }  // namespace

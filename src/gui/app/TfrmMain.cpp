@@ -10,9 +10,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/TfrmAbout.h"
 #include "catalogue/DataFiles.h"
@@ -46,9 +48,24 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     setFont(small);
     BuildFrame();
     BuildMainMenu();
-    resize(584, 538);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(584 / 2, 538 / 2));
+    PlaceOnScreen();
+}
+
+// 584 x 538, centred, wholly on the screen: on a small screen, or one scaled
+// up, the window takes what room there is and its pages scroll.
+void TfrmMain::PlaceOnScreen() {
+    QSize size(584, 538);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // Room for the frame and title bar the window manager puts around it.
+    size = size.boundedTo(available.size() - QSize(16, 48));
+    resize(size);
+    const QPoint centred = available.center() - QPoint(size.width() / 2, size.height() / 2);
+    move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top() + 32));
 }
 
 TfrmMain::~TfrmMain() {
@@ -72,7 +89,13 @@ void TfrmMain::BuildFrame() {
     layout->setContentsMargins(4, 4, 4, 2);
     layout->setSpacing(4);
 
-    PageControl1 = new PageControl(central);
+    // The pages scroll rather than stretch the window when it is smaller than
+    // the largest of them, as on a small or scaled-up screen.
+    auto* pages = new QScrollArea(central);
+    pages->setObjectName("PageScroller");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidgetResizable(true);
+    PageControl1 = new PageControl(pages);
     PageControl1->setObjectName("PageControl1");
     Page1 = BuildPageOne();
     Page2 = BuildPageTwo();
@@ -88,7 +111,8 @@ void TfrmMain::BuildFrame() {
     PageControl1->AddPage(tsNoLength, [this] { tsNoLengthShow(); });
     PageControl1->AddPage(tsFinal, [this] { tsFinalShow(); });
     PageControl1->AddPage(tsOrder, [this] { tsOrderShow(); });
-    layout->addWidget(PageControl1, 1);
+    pages->setWidget(PageControl1);
+    layout->addWidget(pages, 1);
 
     auto* bottomRow = new QHBoxLayout;
     imgLogo = new Picture(central);

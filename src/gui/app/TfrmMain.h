@@ -25,9 +25,14 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QStatusBar;
 class QWidget;
 class TOrderPage;
+
+// A text whose lines break at CR, as a wrapping label shows it: paragraphs
+// (two breaks) stay, single breaks become blanks.
+QString ParagraphText(const std::string& text);
 
 namespace quill {
 class ComboBox;
@@ -181,6 +186,7 @@ class TfrmMain : public QMainWindow {
     };
 
     void BuildFrame();
+    void PlaceOnScreen();
     void BuildMainMenu();
     QWidget* BuildPageOne();
     QWidget* BuildPageTwo();
@@ -221,6 +227,7 @@ class TfrmMain : public QMainWindow {
     void ShowConnectorPicture(End& end);
 
     Services& services;
+    QStackedWidget* pictures_ = nullptr;  // page 1's jumper or feeder pictures
     int guardDepth = 0;
     std::filesystem::path sharedFolder;
 

@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
@@ -204,7 +205,10 @@ QString Grid::Cell(int column, int row) const {
 }
 
 void Grid::SetCell(int column, int row, const QString& text) {
-    if (QTableWidgetItem* cell = CellItem(column, row)) cell->setText(text);
+    QTableWidgetItem* cell = CellItem(column, row);
+    if (!cell || cell->text() == text) return;
+    cell->setText(text);
+    if (fitRows_) FitRowsToContent();
 }
 
 QStringList Grid::RowTexts(int row) const {
@@ -280,6 +284,31 @@ int Grid::HeadingHeight() const {
 }
 
 void Grid::SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
+
+void Grid::SetStretchColumn(int column) {
+    if (column < 0 || column >= columnCount()) return;
+    horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+}
+
+void Grid::SetFitRowsToContent(bool fit) {
+    fitRows_ = fit;
+    if (fit) FitRowsToContent();
+}
+
+void Grid::FitRowsToContent() {
+    const int least = DefaultRowHeight();
+    for (int row = 0; row < rowCount(); ++row) {
+        resizeRowToContents(row);
+        // A row of several lines gets a little air above and below them.
+        setRowHeight(row, rowHeight(row) <= least ? least : rowHeight(row) + 6);
+    }
+    setFixedHeight(FittingHeight());
+}
+
+void Grid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    if (fitRows_) FitRowsToContent();
+}
 
 void Grid::SetColumnAlignment(int column, Qt::Alignment alignment) {
     if (column < 0 || column >= columnCount()) return;

@@ -76,6 +76,9 @@ class Grid : public QTableWidget {
 
     // Columns.
     void SetColumnWidth(int column, int width);
+    // The column takes whatever width the others leave, so the grid shows no
+    // empty strip at its right.
+    void SetStretchColumn(int column);
     void SetColumnAlignment(int column, Qt::Alignment alignment);
     Qt::Alignment ColumnAlignment(int column) const;
     void SetColumnHidden(int column, bool hidden);
@@ -112,6 +115,11 @@ class Grid : public QTableWidget {
 
     // The height at which the heading and every row show without scrolling.
     int FittingHeight() const;
+    // Rows grow to show their wrapped texts whole (never below the default
+    // height), and the grid takes the height that shows them all, again after
+    // each change of width.
+    void SetFitRowsToContent(bool fit);
+    void FitRowsToContent();
 
     std::function<void(int column, int row)> onCellEdit;
     // Asked before a text the user typed or spun replaces a cell's; false
@@ -121,6 +129,9 @@ class Grid : public QTableWidget {
     // Asked before a spin step with the value it would give; false refuses
     // the step and the cell keeps its text. Without it every step is taken.
     std::function<bool(int column, int row, double value)> onSpin;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     friend class GridDelegate;
@@ -147,6 +158,7 @@ class Grid : public QTableWidget {
     bool headingWrap_ = false;
     int headingHeight_ = -1;
     bool rowBar_ = false;
+    bool fitRows_ = false;
 };
 
 }  // namespace quill

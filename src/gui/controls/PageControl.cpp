@@ -1,8 +1,13 @@
 #include "controls/PageControl.h"
 
+#include <QLayout>
+
 namespace quill {
 
 PageControl::PageControl(QWidget* parent) : QStackedWidget(parent) {
+    // The largest page must not become the control's minimum size; the
+    // active page's own size hints say what it needs.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     connect(this, &QStackedWidget::currentChanged, this, &PageControl::PageChanged);
     connect(this, &QStackedWidget::widgetRemoved, this, [this](int) {
         // Forget handlers of pages that left the control.
@@ -56,8 +61,35 @@ void PageControl::RunShowHandler() {
 }
 
 void PageControl::PageChanged(int) {
+    // A scroll area around the control learns of the new page's sizes from
+    // the control's own layout request.
+    updateGeometry();
+    layout()->invalidate();
     if (adding_) return;
     RunShowHandler();
+}
+
+QSize PageControl::sizeHint() const {
+    // A scroll area treats the size hint of a page with wrapped text as its
+    // minimum; the page's real minimum is what decides whether it scrolls.
+    return minimumSizeHint();
+}
+
+QSize PageControl::minimumSizeHint() const {
+    const QWidget* page = currentWidget();
+    return page ? page->minimumSizeHint() : QStackedWidget::minimumSizeHint();
+}
+
+bool PageControl::hasHeightForWidth() const {
+    const QWidget* page = currentWidget();
+    return page ? page->hasHeightForWidth() : false;
+}
+
+int PageControl::heightForWidth(int width) const {
+    // The stacked layout answers for its tallest page; only the active one
+    // is shown.
+    const QWidget* page = currentWidget();
+    return page ? page->heightForWidth(width) : -1;
 }
 
 }  // namespace quill

@@ -40,6 +40,13 @@ class PageControl : public QStackedWidget {
     // Runs the show handler of the active page as if it had just become active.
     void RunShowHandler();
 
+    // The active page's sizes, not the largest page's: in a scroll area only
+    // a page that needs it scrolls.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+
   private:
     void PageChanged(int index);
 

@@ -62,6 +62,7 @@ void Picture::SetHint(const QString& hint) {
 }
 
 QSize Picture::sizeHint() const {
+    if (modest_ && !minimumSize().isEmpty()) return minimumSize();
     return original_.isNull() ? QSize(32, 32) : original_.deviceIndependentSize().toSize();
 }
 

@@ -31,6 +31,12 @@ class Picture : public QLabel {
     void SetEnlarge(bool enlarge);
 
     void SetHint(const QString& hint);
+    // Asks for no more room than its minimum size: the layout gives it what
+    // is left, and a page on a small screen need not scroll for a picture.
+    void SetModest(bool modest) {
+        modest_ = modest;
+        updateGeometry();
+    }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -44,6 +50,7 @@ class Picture : public QLabel {
     QPixmap original_;
     QString fileName_;
     bool enlarge_ = false;
+    bool modest_ = false;
 };
 
 }  // namespace quill

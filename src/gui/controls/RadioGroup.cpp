@@ -35,6 +35,7 @@ void RadioGroup::SetItems(const QStringList& items) {
     }
     index_ = -1;
     rebuilding_ = false;
+    UpdateTabStop();
 }
 
 QStringList RadioGroup::Items() const {
@@ -76,11 +77,27 @@ void RadioGroup::ButtonToggled(int id, bool checked) {
 void RadioGroup::SelectionChanged(int index) {
     if (index == index_) return;
     index_ = index;
+    UpdateTabStop();
     if (onClick) onClick();
+}
+
+// Tab enters the group at its selected item, as it does a group of radio
+// buttons anywhere; the arrow keys move within it. Without a selection the
+// first item that can take the focus is the stop.
+void RadioGroup::UpdateTabStop() {
+    QRadioButton* stop = Button(index_);
+    if (!stop || !stop->isEnabled()) {
+        stop = nullptr;
+        for (QRadioButton* button : buttons_)
+            if (button->isEnabled() && !stop) stop = button;
+    }
+    for (QRadioButton* button : buttons_)
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroup::SetItemEnabled(int index, bool enabled) {
     if (QRadioButton* button = Button(index)) button->setEnabled(enabled);
+    UpdateTabStop();
 }
 
 bool RadioGroup::ItemEnabled(int index) const {

@@ -50,6 +50,7 @@ class RadioGroup : public QGroupBox {
   private:
     void ButtonToggled(int id, bool checked);
     void SelectionChanged(int index);
+    void UpdateTabStop();
 
     QButtonGroup* group_;
     QVBoxLayout* layout_;

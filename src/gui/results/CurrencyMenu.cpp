@@ -1,3 +1,4 @@
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <map>
@@ -15,6 +16,11 @@ using namespace quill;
 // checked and unchecked together.
 void TfrmMain::BuildCurrencyMenu() {
     std::map<std::string, QMenu*> regions;
+    // One of many: the items show radio marks. The top-level "US Dollars" has
+    // a group of its own, so that it can be checked with its North American
+    // twin.
+    auto* everyCurrency = new QActionGroup(this);
+    auto* topDollars = new QActionGroup(this);
     const struct {
         const char* name;
         const char* caption;
@@ -42,6 +48,8 @@ void TfrmMain::BuildCurrencyMenu() {
         item->setObjectName(currency.objectName);
         item->setCheckable(true);
         item->setData(currency.tag);
+        item->setActionGroup(std::string(currency.objectName) == "USDollarsUSD1" ? topDollars
+                                                                                 : everyCurrency);
         connect(item, &QAction::triggered, this, Guarded([this, item] { ChooseCurrency(item); }));
         currencyItems.push_back(item);
         if (std::string(currency.objectName) == "US1") US1 = item;

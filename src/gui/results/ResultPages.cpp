@@ -127,6 +127,14 @@ void TfrmMain::NextOnResultPage() {
         AddResultToOrder();
 }
 
+// The texts of the program break their lines with CR for a page of one
+// width; on a page of any width the paragraphs stay and lines reflow.
+QString ParagraphText(const std::string& text) {
+    QString shown = ToQt(text);
+    shown.replace("\r\n", "\r").replace("\r\r", "\n\n").replace('\r', ' ');
+    return shown;
+}
+
 void TfrmMain::ShowMissingPrices(QLabel* notice, const StringList& partNumbers) {
     const std::string text = PriceNotice(priceList, partNumbers);
     notice->setText(ToQt(text));
@@ -209,7 +217,7 @@ void TfrmMain::AcceptStandardLength() {
 void TfrmMain::ShowPartsList() {
     PageControl1->SetActivePage(tsNoPN);
     const PartsListPage page = BuildPartsList(ReadSelection(), currentAssembly, Currency());
-    lblPartsList->setText(ToQt(page.explanation));
+    lblPartsList->setText(ParagraphText(page.explanation));
     grdJumper->SetRowCount(static_cast<int>(page.rows.size()));
     for (int row = 0; row < grdJumper->RowCount(); ++row) {
         const PartsRow& r = page.rows[row];
@@ -219,7 +227,7 @@ void TfrmMain::ShowPartsList() {
             grdJumper->SetCell(column, row, ToQt(cells[column]));
     }
     grdJumper->SetHeading(4, ToQt(page.priceHeading));
-    grdJumper->setFixedHeight(grdJumper->FittingHeight());
+    grdJumper->FitRowsToContent();
     lblTotal->setText(ToQt(page.totalLabel));
     edTotal->setText(ToQt(page.total));
     for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(1, row, ToQt(page.figures[row]));

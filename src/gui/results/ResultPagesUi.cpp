@@ -76,12 +76,14 @@ QWidget* TfrmMain::BuildPartsListPage() {
         grdJumper->SetColumnAlignment(column, alignments[column] | Qt::AlignVCenter);
     }
     grdJumper->SetColumnHidden(6, true);  // the item type code travels with its row
+    grdJumper->SetStretchColumn(3);
     grdJumper->SetDefaultRowHeight(29);
     grdJumper->SetWordWrap(true);
     grdJumper->SetReadOnly();
     DisplayOnly(grdJumper);
     grdJumper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdJumper->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdJumper->SetFitRowsToContent(true);  // a long description shows whole
     layout->addWidget(grdJumper);
 
     auto* totalRow = new QHBoxLayout;
@@ -103,8 +105,6 @@ QWidget* TfrmMain::BuildPartsListPage() {
     auto* lower = new QHBoxLayout;
     grdJumperspecs = new Grid(2, 7, page);
     grdJumperspecs->setObjectName("grdJumperspecs");
-    grdJumperspecs->SetColumnWidth(0, 125);
-    grdJumperspecs->SetColumnWidth(1, 125);
     grdJumperspecs->SetLabelColumn(0);
     grdJumperspecs->SetDefaultRowHeight(22);
     grdJumperspecs->SetReadOnly();
@@ -114,7 +114,13 @@ QWidget* TfrmMain::BuildPartsListPage() {
         "Insertion Loss (dB):",     "Efficiency (%):",        "Max Power (kW):",
         "Average Power (kW):"};
     for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(0, row, labels[row]);
-    grdJumperspecs->setFixedSize(254, grdJumperspecs->FittingHeight());
+    // The labels set the width: "Attenuation (dB/100 ft)" and "(dB/100m)"
+    // must both show whole to be told apart.
+    grdJumperspecs->resizeColumnToContents(0);
+    grdJumperspecs->SetColumnWidth(1, 100);
+    grdJumperspecs->setFixedSize(
+        grdJumperspecs->columnWidth(0) + 100 + 2 * grdJumperspecs->frameWidth(),
+        grdJumperspecs->FittingHeight());
     lower->addWidget(grdJumperspecs, 0, Qt::AlignTop);
 
     auto* notices = new QVBoxLayout;
@@ -139,7 +145,8 @@ QWidget* TfrmMain::BuildPartsListPage() {
 QWidget* TfrmMain::BuildStandardLengthsPage() {
     QWidget* page = NewPage("tsNoLength");
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(6, 4, 6, 2);
+    layout->setSpacing(4);
     // The explanation's own line breaks were made for a wider page: paragraphs
     // stay, lines are reflowed to the page's width.
     QString explanation(
@@ -172,6 +179,7 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
         grdLengths->SetColumnWidth(column, widths[column]);
         grdLengths->SetColumnAlignment(column, Qt::AlignCenter);
     }
+    grdLengths->SetStretchColumn(4);
     grdLengths->SetReadOnly();
     DisplayOnly(grdLengths);
     grdLengths->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -181,6 +189,7 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
         "", {"Keep Your Current Selection", "Select This Jumper", "Select This Jumper"}, page);
     rgStdLengths->setObjectName("rgStdLengths");
     rgStdLengths->SetHint("Select A Jumper");
+    rgStdLengths->layout()->setSpacing(2);
     auto* row = new QHBoxLayout;
     row->addWidget(rgStdLengths);
     row->addStretch(1);
@@ -193,17 +202,18 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
 QWidget* TfrmMain::BuildFinalPage() {
     QWidget* page = NewPage("tsFinal");
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(4);
+    layout->setContentsMargins(6, 3, 6, 2);
+    layout->setSpacing(2);
     grdFinal = new Grid(2, 10, page);
     grdFinal->setObjectName("grdFinal");
     grdFinal->SetHint("Final Selection Data");
     grdFinal->SetLabelColumn(0);
     grdFinal->SetColumnWidth(0, 160);
     grdFinal->SetColumnWidth(1, 390);
+    grdFinal->SetStretchColumn(1);
     grdFinal->SetColumnAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);
     grdFinal->SetWordWrap(true);
-    grdFinal->SetDefaultRowHeight(25);
+    grdFinal->SetDefaultRowHeight(22);
     grdFinal->SetRowHeight(1, 100);
     grdFinal->SetReadOnly();
     DisplayOnly(grdFinal);
@@ -221,6 +231,7 @@ QWidget* TfrmMain::BuildFinalPage() {
     grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdFinal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdFinal->setFixedHeight(grdFinal->FittingHeight());
+    grdFinal->SetFitRowsToContent(true);  // the description row as high as its lines
     layout->addWidget(grdFinal);
     lblPriceNotice2 = NoticeLabel(page, "lblPriceNotice2");
     layout->addWidget(lblPriceNotice2);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
@@ -100,7 +101,8 @@ QWidget* TfrmMain::BuildPageOne() {
         control = new Picture(page);
         control->setObjectName(name);
         control->SetHint(hint);
-        control->setMinimumSize(150, 90);
+        control->setMinimumSize(120, 60);
+        control->SetModest(true);
     };
     picture(imgTopJumper, "imgTopJumper", "Top Jumper");
     picture(imgBottomJumper, "imgBottomJumper", "Bottom Jumper");
@@ -130,10 +132,18 @@ QWidget* TfrmMain::BuildPageOne() {
     rgFeeder->SetHint("Select A Type Of Feeder");
     rgFeeder->hide();
 
+    // The jumper's two pictures and the feeder's one take turns in one place,
+    // so the page is never as high as all three.
+    pictures_ = new QStackedWidget(page);
+    auto* jumperPictures = new QWidget(pictures_);
+    auto* jumperLayout = new QVBoxLayout(jumperPictures);
+    jumperLayout->setContentsMargins(0, 0, 0, 0);
+    jumperLayout->addWidget(imgTopJumper, 1);
+    jumperLayout->addWidget(imgBottomJumper, 1);
+    pictures_->addWidget(jumperPictures);
+    pictures_->addWidget(imgFeeder);
     auto* right = new QVBoxLayout;
-    right->addWidget(imgTopJumper, 1);
-    right->addWidget(imgBottomJumper, 1);
-    right->addWidget(imgFeeder, 1);
+    right->addWidget(pictures_, 1);
     right->addWidget(gbxConnectors);
     right->addWidget(rgFeeder);
     right->addStretch(0);
@@ -184,6 +194,7 @@ void TfrmMain::rgAppClick() {
     imgFeeder->setVisible(feeder);
     imgTopJumper->setVisible(!feeder);
     imgBottomJumper->setVisible(!feeder);
+    pictures_->setCurrentIndex(feeder ? 1 : 0);
 }
 
 void TfrmMain::chkTopConnectorClick() {

@@ -55,7 +55,8 @@ QWidget* TfrmMain::BuildPageTwo() {
     imgCable = new Picture(GroupBox3);
     imgCable->setObjectName("imgCable");
     imgCable->SetHint("Cable");
-    imgCable->setMinimumSize(120, 80);
+    imgCable->setMinimumSize(90, 50);
+    imgCable->SetModest(true);
     cable->addWidget(imgCable, 1);
 
     grid->addWidget(BuildEndGroup(top, "C1", "Top Connector", "top"), 0, 0);
@@ -133,7 +134,8 @@ QGroupBox* TfrmMain::BuildEndGroup(End& end, const char* prefix, const QString& 
     end.picture = new Picture(group);
     end.picture->setObjectName(prefix == QString("C1") ? "imgTop" : "imgBottom");
     end.picture->SetHint(caption);
-    end.picture->setMinimumSize(90, 70);
+    end.picture->setMinimumSize(70, 40);
+    end.picture->SetModest(true);
     layout->addWidget(end.picture, 1);
     layout->addWidget(new QLabel("Special Characteristics:", group));
     end.special = new ComboBox(group, false);
