@@ -18,7 +18,8 @@ class FakeMessages : public Messages {
   public:
     struct Call {
         std::string kind;  // "warning", "error", "information", "confirm",
-                           // "confirm-warning", "beep", "asterisk"
+                           // "confirm-warning", "ask", "beep",
+                           // "asterisk"
         std::string text;  // empty for the sounds
 
         friend bool operator==(const Call&, const Call&) = default;
@@ -38,6 +39,21 @@ class FakeMessages : public Messages {
         calls.push_back({"confirm-warning", text});
         return NextAnswer(text);
     }
+    // Recorded as "ask" with the caption, the text and the check box's caption
+    // on lines of their own; answered from the scripted replies.
+    Messages::Reply AskWithCheckBox(const std::string& caption, const std::string& text,
+                                    const std::string& checkBox, Gap) override {
+        calls.push_back({"ask", caption + "\n" + text + "\n" + checkBox});
+        if (replies.empty()) {
+            ADD_FAILURE() << "Unexpected prompt, no reply scripted: \"" << text << "\"";
+            return {};
+        }
+        const Messages::Reply reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+    void ScriptReply(Answer answer, bool checked = false) { replies.push_back({answer, checked}); }
+
     void Beep() override { calls.push_back({"beep", ""}); }
     void Asterisk() override { calls.push_back({"asterisk", ""}); }
 
@@ -60,10 +76,12 @@ class FakeMessages : public Messages {
     void Reset() {
         calls.clear();
         answers.clear();
+        replies.clear();
     }
 
     std::vector<Call> calls;
     std::deque<bool> answers;
+    std::deque<Messages::Reply> replies;
 
   private:
     bool NextAnswer(const std::string& text) {

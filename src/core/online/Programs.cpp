@@ -1,0 +1,67 @@
+#include "online/Programs.h"
+
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+#include "catalogue/Fields.h"
+
+namespace quill {
+
+std::vector<ProgramRegistration> ReadPrograms(Registry& registry) {
+    std::vector<ProgramRegistration> programs;
+    for (const std::string& name : registry.SubKeys(kMakerKey)) {
+        const std::string key = std::string(kMakerKey) + "\\" + name;
+        const auto value = [&](const char* valueName) {
+            return registry.ReadString(key, valueName).value_or("");
+        };
+        ProgramRegistration program{name,          value("MenuCaption"), value("UpdateExe"),
+                                    value("Path"), value("ExeName"),     value("UpdateDate")};
+        if (program.menuCaption.empty() || program.updateExe.empty()) continue;
+        programs.push_back(std::move(program));
+    }
+    return programs;
+}
+
+std::filesystem::path ProgramFile(const ProgramRegistration& program) {
+    if (program.path.empty() || program.exeName.empty()) return {};
+    std::string folder = program.path;
+    for (char& c : folder)
+        if (c == '\\') c = '/';
+    return std::filesystem::path(folder) / program.exeName;
+}
+
+std::string LastUpdateText(const std::filesystem::path& programFile,
+                           const std::string& updateDate) {
+    if (!updateDate.empty()) return updateDate;
+    std::error_code error;
+    if (programFile.empty()) return "Unknown";
+    const auto changed = std::filesystem::last_write_time(programFile, error);
+    if (error) return "Unknown";
+    // The file's time as the computer's local calendar day.
+    const auto system = std::chrono::file_clock::to_sys(changed);
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return "Unknown";
+    return FormatDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+}
+
+int DefaultProgramRow(const std::vector<ProgramRegistration>& programs,
+                      const std::string& defaultProgram) {
+    int row = 0;
+    for (int index = 0; index < static_cast<int>(programs.size()); ++index)
+        if (programs[index].menuCaption == defaultProgram) row = index;
+    return row;
+}
+
+RowColour ProgramRowColour(bool selected, bool pricingOnly, const std::string& lastUpdate,
+                           const Date& today) {
+    if (selected) return RowColour::HighlightText;
+    if (pricingOnly) return RowColour::GrayText;
+    Date updated;
+    if (!ParseDate(Trim(lastUpdate), updated)) return RowColour::WindowText;
+    return DaysBetween(updated, today) >= 90 ? RowColour::Red : RowColour::WindowText;
+}
+
+}  // namespace quill
