@@ -48,10 +48,11 @@ struct OrderEnvironment {
     QuietFileDialogs fileDialogs;
     QuietClipboard clipboard;
     QuietPrinter printer;
+    QuietDownloader downloader;
     fs::path folder =
         fs::temp_directory_path() / ("quillroute-bench-orders-" + std::to_string(::getpid()));
-    Services services{registry,        shell,       messages,  clock,  folder / "program",
-                      {"x", "y", "z"}, fileDialogs, clipboard, printer};
+    Services services{registry,        shell,       messages,  clock,   folder / "program",
+                      {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
     std::unique_ptr<TfrmMain> window;
 
     OrderEnvironment() {

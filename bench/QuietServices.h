@@ -8,6 +8,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/Downloader.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
@@ -38,8 +39,19 @@ struct QuietMessages : quill::Messages {
     void Information(const std::string&) override { ++boxes; }
     bool Confirm(const std::string&) override { return ++boxes, false; }
     bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
+    Reply AskWithCheckBox(const std::string&, const std::string&, const std::string&,
+                          Gap) override {
+        return ++boxes, Reply{};
+    }
     void Beep() override {}
     void Asterisk() override {}
+};
+struct QuietDownloader : quill::Downloader {
+    bool IsConnected() override { return false; }
+    bool Download(const std::string&, const std::filesystem::path&, const std::string&) override {
+        return false;
+    }
+    void Pause(int, const std::string&) override {}
 };
 struct FixedClock : quill::Clock {
     quill::Date Today() const override { return {2026, 12, 7}; }

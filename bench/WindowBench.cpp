@@ -25,8 +25,9 @@ struct Environment {
     QuietFileDialogs fileDialogs;
     QuietClipboard clipboard;
     QuietPrinter printer;
-    Services services{registry,        shell,       messages,  clock,  {},
-                      {"x", "y", "z"}, fileDialogs, clipboard, printer};
+    QuietDownloader downloader;
+    Services services{registry,        shell,       messages,  clock,   {},
+                      {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
     explicit Environment(const std::filesystem::path& data) {
         Application();
         registry.shared = (data / "shared").string();

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtDownloader.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessages.h"
 #include "platform/QtPrinter.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     quill::QtFileDialogs fileDialogs;
     quill::QtClipboard clipboard;
     quill::QtPrinter printer;
+    quill::QtDownloader downloader;
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
     Services services{registry,
@@ -28,6 +30,7 @@ int main(int argc, char* argv[]) {
                       parameters,
                       fileDialogs,
                       clipboard,
-                      printer};
+                      printer,
+                      downloader};
     return RunQuillroute(services);
 }

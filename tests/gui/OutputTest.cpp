@@ -45,8 +45,16 @@ TEST_F(Output, TheClipboardGetsTheFinalPageAndItsNotes) {
 
 TEST_F(Output, TheRealClipboardHoldsTheTextOfTheOrder) {
     quill::QtClipboard real;
-    services.reset(new Services{
-        registry, shell, messages, clock, programFolder, {}, fileDialogs, real, printer});
+    services.reset(new Services{registry,
+                                shell,
+                                messages,
+                                clock,
+                                programFolder,
+                                {},
+                                fileDialogs,
+                                real,
+                                printer,
+                                downloader});
     window = std::make_unique<TfrmMain>(*services);
     ASSERT_TRUE(window->FormCreate());
     window->show();

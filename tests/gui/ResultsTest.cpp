@@ -26,6 +26,7 @@
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "platform/QtDownloader.h"
 
 using namespace quill;
 namespace fs = std::filesystem;
@@ -86,8 +87,9 @@ class ResultPages : public ::testing::Test {
     fakes::FakeFileDialogs fileDialogs;
     fakes::FakeClipboard clipboard;
     fakes::FakePrinter printer;
-    Services services{registry, shell,       messages,  clock,  dir.Path() / "program",
-                      {},       fileDialogs, clipboard, printer};
+    QtDownloader downloader{{2000, 1}};
+    Services services{registry, shell,       messages,  clock,   dir.Path() / "program",
+                      {},       fileDialogs, clipboard, printer, downloader};
     std::unique_ptr<TfrmMain> window;
 };
 

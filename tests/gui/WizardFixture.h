@@ -36,6 +36,7 @@
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "platform/QtDownloader.h"
 
 namespace wizard {
 
@@ -116,6 +117,7 @@ class WizardFixture : public ::testing::Test {
         fs::copy(fs::path(QUILLROUTE_SAMPLE_DATA) / "shared", sharedFolder,
                  fs::copy_options::recursive);
         registry.WriteString(kCommonFilesKey, "Path", sharedFolder.string());
+        downloader.SetConnectionQuery([] { return true; });
     }
 
     void TearDown() override {
@@ -126,7 +128,7 @@ class WizardFixture : public ::testing::Test {
     // The fakes, the program folder and a command line, as the window gets them.
     void MakeServices(const QStringList& parameters) {
         services.reset(new Services{registry, shell, messages, clock, programFolder, parameters,
-                                    fileDialogs, clipboard, printer});
+                                    fileDialogs, clipboard, printer, downloader});
     }
 
     // Creates the main window and runs its start-up; false when it refused to run.
@@ -255,6 +257,10 @@ class WizardFixture : public ::testing::Test {
     quill::fakes::FakeFileDialogs fileDialogs;
     quill::fakes::FakeClipboard clipboard;
     quill::fakes::FakePrinter printer;
+    // The real downloader, quick to give up and to pause, and told the
+    // computer is connected; tests serve it from this machine only.
+    quill::QtDownloader downloader{TestTiming()};
+    static quill::QtDownloader::Timing TestTiming() { return {2000, 1}; }
     std::unique_ptr<Services> services;
     std::unique_ptr<TfrmMain> window;
 };

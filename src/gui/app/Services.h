@@ -5,6 +5,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/Downloader.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
@@ -24,6 +25,7 @@ struct Services {
     quill::FileDialogs& fileDialogs;
     quill::Clipboard& clipboard;
     quill::Printer& printer;
+    quill::Downloader& downloader;
 };
 
 // The maker's addresses, shown under the logo and in the links.

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +24,8 @@
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "online/TNewsDlg.h"
+#include "online/TQuickUpdateDlg.h"
 #include "orders/TOrderPage.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
@@ -48,6 +51,7 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     setFont(small);
     BuildFrame();
     BuildMainMenu();
+    ComposeOnline();
     PlaceOnScreen();
 }
 
@@ -66,6 +70,38 @@ void TfrmMain::PlaceOnScreen() {
     resize(size);
     const QPoint centred = available.center() - QPoint(size.width() / 2, size.height() / 2);
     move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top() + 32));
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        // Qt names the newly active window before it tells the old one: none
+        // when the user went to another program. Closing the reminder (or any
+        // box of ours) hands the focus back, and that must not ask again.
+        if (!QApplication::activeWindow()) awayFromProgram_ = true;
+        return;
+    }
+    QueueScheduleChecks();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A desktop without a window manager never makes the window active; the
+    // first showing counts as its first activation.
+    QueueScheduleChecks();
+}
+
+// The checks run after the activation is complete, outside Qt's handling of
+// it, and once however many events announced it.
+void TfrmMain::QueueScheduleChecks() {
+    if (!awayFromProgram_ || checksQueued_ || checkingSchedules_) return;
+    checksQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        checksQueued_ = false;
+        awayFromProgram_ = false;
+        Guarded([this] { FormActivate(); })();
+    });
 }
 
 TfrmMain::~TfrmMain() {

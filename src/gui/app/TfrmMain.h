@@ -28,7 +28,9 @@ class QRadioButton;
 class QStackedWidget;
 class QStatusBar;
 class QWidget;
+class TNewsDlg;
 class TOrderPage;
+class TQuickUpdateDlg;
 
 // A text whose lines break at CR, as a wrapping label shows it: paragraphs
 // (two breaks) stay, single breaks become blanks.
@@ -67,6 +69,13 @@ class TfrmMain : public QMainWindow {
     void Help1Click();
     void Page1Show();
     void OpenFromCommandLine();
+
+    // --- online (online/OnlineHandlers.cpp) ---
+    void ComposeOnline();
+    // Each time the window becomes active: the update's check, then the news's.
+    void FormActivate();
+    void QuickUpdate1Click();
+    void ViewLatestNewsFromOrlenk1Click();
 
     // --- results (results/) ---
     void ResolvePageTwo();
@@ -167,6 +176,8 @@ class TfrmMain : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // One end of the assembly on page 2 and what it remembers.
@@ -228,6 +239,12 @@ class TfrmMain : public QMainWindow {
 
     Services& services;
     QStackedWidget* pictures_ = nullptr;  // page 1's jumper or feeder pictures
+    // Since the last schedule checks the user was in another program (or
+    // the window was never active): the next activation checks again.
+    bool awayFromProgram_ = true;
+    bool checksQueued_ = false;
+    bool checkingSchedules_ = false;
+    void QueueScheduleChecks();
     int guardDepth = 0;
     std::filesystem::path sharedFolder;
 
@@ -241,6 +258,8 @@ class TfrmMain : public QMainWindow {
     QWidget* tsFinal = nullptr;
     QWidget* tsOrder = nullptr;
     TOrderPage* orderPage = nullptr;  // tsOrder, with its controls
+    std::unique_ptr<TQuickUpdateDlg> QuickUpdateDlg1;
+    std::unique_ptr<TNewsDlg> NewsDlg1;
     QPushButton* btnRestart = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnBack = nullptr;

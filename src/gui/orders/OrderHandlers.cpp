@@ -59,8 +59,7 @@ QWidget* TfrmMain::ComposeOrderPage() {
     click(orderPage->btnAdd, [this] { btnRestartClick(); });
     click(orderPage->btnDeleteSelected, [this] { btnDeleteSelectedClick(); });
     click(orderPage->btnExitQR, [this] { btnCloseClick(); });
-    // The update comes with its own command.
-    orderPage->BitBtn2->setEnabled(false);
+    click(orderPage->BitBtn2, [this] { QuickUpdate1Click(); });
     return orderPage;
 }
 
