@@ -8,11 +8,8 @@
 #include <string>
 #include <utility>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <sys/mman.h>
-#endif
-
 #include "catalogue/Error.h"
+#include "catalogue/LargeAllocator.h"
 #include "platform/AtomicSave.h"
 
 namespace quill {
@@ -40,29 +37,14 @@ class RawBlock {
     RawBlock() = default;
     explicit RawBlock(std::size_t bytes, Fill fill = kAsIs) {
         if (bytes == 0) bytes = 1;
-#if defined(__linux__)
-        constexpr std::size_t kHugePage = std::size_t{2} << 20;
-        if (bytes >= 2 * kHugePage) {
-            // Map a little more and trim both ends so the block starts on a 2 MiB boundary.
-            const std::size_t mapped = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-            void* raw = ::mmap(nullptr, mapped + kHugePage, PROT_READ | PROT_WRITE,
-                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            if (raw != MAP_FAILED) {
-                char* start = static_cast<char*>(raw);
-                char* aligned = reinterpret_cast<char*>(
-                    (reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
-                if (aligned > start) ::munmap(start, static_cast<std::size_t>(aligned - start));
-                char* end = aligned + mapped;
-                char* mapEnd = start + mapped + kHugePage;
-                if (mapEnd > end) ::munmap(end, static_cast<std::size_t>(mapEnd - end));
-                ::madvise(aligned, mapped, MADV_HUGEPAGE);  // only advice: fine if refused
-                data_ = aligned;
+        if (bytes >= 2 * kHugePageSize) {
+            if (char* block = MapHugePages(bytes)) {
+                data_ = block;
                 size_ = bytes;
-                mapped_ = mapped;
+                mapped_ = bytes;
                 return;
             }
         }
-#endif
         data_ = new char[bytes];  // fresh mappings come zeroed, the heap does not
         size_ = bytes;
         if (fill == kZeroed) std::memset(data_, 0, bytes);
@@ -76,12 +58,10 @@ class RawBlock {
     RawBlock(const RawBlock&) = delete;
     RawBlock& operator=(const RawBlock&) = delete;
     ~RawBlock() {
-#if defined(__linux__)
         if (mapped_ != 0) {
-            ::munmap(data_, mapped_);
+            UnmapHugePages(data_, mapped_);
             return;
         }
-#endif
         delete[] data_;
     }
 
@@ -97,7 +77,7 @@ class RawBlock {
 
     char* data_ = nullptr;
     std::size_t size_ = 0;
-    std::size_t mapped_ = 0;  // non-zero when data_ came from mmap
+    std::size_t mapped_ = 0;  // the bytes asked of MapHugePages, when data_ came from it
 };
 
 // Finds sections by name during loading, so that spotting a repeated header

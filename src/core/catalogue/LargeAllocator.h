@@ -10,6 +10,13 @@ namespace quill {
 // much of its time faulting in 4 KiB pages one by one. Small blocks come
 // from the heap as usual.
 void* AllocateLarge(std::size_t bytes);
+
+// Whole 2 MiB pages for at least the bytes, starting on a 2 MiB boundary and
+// zeroed, or nullptr when the system gives none (or has no such pages). The
+// block goes back with UnmapHugePages and the same byte count.
+char* MapHugePages(std::size_t bytes) noexcept;
+void UnmapHugePages(void* block, std::size_t bytes) noexcept;
+inline constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
 void FreeLarge(void* block, std::size_t bytes) noexcept;
 
 template <typename T>

@@ -11,6 +11,7 @@
 
 #include "controls/ComboBox.h"
 #include "online/News.h"
+#include "online/ReminderRow.h"
 
 using namespace quill;
 
@@ -63,28 +64,16 @@ TfrmNews::TfrmNews(NewsHeadlines& news, QWidget* parent) : QDialog(parent), news
     memNews->setMinimumHeight(memNews->fontMetrics().lineSpacing() * 9 + 30);
     layout->addWidget(memNews, 1);
 
-    auto* schedule = new QHBoxLayout;
-    chkDisplayAgain = new QCheckBox("Display news headlines again in", this);
-    chkDisplayAgain->setObjectName("chkDisplayAgain");
-    chkDisplayAgain->setChecked(true);
-    cboNumDays = new ComboBox(this, true);
-    cboNumDays->setObjectName("cboNumDays");
-    QStringList days;
-    for (int day = 1; day <= 60; ++day) days << QString::number(day);
-    cboNumDays->SetItems(days);
-    cboNumDays->SetText("7");
-    cboNumDays->setMinimumContentsLength(3);
-    lblDays = new QLabel("days", this);
+    const ReminderRow schedule(this, "chkDisplayAgain", "Display news headlines again in", 7);
+    chkDisplayAgain = schedule.check;
+    cboNumDays = schedule.days;
+    lblDays = schedule.label;
     btnClose = new QPushButton("&Close", this);
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
     btnClose->setFocus();
-    schedule->addWidget(chkDisplayAgain);
-    schedule->addWidget(cboNumDays);
-    schedule->addWidget(lblDays);
-    schedule->addStretch(1);
-    schedule->addWidget(btnClose);
-    layout->addLayout(schedule);
+    schedule.layout->addWidget(btnClose);
+    layout->addLayout(schedule.layout);
 
     memSpotlight->viewport()->installEventFilter(this);
     memNews->viewport()->installEventFilter(this);

@@ -13,6 +13,7 @@
 #include "controls/ComboBox.h"
 #include "controls/Grid.h"
 #include "controls/RadioGroup.h"
+#include "online/ReminderRow.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
 
@@ -85,23 +86,11 @@ TfrmUpdate::TfrmUpdate(QuickUpdate& update, Messages& messages, const Clock& clo
     connect(sgPrograms, &QTableWidget::cellClicked, this, [this](int, int) { sgProgramsClick(); });
     layout->addWidget(sgPrograms, 1);
 
-    auto* reminder = new QHBoxLayout;
-    chkReminder = new QCheckBox("Run QuickUpdate again in", this);
-    chkReminder->setObjectName("chkReminder");
-    chkReminder->setChecked(true);
-    cboNumDays = new ComboBox(this, true);
-    cboNumDays->setObjectName("cboNumDays");
-    QStringList days;
-    for (int day = 1; day <= 60; ++day) days << QString::number(day);
-    cboNumDays->SetItems(days);
-    cboNumDays->SetText("30");
-    cboNumDays->setMinimumContentsLength(3);
-    lblDays = new QLabel("days", this);
-    reminder->addWidget(chkReminder);
-    reminder->addWidget(cboNumDays);
-    reminder->addWidget(lblDays);
-    reminder->addStretch(1);
-    layout->addLayout(reminder);
+    const ReminderRow reminder(this, "chkReminder", "Run QuickUpdate again in", 30);
+    chkReminder = reminder.check;
+    cboNumDays = reminder.days;
+    lblDays = reminder.label;
+    layout->addLayout(reminder.layout);
 
     auto* buttons = new QHBoxLayout;
     btnUpdate = new QPushButton("&Update Now", this);
