@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
@@ -47,6 +50,47 @@ TEST(NumberConversion, AcceptsTheDocumentedForms) {
     EXPECT_DOUBLE_EQ(StrToFloat("1.5E-2"), 0.015);
     EXPECT_DOUBLE_EQ(StrToFloat("2e+2"), 200);
     EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
+}
+
+TEST(NumberConversion, EveryDecimalGivesTheCorrectlyRoundedDouble) {
+    // Short plain decimals take a quicker road than the general conversion;
+    // both must give the same double, bit for bit, sign of zero included.
+    const auto general = [](const std::string& text) {
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    std::vector<std::string> texts{"0",
+                                   "-0",
+                                   "-0.0",
+                                   "0.1",
+                                   "0.0643",
+                                   "0.00019",
+                                   "8800",
+                                   "123456789012345",
+                                   "1234567890123456",
+                                   "0.000000000000001",
+                                   "9.99999999999999",
+                                   "99999999999999.9",
+                                   "4503599627370497.5",
+                                   "3.",
+                                   ".5"};
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits = std::to_string(random() % 1000000000000000000ULL);
+        digits.resize(1 + random() % std::min<std::size_t>(digits.size(), 18));
+        const std::size_t point = random() % (digits.size() + 1);
+        std::string text =
+            (random() % 4 == 0 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
+        if (text == "." || text == "-.") continue;
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const double value = StrToFloat(text);
+        const double expected = general(text.front() == '.' ? "0" + text : text);
+        EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
 }
 
 TEST(NumberConversion, RejectsEverythingElseWithTheSystemMessage) {

@@ -271,6 +271,12 @@ std::string_view TBigIniFile::SectionLine(int index, int line) const {
     return section.Line(static_cast<std::uint32_t>(line));
 }
 
+SectionLines TBigIniFile::Lines(int index) const {
+    if (index < 0 || index >= SectionCount()) ThrowListIndex(index);
+    const Section& section = sections_[index];
+    return SectionLines(section.base, section.ends, section.lineCount);
+}
+
 bool TBigIniFile::ReadSectionLines(std::string_view section, StringList& destination) {
     const int index = names_.IndexOf(section);
     if (index < 0) return false;

@@ -29,6 +29,26 @@ class TSectionList {
     int searchPosition_ = 0;
 };
 
+// The lines of one section, for a reader that walks them all; valid while
+// the file they were read from is unchanged.
+class SectionLines {
+  public:
+    SectionLines(const char* base, const std::uint32_t* ends, std::uint32_t count)
+        : base_(base), ends_(ends), count_(count) {}
+    int Count() const { return static_cast<int>(count_); }
+    // Unchecked: 0 <= line < Count().
+    std::string_view operator[](int line) const {
+        const auto at = static_cast<std::uint32_t>(line);
+        const std::uint32_t begin = at == 0 ? 0 : ends_[at - 1];
+        return std::string_view(base_ + begin, ends_[at] - begin);
+    }
+
+  private:
+    const char* base_;
+    const std::uint32_t* ends_;
+    std::uint32_t count_;
+};
+
 // A sectioned text file held whole in memory. A line ends at CR, LF or CR LF.
 // Lines are kept exactly as read
 // (no trimming, no comment syntax); callers read name=value pairs through
@@ -51,6 +71,7 @@ class TBigIniFile {
     const std::string& SectionName(int index) const;
     int SectionLineCount(int index) const;
     std::string_view SectionLine(int index, int line) const;
+    SectionLines Lines(int index) const;
 
     // Appends the section's lines to destination; false (nothing appended) when absent.
     bool ReadSectionLines(std::string_view section, StringList& destination);

@@ -4,25 +4,46 @@
 #include <bit>
 #include <cstring>
 #include <limits>
-#include <optional>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "catalogue/RepeatedNames.h"
 #include "rf/Rf.h"
 
 namespace quill {
 
 namespace {
 
-// Record fields are numbered from 1.
-const std::string& Item(const StringList& items, size_t position) {
-    return ItemAt(items, position - 1);
-}
+// A cable record's fields, numbered from 1 as the record layout counts them,
+// as views of the record: reading one takes no allocation.
+class RecordFields {
+  public:
+    explicit RecordFields(std::string_view text) {
+        std::size_t at;
+        while (count_ < fields_.size() && (at = text.find('|')) != std::string_view::npos) {
+            fields_[count_++] = text.substr(0, at);
+            text.remove_prefix(at + 1);
+        }
+        if (count_ < fields_.size()) fields_[count_++] = text;
+    }
+    std::string_view Text(std::size_t position) const {
+        if (position > count_) ThrowListIndex(static_cast<long long>(position - 1));
+        return fields_[position - 1];
+    }
+    double Number(std::size_t position) const {
+        const std::string_view text = Text(position);
+        return StrToFloat(text.empty() ? std::string_view("0") : text);
+    }
 
-double NumberItem(const StringList& items, size_t position) {
-    return StrToFloat(TextOrDefault(Item(items, position), "0"));
-}
+  private:
+    std::array<std::string_view, 16> fields_{};
+    std::size_t count_ = 0;
+};
 
 template <typename Keep>
 CableList Select(const CableList& cables, Keep keep) {
@@ -34,24 +55,24 @@ CableList Select(const CableList& cables, Keep keep) {
 
 }  // namespace
 
-std::unique_ptr<TTransmissionLine> ParseCableRecord(const std::string& text) {
-    const StringList items = SplitFields(text, "|");
+std::unique_ptr<TTransmissionLine> ParseCableRecord(std::string_view text) {
+    const RecordFields items(text);
     auto cable = std::make_unique<TTransmissionLine>();
-    cable->lowFrequency = NumberItem(items, 1);
-    cable->highFrequency = NumberItem(items, 2);
-    cable->modelName = Item(items, 3);
-    cable->partNumber = Item(items, 4);
-    cable->cableType = Item(items, 5);
-    cable->k1 = NumberItem(items, 6);
-    cable->k2 = NumberItem(items, 7);
-    cable->diameter = Item(items, 8);
-    cable->gradeCode = Item(items, 9);
-    cable->attachmentPartNumber = Item(items, 10);
-    cable->firstAttachmentFlag = Item(items, 11);
-    cable->platedFlag = Item(items, 12);
-    cable->standardFlag = Item(items, 13);
-    cable->powerConstant = NumberItem(items, 14);
-    cable->maxPower = NumberItem(items, 15);
+    cable->lowFrequency = items.Number(1);
+    cable->highFrequency = items.Number(2);
+    cable->modelName = items.Text(3);
+    cable->partNumber = items.Text(4);
+    cable->cableType = items.Text(5);
+    cable->k1 = items.Number(6);
+    cable->k2 = items.Number(7);
+    cable->diameter = items.Text(8);
+    cable->gradeCode = items.Text(9);
+    cable->attachmentPartNumber = items.Text(10);
+    cable->firstAttachmentFlag = items.Text(11);
+    cable->platedFlag = items.Text(12);
+    cable->standardFlag = items.Text(13);
+    cable->powerConstant = items.Number(14);
+    cable->maxPower = items.Number(15);
     return cable;
 }
 
@@ -106,12 +127,33 @@ void TConnector::Parse(const char* text, std::size_t size) {
     if (size > std::numeric_limits<std::uint16_t>::max())
         throw QuillError("A connector record of " + std::to_string(size) +
                          " characters is too long to be one.");
-    // Eight bytes at a time: a branch a byte would mispredict where the bars
-    // fall, and finding them is most of the catalogue's loading time.
-    std::array<std::size_t, kFields + 1> bars{};
+    // Sixteen or eight bytes at a time: a branch a byte would mispredict where
+    // the bars fall, and finding them is much of the catalogue's loading time.
+    constexpr std::size_t kBars = kFields + 1;
+    std::array<std::size_t, kBars> bars{};
     std::size_t found = 0;
+    const auto take = [&](std::uint32_t mask, std::size_t base) {
+        while (mask != 0 && found < kBars) {
+            bars[found++] = base + static_cast<std::size_t>(std::countr_zero(mask));
+            mask &= mask - 1;
+        }
+    };
     std::size_t at = 0;
-    for (; at + 8 <= size && found < bars.size(); at += 8) {
+#if defined(__SSE2__)
+    const __m128i bar = _mm_set1_epi8('|');
+    const auto barsIn = [&](std::size_t from) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, bar)));
+    };
+    for (; at + 16 <= size && found < kBars; at += 16) take(barsIn(at), at);
+    if (found < kBars && at < size && size >= 16) {
+        // The last block overlaps the one before; the bytes read already are dropped.
+        const std::size_t from = size - 16;
+        take(barsIn(from) >> (at - from) << (at - from), from);
+        at = size;
+    }
+#endif
+    for (; at + 8 <= size && found < kBars; at += 8) {
         std::uint64_t word;
         std::memcpy(&word, text + at, 8);
         // 0x80 in each byte that is a bar, exactly (no borrow between bytes).
@@ -119,12 +161,12 @@ void TConnector::Parse(const char* text, std::size_t size) {
         std::uint64_t bars8 =
             ~(((x & 0x7F7F7F7F7F7F7F7FULL) + 0x7F7F7F7F7F7F7F7FULL) | x | 0x7F7F7F7F7F7F7F7FULL);
         if constexpr (std::endian::native == std::endian::big) bars8 = __builtin_bswap64(bars8);
-        while (bars8 != 0 && found < bars.size()) {
+        while (bars8 != 0 && found < kBars) {
             bars[found++] = at + static_cast<std::size_t>(std::countr_zero(bars8)) / 8;
             bars8 &= bars8 - 1;
         }
     }
-    for (; at < size && found < bars.size(); ++at)
+    for (; at < size && found < kBars; ++at)
         if (text[at] == '|') bars[found++] = at;
     const std::string_view codeField(text, found > 0 ? bars[0] : size);
     // Plain digits, as every real code is, are read here; anything else by
@@ -184,71 +226,8 @@ void TTransmissionLine::ReserveConnectors(std::size_t count, std::size_t textByt
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-std::size_t NameHash(std::string_view name) {
-    std::size_t hash = 1469598103934665603ull;
-    for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(Lower(c))) * 1099511628211ull;
-    return hash;
-}
-
-// Finds, line by line, the first line of a section with the same name as the
-// current one, names compared without regard to case, as the name/value view
-// reads a value. One hash probe a line keeps loading linear in a cable of a
-// hundred thousand connectors; a slot holds the name's hash and its line.
-class FirstOfName {
-  public:
-    // Forgets every name, with room for a section of that many lines.
-    void Reset(std::size_t lines) {
-        std::size_t slots = 16;
-        int bits = 4;
-        while (slots < lines * 2) slots *= 2, ++bits;
-        slots_.assign(slots, Slot{0, -1});
-        mask_ = slots - 1;
-        shift_ = 64 - bits;
-    }
-
-    // Asks the memory for the slot of a name looked for soon: the table of a
-    // large section is larger than the cache, and the names are independent.
-    void Prefetch(std::string_view name) const {
-        __builtin_prefetch(&slots_[Home(NameHash(name))]);
-    }
-
-    // The first line named `name` so far; `line` itself when it is the first.
-    int Find(std::string_view name, int line, const TBigIniFile& reader, int section) {
-        const std::size_t hash = NameHash(name);
-        for (std::size_t at = Home(hash);; at = (at + 1) & mask_) {
-            Slot& slot = slots_[at];
-            if (slot.line < 0) {
-                slot = Slot{static_cast<std::uint32_t>(hash), line};
-                return line;
-            }
-            if (slot.hash == static_cast<std::uint32_t>(hash)) {
-                const std::string_view known = reader.SectionLine(section, slot.line);
-                if (SameTextIgnoringCase(known.substr(0, known.find('=')), name)) return slot.line;
-            }
-        }
-    }
-
-  private:
-    struct Slot {
-        std::uint32_t hash;
-        int line;
-    };
-    // The hash's high bits, stirred: names that differ in their last
-    // characters only ("C1", "C2", ...) spread over the whole table.
-    std::size_t Home(std::size_t hash) const {
-        return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ULL) >> shift_);
-    }
-
-    std::vector<Slot> slots_;
-    std::size_t mask_ = 0;
-    int shift_ = 60;
-};
-
 std::string_view ValueAfterEquals(std::string_view line) {
-    const std::size_t at = line.find('=');
+    const std::size_t at = EqualsAt(line);
     return at == std::string_view::npos ? std::string_view() : line.substr(at + 1);
 }
 
@@ -257,7 +236,7 @@ std::string_view ValueAfterEquals(std::string_view line) {
 std::string_view ValueOfName(const TBigIniFile& reader, int section, std::string_view name) {
     for (int i = 0; i < reader.SectionLineCount(section); ++i) {
         const std::string_view line = reader.SectionLine(section, i);
-        const std::size_t at = line.find('=');
+        const std::size_t at = EqualsAt(line);
         if (at != std::string_view::npos && SameTextIgnoringCase(line.substr(0, at), name))
             return line.substr(at + 1);
     }
@@ -271,36 +250,31 @@ std::string_view ValueOfName(const TBigIniFile& reader, int section, std::string
 void LoadCableCatalogue(const std::filesystem::path& fileName, CableCatalogue& catalogue) {
     const auto kept = std::make_shared<const TBigIniFile>(fileName);
     const TBigIniFile& reader = *kept;
-    FirstOfName first;
+    RepeatedNames repeatedNames;
+    catalogue.reserve(catalogue.size() + static_cast<std::size_t>(reader.SectionCount()));
     for (int section = 1; section < reader.SectionCount(); ++section) {
         try {
-            auto cable = ParseCableRecord(std::string(ValueOfName(reader, section, "TLine")));
+            auto cable = ParseCableRecord(ValueOfName(reader, section, "TLine"));
             const int count = reader.SectionLineCount(section);
             cable->ReserveConnectors(static_cast<std::size_t>(std::max(count - 1, 0)), 0);
-            first.Reset(static_cast<std::size_t>(count));
-            std::optional<std::string_view> emptyNameValue;
-            constexpr int kAhead = 32;
-            const auto prefetch = [&](int line) {
-                const std::string_view text = reader.SectionLine(section, line);
-                first.Prefetch(text.substr(0, text.find('=')));
-            };
-            for (int line = 0; line < std::min(count, kAhead); ++line) prefetch(line);
-            for (int line = 0; line < count; ++line) {
-                if (line + kAhead < count) prefetch(line + kAhead);
-                const std::string_view text = reader.SectionLine(section, line);
-                const std::size_t equals = text.find('=');
+            const SectionLines lines = reader.Lines(section);
+            const std::vector<RepeatedNames::Repeat>& repeats = repeatedNames.Find(lines);
+            const int emptyName = repeatedNames.FirstEmptyName();
+            const std::string_view emptyNameValue =
+                emptyName < 0 ? std::string_view() : ValueAfterEquals(lines[emptyName]);
+            auto repeat = repeats.begin();
+            for (int line = 1; line < count; ++line) {
+                const std::string_view text = lines[line];
+                const std::size_t equals = EqualsAt(text);
                 std::string_view value;
                 if (equals == std::string_view::npos) {
-                    // A line without "=" has an empty name: its value is that
-                    // of the first line "=value", if there is one.
-                    if (!emptyNameValue) emptyNameValue = ValueOfName(reader, section, "");
-                    value = *emptyNameValue;
+                    value = emptyNameValue;  // an empty name
+                } else if (repeat != repeats.end() && repeat->line == line) {
+                    value = ValueAfterEquals(lines[(repeat++)->first]);
                 } else {
-                    const int owner = first.Find(text.substr(0, equals), line, reader, section);
-                    value = owner == line ? text.substr(equals + 1)
-                                          : ValueAfterEquals(reader.SectionLine(section, owner));
+                    value = text.substr(equals + 1);
                 }
-                if (line > 0) cable->AddConnectorInPlace(value, kept);
+                cable->AddConnectorInPlace(value, kept);
             }
             catalogue.push_back(std::move(cable));
         } catch (const QuillError& error) {

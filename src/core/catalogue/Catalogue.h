@@ -123,7 +123,7 @@ using CableList = std::vector<TTransmissionLine*>;                       // poin
 
 // Builds one record from one "|"-delimited value. Numeric fields that are empty
 // count as 0; a short record raises "List index out of bounds (%d)".
-std::unique_ptr<TTransmissionLine> ParseCableRecord(const std::string& text);
+std::unique_ptr<TTransmissionLine> ParseCableRecord(std::string_view text);
 
 // Reads "tlineconnectors.dat": the first section carries no cable, every later
 // section is one cable ("TLine=" record) followed by its connector lines. A

@@ -106,11 +106,39 @@ bool NumberCore(std::string_view text, std::string_view& core) {
     return true;
 }
 
+// A plain decimal of at most 15 digits without exponent, as nearly every
+// number in the data files is: its digits and its power of ten are exact
+// doubles, and one division rounds correctly, as the general conversion does.
+bool PlainDecimal(std::string_view core, double& value) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !core.empty() && core.front() == '-';
+    std::int64_t digits = 0;
+    int count = 0, fraction = -1;
+    for (std::size_t i = negative ? 1 : 0; i < core.size(); ++i) {
+        const char c = core[i];
+        if (c == '.') {
+            if (fraction >= 0) return false;
+            fraction = 0;
+        } else if (IsDigit(c) && count < 15) {
+            digits = digits * 10 + (c - '0');
+            ++count;
+            if (fraction >= 0) ++fraction;
+        } else {
+            return false;
+        }
+    }
+    const double magnitude = static_cast<double>(digits) / kPowers[fraction < 0 ? 0 : fraction];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 }  // namespace
 
 bool TryStrToFloat(std::string_view text, double& value) {
     std::string_view core;
     if (!NumberCore(text, core)) return false;
+    if (PlainDecimal(core, value)) return true;
     // from_chars does not take a "+" after the exponent's "e" either; it reads
     // "1e+3" correctly, and "5." as 5.
     double result = 0;

@@ -1,7 +1,11 @@
 #include "catalogue/LargeAllocator.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -50,19 +54,89 @@ void UnmapHugePages(void* block, std::size_t bytes) noexcept {
 #endif
 }
 
+namespace {
+
+// Small blocks are cut, one after another, from chunks of one 2 MiB page
+// each: a catalogue of thousands of cables then faults in a page for every
+// few thousand connector lists instead of one for every three. A chunk
+// counts its live blocks in a header at its start (chunks start on a 2 MiB
+// boundary, so a block finds its chunk from its address) and goes back to
+// the system when the last one is freed. Each thread cuts from a chunk of its
+// own and holds one count on it while it does.
+constexpr std::size_t kSmallLimit = std::size_t{64} << 10;
+constexpr std::size_t kAlign = alignof(std::max_align_t);
+
+struct ChunkHeader {
+    std::atomic<std::size_t> live;
+    bool huge;
+};
+constexpr std::size_t kHeaderRoom = (sizeof(ChunkHeader) + kAlign - 1) / kAlign * kAlign;
+
+ChunkHeader* NewChunk() {
+    bool huge = true;
+    char* block = MapHugePages(kHugePage);
+    if (block == nullptr) {
+        huge = false;
+        block = static_cast<char*>(std::aligned_alloc(kHugePage, kHugePage));
+        if (block == nullptr) throw std::bad_alloc();
+    }
+    return new (block) ChunkHeader{{1}, huge};
+}
+
+void Release(ChunkHeader* chunk) noexcept {
+    if (chunk->live.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+    const bool huge = chunk->huge;
+    chunk->~ChunkHeader();
+    if (huge)
+        UnmapHugePages(chunk, kHugePage);
+    else
+        std::free(chunk);
+}
+
+struct ThreadChunk {
+    ChunkHeader* chunk = nullptr;
+    std::size_t used = 0;
+    ~ThreadChunk() {
+        if (chunk) Release(chunk);
+    }
+    void* Take(std::size_t bytes) {
+        bytes = (std::max<std::size_t>(bytes, 1) + kAlign - 1) / kAlign * kAlign;
+        if (chunk == nullptr || used + bytes > kHugePage) {
+            ChunkHeader* fresh = NewChunk();
+            if (chunk) Release(chunk);
+            chunk = fresh;
+            used = kHeaderRoom;
+        }
+        char* block = reinterpret_cast<char*>(chunk) + used;
+        used += bytes;
+        chunk->live.fetch_add(1, std::memory_order_relaxed);
+        return block;
+    }
+};
+
+thread_local ThreadChunk threadChunk;
+
+}  // namespace
+
 void* AllocateLarge(std::size_t bytes) {
+    if (bytes <= kSmallLimit) return threadChunk.Take(bytes);
 #if defined(__linux__)
     if (bytes >= kHugePage) {
         if (char* block = MapHugePages(bytes)) return block;
         throw std::bad_alloc();
     }
 #endif
-    if (void* block = std::malloc(bytes == 0 ? 1 : bytes)) return block;
+    if (void* block = std::malloc(bytes)) return block;
     throw std::bad_alloc();
 }
 
 void FreeLarge(void* block, std::size_t bytes) noexcept {
     if (block == nullptr) return;
+    if (bytes <= kSmallLimit) {
+        Release(reinterpret_cast<ChunkHeader*>(reinterpret_cast<std::uintptr_t>(block) &
+                                               ~(kHugePage - 1)));
+        return;
+    }
 #if defined(__linux__)
     if (bytes >= kHugePage) {
         UnmapHugePages(block, bytes);
