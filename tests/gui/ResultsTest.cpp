@@ -8,6 +8,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 #include <fstream>
 
 #include "../support/FakeClipboard.h"
@@ -27,6 +32,7 @@
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 #include "platform/QtDownloader.h"
+#include "results/TBandPlotDlg.h"
 
 using namespace quill;
 namespace fs = std::filesystem;
@@ -284,6 +290,108 @@ TEST_F(ResultPages, AnEndThatNoConnectorFitsIsRefused) {
     EXPECT_NE(messages.Boxes()[0].text.find("top connector"), std::string::npos);
 }
 
+namespace {
+
+QLineSeries* Curve(TBandPlotDlg& dialog, int index) {
+    return static_cast<QLineSeries*>(dialog.chvBand->chart()->series()[index]);
+}
+
+// Where the pointer must be for the curve's point at that frequency.
+QPoint PointerAt(TBandPlotDlg& dialog, double mhz, double value) {
+    QChart* chart = dialog.chvBand->chart();
+    const QPointF inChart = chart->mapToPosition(QPointF(mhz, value), Curve(dialog, 0));
+    return dialog.chvBand->mapFromScene(chart->mapToScene(inChart));
+}
+
+}  // namespace
+
+TEST_F(ResultPages, TheBandPlotOfTheFinalPageShowsItsFiguresAndSavesAPicture) {
+    Start();
+    ToResult("10");
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsFinal);
+    const auto png = dir / "plot";
+    fileDialogs.Choose(png);
+    bool shown = false;
+    window->BandPlotDlg1->onShown = [&](TBandPlotDlg& dialog) {
+        shown = true;
+        const BandPlot& plot = dialog.Plot();
+        // The marker carries the page's own figures.
+        EXPECT_EQ(FormatMoney(plot.marker.attenuation) + " dB", FinalCell(3).toStdString());
+        EXPECT_EQ(FormatMoney(plot.marker.efficiency) + "%", FinalCell(7).toStdString());
+        EXPECT_EQ(Curve(dialog, 0)->count(), 200);
+        EXPECT_EQ(Curve(dialog, 1)->count(), 200);
+        EXPECT_DOUBLE_EQ(Curve(dialog, 0)->at(0).x(), 800);
+        const auto axes = dialog.chvBand->chart()->axes();
+        QStringList titles;
+        for (QAbstractAxis* axis : axes) titles << axis->titleText();
+        EXPECT_EQ(titles.join(';'), "Frequency (MHz);Attenuation (dB/100 ft);Efficiency (%)");
+        EXPECT_TRUE(dialog.lblPointer->text().startsWith("1500 MHz:"));
+
+        // The values under the pointer.
+        const BandPoint* near = NearestPoint(plot, 2000);
+        QTest::mouseMove(dialog.chvBand->viewport(),
+                         PointerAt(dialog, near->mhz, near->attenuation));
+        EXPECT_TRUE(
+            dialog.lblPointer->text().startsWith(QString::fromStdString(FloatToText(near->mhz))))
+            << dialog.lblPointer->text().toStdString();
+
+        dialog.chkWholeRange->setChecked(true);  // the cable's own range: 1 to 8800 MHz here
+        EXPECT_LT(dialog.Plot().firstMHz, 800);
+        EXPECT_GT(dialog.Plot().lastMHz, 2200);
+
+        dialog.btnSavePng->click();
+        dialog.btnClose->click();
+    };
+    window->btnBandPlot2->click();
+    EXPECT_TRUE(shown);
+    QImage picture;
+    ASSERT_TRUE(picture.load(QString::fromStdString((dir / "plot.png").string()), "PNG"));
+    EXPECT_GE(picture.width(), 600);
+    EXPECT_TRUE(messages.Boxes().empty());
+}
+
+TEST_F(ResultPages, TheBandPlotOfThePartsListUsesItsLengthAndAWaveguideStopsAboveCutOff) {
+    Start();
+    window->rgApp->Button(1)->click();
+    window->chkTopConnector->setChecked(false);
+    ToResult("200");
+    ASSERT_EQ(window->PageControl1->ActivePage(), window->tsNoPN);
+    window->BandPlotDlg1->onShown = [&](TBandPlotDlg& dialog) {
+        EXPECT_EQ(FormatMoney(dialog.Plot().marker.efficiency) + "%",
+                  window->grdJumperspecs->Cell(1, 4).toStdString());
+        dialog.btnClose->click();
+    };
+    window->btnBandPlot1->click();
+
+    TTransmissionLine waveguide;
+    waveguide.cableType = "EW";
+    waveguide.partNumber = "EWQ20";
+    waveguide.k1 = 1300;
+    waveguide.k2 = 889;
+    waveguide.lowFrequency = 1000;
+    waveguide.highFrequency = 2300;
+    Selection band;
+    band.beginText = "1700";
+    band.endText = "2100";
+    TBandPlotDlg dialog(services, window.get());
+    dialog.onShown = [&](TBandPlotDlg& shown) {
+        shown.chkWholeRange->setChecked(true);
+        const QLineSeries* curve = Curve(shown, 0);
+        ASSERT_GT(curve->count(), 100);
+        for (int i = 0; i < curve->count(); ++i) EXPECT_GT(curve->at(i).x(), 1300);
+        EXPECT_GT(curve->at(0).y(), curve->at(curve->count() - 1).y());  // rising toward cut-off
+        EXPECT_TRUE(shown.chvBand->chart()->title().contains("cut-off 1300 MHz"));
+        shown.btnClose->click();
+    };
+    dialog.Execute(band, waveguide);
+    band.beginText = "1000";  // a band the pages refuse is refused here
+    band.endText = "1200";
+    messages.Reset();
+    dialog.onShown = [](TBandPlotDlg& shown) { shown.btnClose->click(); };
+    dialog.Execute(band, waveguide);
+    EXPECT_EQ(messages.Count("error"), 1);
+}
+
 // Not a check: with QUILLROUTE_SCREENSHOTS set to a folder, saves a picture of
 // each page, to be looked at by a person.
 TEST_F(ResultPages, Screenshots) {
@@ -330,4 +438,23 @@ TEST_F(ResultPages, Screenshots) {
     splash.show();
     QApplication::processEvents();
     splash.grab().save(folder + "/splash.png");
+
+    const auto plot = [&](const char* name, bool whole) {
+        window->BandPlotDlg1->onShown = [&, name, whole](TBandPlotDlg& dialog) {
+            dialog.chkWholeRange->setChecked(whole);
+            QApplication::processEvents();
+            dialog.grab().save(folder + "/" + name + ".png");
+            dialog.btnClose->click();
+        };
+        window->btnBandPlot1->click();
+    };
+    plot("band-plot-coaxial", false);
+    window->btnRestart->click();
+    window->rgApp->Button(1)->click();
+    window->chkTopConnector->setChecked(false);
+    window->rgCableType->Button(2)->click();
+    window->cboBeginning->SetText("1700");
+    window->cboEnding->SetText("2100");
+    ToResult("200");
+    if (window->PageControl1->ActivePage() == window->tsNoPN) plot("band-plot-waveguide", true);
 }

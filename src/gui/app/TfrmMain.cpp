@@ -52,6 +52,7 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     BuildFrame();
     BuildMainMenu();
     ComposeOnline();
+    ComposeBandPlot();
     PlaceOnScreen();
 }
 

@@ -28,6 +28,7 @@ class QRadioButton;
 class QStackedWidget;
 class QStatusBar;
 class QWidget;
+class TBandPlotDlg;
 class TNewsDlg;
 class TOrderPage;
 class TQuickUpdateDlg;
@@ -91,6 +92,12 @@ class TfrmMain : public QMainWindow {
     void tsNoPNShow();
     void ClearGridCells(quill::Grid* grid);
     void ShowPricingDate(QLabel* label);
+
+    // --- band plot (results/BandPlotHandlers.cpp) ---
+    void ComposeBandPlot();
+    // The plot of the result page shown: the final page's selection, or the
+    // page-1 choices for the parts list.
+    void btnBandPlotClick();
 
     // --- currency (results/CurrencyMenu.cpp) ---
     void BuildCurrencyMenu();
@@ -260,6 +267,7 @@ class TfrmMain : public QMainWindow {
     TOrderPage* orderPage = nullptr;  // tsOrder, with its controls
     std::unique_ptr<TQuickUpdateDlg> QuickUpdateDlg1;
     std::unique_ptr<TNewsDlg> NewsDlg1;
+    TBandPlotDlg* BandPlotDlg1 = nullptr;
     QPushButton* btnRestart = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnBack = nullptr;
@@ -342,6 +350,7 @@ class TfrmMain : public QMainWindow {
     QLabel* lblforeign1 = nullptr;
     QLabel* Label11 = nullptr;
     QPushButton* btnUpdate1 = nullptr;
+    QPushButton* btnBandPlot1 = nullptr;  // "Show Band Plot...", parts list
     QLabel* lblPriceNotice1 = nullptr;  // parts the price list lacks
     QLabel* Label4 = nullptr;
     quill::Grid* grdLengths = nullptr;
@@ -351,6 +360,7 @@ class TfrmMain : public QMainWindow {
     QLabel* lblforeign2 = nullptr;
     QLabel* lblReminder = nullptr;
     QPushButton* btnUpdate2 = nullptr;
+    QPushButton* btnBandPlot2 = nullptr;  // "Show Band Plot...", final page
     QLabel* lblPriceNotice2 = nullptr;
     QAction* CurrencyNotice1 = nullptr;  // names the currencies without a usable rate
     QAction* USDollarsUSD1 = nullptr;

@@ -53,6 +53,17 @@ QPushButton* TfrmMain::BuildUpdateButton(QWidget* page, const char* name) {
     return button;
 }
 
+namespace {
+
+QPushButton* BandPlotButton(QWidget* page, const char* name) {
+    auto* button = new QPushButton("Show &Band Plot...", page);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
 QWidget* TfrmMain::BuildPartsListPage() {
     QWidget* page = NewPage("tsNoPN");
     auto* layout = new QVBoxLayout(page);
@@ -135,6 +146,8 @@ QWidget* TfrmMain::BuildPartsListPage() {
     notices->addWidget(lblforeign1);
     notices->addWidget(Label11);
     notices->addWidget(btnUpdate1);
+    btnBandPlot1 = BandPlotButton(page, "btnBandPlot1");
+    notices->addWidget(btnBandPlot1);
     notices->addStretch(1);
     lower->addLayout(notices, 1);
     layout->addLayout(lower);
@@ -247,7 +260,12 @@ QWidget* TfrmMain::BuildFinalPage() {
     layout->addWidget(lblforeign2);
     auto* reminder = new QHBoxLayout;
     reminder->addWidget(lblReminder, 1);
-    reminder->addWidget(btnUpdate2);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(btnUpdate2);
+    btnBandPlot2 = BandPlotButton(page, "btnBandPlot2");
+    buttons->addWidget(btnBandPlot2);
+    reminder->addLayout(buttons);
     layout->addLayout(reminder);
     layout->addStretch(1);
     return page;

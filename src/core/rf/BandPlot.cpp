@@ -1,0 +1,57 @@
+#include "rf/BandPlot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/Fields.h"
+#include "rf/Rf.h"
+
+namespace quill {
+
+namespace {
+
+// The figures at one frequency are those of a band that begins and ends there.
+BandPoint PointAt(const TTransmissionLine& cable, bool inFeet, double length, double mhz) {
+    return {mhz, Attenuation(cable, mhz, mhz), Efficiency(cable, inFeet, length, mhz, mhz)};
+}
+
+}  // namespace
+
+BandPlot ComputeBandPlot(const Selection& selection, const TTransmissionLine& cable,
+                         bool wholeRange, int count) {
+    const double f1 = selection.BeginMHz(), f2 = selection.EndMHz();
+    const double length = selection.Length();
+    const bool inFeet = !selection.meters;
+    BandPlot plot;
+    plot.waveguide = UpperCase(cable.cableType) == "EW";
+    plot.cutoffMHz = plot.waveguide ? cable.k1 : 0;
+    plot.marker = {(f1 + f2) / 2, Attenuation(cable, f1, f2),
+                   Efficiency(cable, inFeet, length, f1, f2)};
+    plot.firstMHz = wholeRange ? std::min(cable.lowFrequency, f1) : f1;
+    plot.lastMHz = wholeRange ? std::max(cable.highFrequency, f2) : f2;
+    count = std::max(count, 2);
+    plot.points.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double mhz = i == count - 1
+                               ? plot.lastMHz
+                               : plot.firstMHz + (plot.lastMHz - plot.firstMHz) * i / (count - 1);
+        if (plot.waveguide && !(mhz > plot.cutoffMHz)) continue;
+        const BandPoint point = PointAt(cable, inFeet, length, mhz);
+        if (std::isfinite(point.attenuation) && std::isfinite(point.efficiency))
+            plot.points.push_back(point);
+    }
+    return plot;
+}
+
+const BandPoint* NearestPoint(const BandPlot& plot, double mhz) {
+    if (plot.points.empty()) return nullptr;
+    const auto after =
+        std::lower_bound(plot.points.begin(), plot.points.end(), mhz,
+                         [](const BandPoint& point, double value) { return point.mhz < value; });
+    if (after == plot.points.begin()) return &*after;
+    if (after == plot.points.end()) return &plot.points.back();
+    const auto before = std::prev(after);
+    return mhz - before->mhz <= after->mhz - mhz ? &*before : &*after;
+}
+
+}  // namespace quill

@@ -1,0 +1,209 @@
+#include "results/TBandPlotDlg.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+#include "app/Services.h"
+#include "catalogue/Error.h"
+#include "catalogue/Fields.h"
+#include "platform/AtomicSave.h"
+#include "platform/TextConversion.h"
+
+using namespace quill;
+
+namespace {
+
+// Tells the dialog the frequency under the pointer.
+class BandChartView : public QChartView {
+  public:
+    BandChartView(QChart* chart, QWidget* parent, std::function<void(double)> onPointer)
+        : QChartView(chart, parent), onPointer_(std::move(onPointer)) {
+        setMouseTracking(true);
+        setRenderHint(QPainter::Antialiasing);
+    }
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPointF scene = mapToScene(event->position().toPoint());
+        if (chart()->plotArea().contains(chart()->mapFromScene(scene)))
+            onPointer_(chart()->mapToValue(chart()->mapFromScene(scene)).x());
+        QChartView::mouseMoveEvent(event);
+    }
+
+  private:
+    std::function<void(double)> onPointer_;
+};
+
+QString Figures(const BandPoint& point) {
+    return ToQt(FloatToText(point.mhz) + " MHz:  " + FormatMoney(point.attenuation) +
+                " dB/100 ft,  efficiency " + FormatMoney(point.efficiency) + " %");
+}
+
+// Room above and below the curve, from a round step under the span.
+void Fit(QValueAxis* axis, double low, double high) {
+    if (!(high > low)) high = low + 1;
+    const double margin = (high - low) * 0.05;
+    axis->setRange(low - margin, high + margin);
+    axis->applyNiceNumbers();
+}
+
+}  // namespace
+
+TBandPlotDlg::TBandPlotDlg(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
+    setObjectName("BandPlotDlg");
+    setWindowTitle("Performance Across the Band");
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    attenuation_ = new QLineSeries(chart);
+    attenuation_->setName("Attenuation (dB/100 ft)");
+    attenuation_->setPen(QPen(QColor(0, 70, 170), 2));
+    efficiency_ = new QLineSeries(chart);
+    efficiency_->setName("Efficiency (%)");
+    efficiency_->setPen(QPen(QColor(0, 140, 60), 2));
+    chart->addSeries(attenuation_);
+    chart->addSeries(efficiency_);
+    frequencyAxis_ = new QValueAxis(chart);
+    frequencyAxis_->setTitleText("Frequency (MHz)");
+    frequencyAxis_->setLabelFormat("%.0f");
+    attenuationAxis_ = new QValueAxis(chart);
+    attenuationAxis_->setTitleText("Attenuation (dB/100 ft)");
+    attenuationAxis_->setLabelFormat("%.2f");
+    efficiencyAxis_ = new QValueAxis(chart);
+    efficiencyAxis_->setTitleText("Efficiency (%)");
+    efficiencyAxis_->setLabelFormat("%.1f");
+    chart->addAxis(frequencyAxis_, Qt::AlignBottom);
+    chart->addAxis(attenuationAxis_, Qt::AlignLeft);
+    chart->addAxis(efficiencyAxis_, Qt::AlignRight);
+    attenuation_->attachAxis(frequencyAxis_);
+    attenuation_->attachAxis(attenuationAxis_);
+    efficiency_->attachAxis(frequencyAxis_);
+    efficiency_->attachAxis(efficiencyAxis_);
+
+    chvBand = new BandChartView(chart, this, [this](double mhz) { ShowValuesAt(mhz); });
+    chvBand->setObjectName("chvBand");
+    chvBand->setMinimumSize(600, 380);
+    chkWholeRange = new QCheckBox("Show the cable's &whole range", this);
+    chkWholeRange->setObjectName("chkWholeRange");
+    lblPointer = new QLabel(this);
+    lblPointer->setObjectName("lblPointer");
+    btnSavePng = new QPushButton("Save as &PNG...", this);
+    btnSavePng->setObjectName("btnSavePng");
+    btnClose = new QPushButton("&Close", this);
+    btnClose->setObjectName("btnClose");
+    btnClose->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chvBand, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(chkWholeRange);
+    row->addSpacing(12);
+    row->addWidget(lblPointer, 1);
+    row->addWidget(btnSavePng);
+    row->addWidget(btnClose);
+    layout->addLayout(row);
+
+    connect(chkWholeRange, &QCheckBox::toggled, this, [this] { Replot(); });
+    connect(btnSavePng, &QPushButton::clicked, this, [this] { btnSavePngClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TBandPlotDlg::Execute(const Selection& selection, const TTransmissionLine& cable) {
+    selection_ = selection;
+    cable_ = &cable;
+    try {
+        Replot();
+    } catch (const QuillError& error) {
+        services_.messages.Error(error.what());
+        return;
+    }
+    if (onShown) QTimer::singleShot(0, this, [this] { onShown(*this); });
+    exec();
+}
+
+void TBandPlotDlg::Replot() {
+    plot_ = ComputeBandPlot(selection_, *cable_, chkWholeRange->isChecked());
+    QList<QPointF> attenuation, efficiency;
+    for (const BandPoint& point : plot_.points) {
+        attenuation.append({point.mhz, point.attenuation});
+        efficiency.append({point.mhz, point.efficiency});
+    }
+    attenuation_->replace(attenuation);
+    efficiency_->replace(efficiency);
+
+    QChart* chart = chvBand->chart();
+    for (QAbstractSeries* old : chart->series())
+        if (old != attenuation_ && old != efficiency_) chart->removeSeries(old), delete old;
+    // The marker: where the pages' figures are taken, on both curves.
+    auto* marker = new QScatterSeries(chart);
+    marker->setName(ToQt("Mid frequency " + FloatToText(plot_.marker.mhz) + " MHz"));
+    marker->setColor(QColor(200, 30, 30));
+    marker->setMarkerSize(9);
+    chart->addSeries(marker);
+    marker->attachAxis(frequencyAxis_);
+    marker->attachAxis(attenuationAxis_);
+    marker->append(plot_.marker.mhz, plot_.marker.attenuation);
+    auto* onEfficiency = new QScatterSeries(chart);
+    onEfficiency->setColor(QColor(200, 30, 30));
+    onEfficiency->setMarkerSize(9);
+    chart->addSeries(onEfficiency);
+    onEfficiency->attachAxis(frequencyAxis_);
+    onEfficiency->attachAxis(efficiencyAxis_);
+    onEfficiency->append(plot_.marker.mhz, plot_.marker.efficiency);
+    chart->legend()->markers(onEfficiency).front()->setVisible(false);
+
+    std::string title =
+        cable_->partNumber + ", " + selection_.lengthText + (selection_.meters ? " m" : " ft");
+    if (plot_.waveguide) title += ", cut-off " + FloatToText(plot_.cutoffMHz) + " MHz";
+    chart->setTitle(ToQt(title));
+    FitAxes();
+    lblPointer->setText(Figures(plot_.marker));
+}
+
+void TBandPlotDlg::FitAxes() {
+    double lowA = plot_.marker.attenuation, highA = lowA;
+    double lowE = plot_.marker.efficiency, highE = lowE;
+    for (const BandPoint& point : plot_.points) {
+        lowA = std::min(lowA, point.attenuation), highA = std::max(highA, point.attenuation);
+        lowE = std::min(lowE, point.efficiency), highE = std::max(highE, point.efficiency);
+    }
+    frequencyAxis_->setRange(plot_.firstMHz, plot_.lastMHz);
+    Fit(attenuationAxis_, std::max(0.0, lowA), highA);
+    Fit(efficiencyAxis_, lowE, std::min(100.0, highE));
+}
+
+void TBandPlotDlg::ShowValuesAt(double mhz) {
+    if (const BandPoint* point = NearestPoint(plot_, mhz)) lblPointer->setText(Figures(*point));
+}
+
+void TBandPlotDlg::btnSavePngClick() {
+    FileDialogRequest request{"PNG Images (*.png)|*.png", ".png", services_.programFolder};
+    const auto file = services_.fileDialogs.SaveFile(request);
+    if (!file) return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!chvBand->grab().save(&buffer, "PNG")) {
+        services_.messages.Error("The plot could not be turned into a picture.");
+        return;
+    }
+    std::filesystem::path target = *file;
+    if (target.extension().empty()) target += ".png";
+    if (const std::string error =
+            SaveFileAtomically(target, std::string_view(bytes.constData(), bytes.size()));
+        !error.empty())
+        services_.messages.Error(error);
+}

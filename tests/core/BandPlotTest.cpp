@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalogue/Error.h"
+#include "results/ResultPages.h"
+#include "rf/BandPlot.h"
+
+using namespace quill;
+
+namespace {
+
+TTransmissionLine Cable(const char* type, double k1, double k2, double low, double high) {
+    TTransmissionLine cable;
+    cable.cableType = type;
+    cable.partNumber = "C1";
+    cable.k1 = k1;
+    cable.k2 = k2;
+    cable.lowFrequency = low;
+    cable.highFrequency = high;
+    cable.powerConstant = 30;
+    cable.maxPower = 40;
+    return cable;
+}
+
+Selection Band(const char* begin, const char* end, const char* length, bool meters = false) {
+    Selection selection;
+    selection.beginText = begin;
+    selection.endText = end;
+    selection.lengthText = length;
+    selection.meters = meters;
+    return selection;
+}
+
+}  // namespace
+
+TEST(BandPlot, TheMarkerShowsTheFiguresOfTheResultPage) {
+    const TTransmissionLine foam = Cable("FOAM", 0.06, 0.0002, 1, 8800);
+    for (const bool meters : {false, true}) {
+        const Selection selection = Band("800", "2200", "10", meters);
+        const BandPlot plot = ComputeBandPlot(selection, foam, false, 201);
+        const auto figures = PerformanceFigures(selection, foam);
+        EXPECT_EQ(FormatMoney(plot.marker.attenuation) + " dB", figures[0]);
+        EXPECT_EQ(FormatMoney(plot.marker.efficiency) + "%", figures[4]);
+        // With an odd count the middle point lies at the mid frequency itself.
+        const BandPoint& middle = plot.points[100];
+        EXPECT_DOUBLE_EQ(middle.mhz, 1500);
+        EXPECT_DOUBLE_EQ(middle.attenuation, plot.marker.attenuation);
+        EXPECT_DOUBLE_EQ(middle.efficiency, plot.marker.efficiency);
+    }
+}
+
+TEST(BandPlot, PointsSpanTheChosenBandOrTheCablesWholeRange) {
+    const TTransmissionLine foam = Cable("FOAM", 0.06, 0.0002, 1, 8800);
+    Selection inGHz = Band("0.8", "2.2", "6");
+    inGHz.ghz = true;
+    const BandPlot band = ComputeBandPlot(inGHz, foam, false);
+    ASSERT_EQ(band.points.size(), 200u);
+    EXPECT_DOUBLE_EQ(band.points.front().mhz, 800);  // GHz are read as the pages read them
+    EXPECT_DOUBLE_EQ(band.points.back().mhz, 2200);
+    for (std::size_t i = 1; i < band.points.size(); ++i) {
+        EXPECT_GT(band.points[i].mhz, band.points[i - 1].mhz);
+        EXPECT_GT(band.points[i].attenuation, band.points[i - 1].attenuation);
+        EXPECT_LT(band.points[i].efficiency, band.points[i - 1].efficiency);
+    }
+    const BandPlot whole = ComputeBandPlot(Band("800", "2200", "6"), foam, true);
+    EXPECT_DOUBLE_EQ(whole.firstMHz, 1);
+    EXPECT_DOUBLE_EQ(whole.lastMHz, 8800);
+    EXPECT_DOUBLE_EQ(whole.marker.mhz, 1500);  // still the chosen band's middle
+}
+
+TEST(BandPlot, AWaveguideRisesTowardItsCutOffAndHasNoPointAtOrBelowIt) {
+    const TTransmissionLine waveguide = Cable("EW", 1300, 1500, 1000, 2700);
+    const BandPlot plot = ComputeBandPlot(Band("1700", "2100", "50"), waveguide, true);
+    ASSERT_TRUE(plot.waveguide);
+    ASSERT_FALSE(plot.points.empty());
+    for (const BandPoint& point : plot.points) {
+        EXPECT_GT(point.mhz, 1300);
+        EXPECT_TRUE(std::isfinite(point.attenuation) && std::isfinite(point.efficiency));
+    }
+    EXPECT_GT(plot.points.front().attenuation, 3 * plot.marker.attenuation);
+    EXPECT_NEAR(plot.marker.attenuation, 1.75786, 5e-6);
+    // A band the result pages refuse is refused here too.
+    EXPECT_THROW(ComputeBandPlot(Band("1000", "1200", "50"), waveguide, false), QuillError);
+}
+
+TEST(BandPlot, ThePointerFindsTheNearestPoint) {
+    BandPlot plot;
+    EXPECT_EQ(NearestPoint(plot, 5), nullptr);
+    plot.points = {{100, 1, 99}, {200, 2, 98}, {300, 3, 97}};
+    EXPECT_DOUBLE_EQ(NearestPoint(plot, 0)->mhz, 100);
+    EXPECT_DOUBLE_EQ(NearestPoint(plot, 149)->mhz, 100);
+    EXPECT_DOUBLE_EQ(NearestPoint(plot, 151)->mhz, 200);
+    EXPECT_DOUBLE_EQ(NearestPoint(plot, 1e9)->mhz, 300);
+}
