@@ -106,3 +106,18 @@ static void BM_PdfWrite(benchmark::State& state) {
     fs::remove(file);
 }
 BENCHMARK(BM_PdfWrite)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The whole export of the order to a file, rendering and atomic write: the
+// ".xls" file (0) against the ".xlsx" workbook (1), which should cost at most
+// three times as much.
+static void BM_ExportSpreadsheetToFile(benchmark::State& state) {
+    const Renderer render =
+        state.range(0) == 0 ? quill::RenderSpreadsheetFile : quill::RenderWorkbook;
+    const fs::path file = WriteTarget();
+    for (auto _ : state)
+        if (!quill::SaveFileAtomically(file, render(LargeContent())).empty())
+            state.SkipWithError("write failed");
+    fs::remove(file);
+    state.SetLabel(state.range(0) == 0 ? "xls" : "xlsx");
+}
+BENCHMARK(BM_ExportSpreadsheetToFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -1,11 +1,11 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 
 QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev
-                     libbenchmark-dev libinih-dev fonts-dejavu-core fonts-liberation2)
+                     libbenchmark-dev libinih-dev libxlsxwriter-dev fonts-dejavu-core fonts-liberation2)
 
 # The programs a customer opens our exports with, for the tests that let them
 # read the files back.
-QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils)
+QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils unzip)
 
 # clang with its sanitizer and libFuzzer runtimes, for scripts/sanitize.sh.
 QUILLROUTE_SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm)

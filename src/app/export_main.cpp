@@ -1,7 +1,7 @@
 // quillroute-export: turns a saved order into a document without a window,
 // with the same renderings and notes as the program's File menu.
 //
-//   quillroute-export --format txt|xls|html|pdf|clipboard-text
+//   quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text
 //                     [--currency CODE] [--program-folder DIR] ORDER.qrf OUTPUT
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kUsage =
-    "usage: quillroute-export --format txt|xls|html|pdf|clipboard-text [--currency CODE]\n"
+    "usage: quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text [--currency CODE]\n"
     "                         [--program-folder DIR] ORDER.qrf OUTPUT\n"
     "Writes the order as the program exports it. The notes take the exchange-rate date\n"
     "and the pricing-update date from the program folder (the folder of this command\n"
@@ -94,6 +94,7 @@ int main(int argc, char* argv[]) {
     const std::map<std::string, std::string (*)(const quill::ExportContent&)> renderings = {
         {"txt", quill::RenderTextFile},
         {"xls", quill::RenderSpreadsheetFile},
+        {"xlsx", quill::RenderWorkbook},
         {"html", quill::RenderHtml},
         {"clipboard-text", quill::RenderClipboardText}};
     if (options.format != "pdf" && !renderings.count(options.format))

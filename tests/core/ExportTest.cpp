@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "Files.h"
+#include "RunCommand.h"
+#include "TempDir.h"
 #include "orders/Order.h"
 #include "output/ExportContent.h"
 
@@ -68,6 +70,25 @@ TEST_P(ExportGolden, EveryRenderingGivesTheExpectedBytes) {
     EXPECT_EQ(RenderTextFile(content), ReadBytes(folder / "export.txt"));
     EXPECT_EQ(RenderSpreadsheetFile(content), ReadBytes(folder / "export.xls"));
     EXPECT_EQ(RenderHtml(content), ReadBytes(folder / "export.html"));
+}
+
+// The workbook's sheet and its strings as the file holds them (the zip
+// around them carries the time it was made, so it is not compared whole).
+std::string WorkbookPart(const std::string& bytes, const char* part) {
+    TempDir dir;
+    const fs::path file = dir.Write("export.xlsx", bytes);
+    const CommandResult unzipped = RunCommand("unzip -p " + Quoted(file.string()) + " " + part);
+    EXPECT_EQ(unzipped.status, 0) << part;
+    return unzipped.output;
+}
+
+TEST_P(ExportGolden, TheWorkbookHoldsTheExpectedSheet) {
+    const fs::path folder = kGolden / GetParam();
+    const std::string workbook = RenderWorkbook(CaseContent(folder));
+    EXPECT_EQ(WorkbookPart(workbook, "xl/worksheets/sheet1.xml"),
+              ReadBytes(folder / "workbook-sheet.xml"));
+    EXPECT_EQ(WorkbookPart(workbook, "xl/sharedStrings.xml"),
+              ReadBytes(folder / "workbook-strings.xml"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExportGolden, ::testing::ValuesIn(Cases()), [](const auto& info) {

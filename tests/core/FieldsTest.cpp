@@ -8,6 +8,7 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "catalogue/Windows1252.h"
 
 using namespace quill;
 
@@ -204,4 +205,12 @@ TEST(TextHelpers, UpperCaseTouchesOnlyAsciiLetters) {
     EXPECT_EQ(UpperCase("rvx4-50k \xe9"), "RVX4-50K \xe9");
     EXPECT_TRUE(SameTextIgnoringCase("TLine", "tline"));
     EXPECT_FALSE(SameTextIgnoringCase("TLine", "TLines"));
+}
+
+TEST(TextHelpers, Windows1252BecomesUtf8CharacterForCharacter) {
+    EXPECT_EQ(Windows1252ToUtf8("Qty. 7-16 DIN"), "Qty. 7-16 DIN");
+    EXPECT_EQ(Windows1252ToUtf8("\x80 12"), "\xE2\x82\xAC 12");        // the euro sign
+    EXPECT_EQ(Windows1252ToUtf8("caf\xE9"), "caf\xC3\xA9");            // Latin-1 range
+    EXPECT_EQ(Windows1252ToUtf8("\x99\x9F"), "\xE2\x84\xA2\xC5\xB8");  // trade mark, Y diaeresis
+    EXPECT_EQ(Windows1252ToUtf8("\x81"), "\xC2\x81");                  // unassigned: its C1 control
 }

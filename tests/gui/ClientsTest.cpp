@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "../support/Files.h"
@@ -29,13 +30,16 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
         text.replace(at, from.size(), to);
 }
 
-// The rows Calc reads from a tab-separated ".xls" file, written back as
-// tab-separated UTF-8 with quoted texts; rows without a filled cell are left out.
-Table CalcRows(const fs::path& file, const fs::path& work) {
+// The rows Calc reads from a tab-separated ".xls" file (or, without an input
+// filter, a workbook), written back as tab-separated UTF-8 with quoted texts;
+// rows without a filled cell are left out. With `keepQuotes` a text keeps
+// its quotes, so that a number can be told from a text.
+Table CalcRows(const fs::path& file, const fs::path& work,
+               const std::string& inputFilter = "--infilter='Text - txt - csv (StarCalc):9,34,1,1'",
+               bool keepQuotes = false) {
     const std::string command =
         "cd " + Quoted(work) + " && libreoffice --headless -env:UserInstallation=file://" +
-        (work / "profile").string() +
-        " --infilter='Text - txt - csv (StarCalc):9,34,1,1'"
+        (work / "profile").string() + " " + inputFilter +
         " --convert-to 'csv:Text - txt - csv (StarCalc):9,34,76,1' --outdir " +
         Quoted(work / "out") + " " + Quoted(file) + " > /dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
@@ -46,7 +50,7 @@ Table CalcRows(const fs::path& file, const fs::path& work) {
         std::vector<std::string> cells;
         bool filled = false;
         for (std::string cell : quill::SplitFields(line, "\t")) {
-            if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
+            if (!keepQuotes && cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
                 cell = cell.substr(1, cell.size() - 2);
                 Replace(cell, "\"\"", "\"");
             }
@@ -158,6 +162,49 @@ TEST_F(Clients, CalcReadsTheOrderAsTheGridShowsIt) {
         EXPECT_EQ(AsCalcHolds(rows[row + 1]), AsCalcHolds(GridRow(grid, row, 6))) << row;
     const auto& total = rows[grid->RowCount() + 1];
     EXPECT_EQ(AsCalcHolds(total), AsCalcHolds({"", "Order Total:", Total()}));
+}
+
+// Calc told to compute every formula of a workbook it opens, not to trust
+// the results the file carries.
+void RecalculatingCalcProfile(const fs::path& work) {
+    fs::create_directories(work / "profile" / "user");
+    std::ofstream(work / "profile" / "user" / "registrymodifications.xcu")
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+           "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+           "<item oor:path=\"/org.openoffice.Office.Calc/Formula/Load\">"
+           "<prop oor:name=\"OOXMLRecalcMode\" oor:op=\"fuse\"><value>0</value></prop></item>\n"
+           "</oor:items>\n";
+}
+
+TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
+    if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    OrderWithMarkup();
+    RecalculatingCalcProfile(temp.Path());
+    const Table rows =
+        CalcRows(Export(window->ToAnExcelWorkbook1, "order.xlsx"), temp.Path(), "", true);
+    const Grid* grid = Rows();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"\"Qty.\"", "\"UOM\"", "\"Part Number\"",
+                                                 "\"Description\"", "\"Price\"", "\"Extended\""}));
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const std::vector<std::string> expected = GridRow(grid, row, 6);
+        const std::vector<std::string>& read = rows[static_cast<std::size_t>(row) + 1];
+        ASSERT_EQ(read.size(), 6u) << row;
+        for (const int column : {0, 4, 5}) {  // numbers, unquoted, as the grid shows them
+            EXPECT_NE(read[column].front(), '"') << row << " " << column;
+            EXPECT_EQ(AsCalcHolds({read[column]}), AsCalcHolds({expected[column]}))
+                << row << " " << column;
+        }
+        std::string quoted = expected[3];
+        Replace(quoted, "\"", "\"\"");
+        EXPECT_EQ(read[3], "\"" + quoted + "\"");
+    }
+    const auto& total = rows[static_cast<std::size_t>(grid->RowCount()) + 1];
+    ASSERT_EQ(total.size(), 6u);
+    EXPECT_EQ(total[4], "\"Order Total:\"");
+    EXPECT_EQ(AsCalcHolds({total[5]}), AsCalcHolds({Total()}));
 }
 
 TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupCharactersAsText) {

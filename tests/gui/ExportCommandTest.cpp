@@ -75,6 +75,11 @@ TEST_F(ExportCommand, WritesEachFormWithTheNotesOfTheProgramFolder) {
     ASSERT_EQ(Export(Arguments("xls", order, "quote.xls")).status, 0);
     EXPECT_NE(ReadBytes(temp / "quote.xls").find("\tOrder Total:\t346.21\r\r\n"),
               std::string::npos);
+    ASSERT_EQ(Export(Arguments("xlsx", order, "quote.xlsx")).status, 0);
+    const CommandResult sheet =
+        RunCommand("unzip -p '" + (temp / "quote.xlsx").string() + "' xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.output.find("<f>SUM(F2:F3)</f><v>346.21</v>"), std::string::npos)
+        << sheet.output;
     ASSERT_EQ(Export(Arguments("html", order, "quote.html")).status, 0);
     EXPECT_NE(ReadBytes(temp / "quote.html").find("<TD>J4V-DMDM-10</TD>"), std::string::npos);
     ASSERT_EQ(Export(Arguments("pdf", order, "quote.pdf")).status, 0);

@@ -169,7 +169,9 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
     }
     EXPECT_EQ(window->Export1->actions(),
               (QList<QAction*>{window->ToATextFile1, window->ToanHTMLDocument1,
-                               window->ToanMSExcelSpreadsheet1, window->ToAPDFDocument1}));
+                               window->ToanMSExcelSpreadsheet1, window->ToAnExcelWorkbook1,
+                               window->ToAPDFDocument1}));
+    EXPECT_EQ(window->ToAnExcelWorkbook1->text(), "To an Excel &Workbook (.xlsx)");
 
     // The menu bar: File, Currency Settings, About.
     const QList<QAction*> bar = window->menuBar()->actions();

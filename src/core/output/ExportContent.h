@@ -59,5 +59,10 @@ std::string RenderClipboardText(const ExportContent& content);
 std::string RenderTextFile(const ExportContent& content);
 std::string RenderSpreadsheetFile(const ExportContent& content);  // tab-separated ".xls"
 std::string RenderHtml(const ExportContent& content);
+// A real workbook (".xlsx") of the same rows and notes as the ".xls" file:
+// quantities, prices and extended prices as numbers with two decimals, each
+// extended price a formula and the total their sum. Throws a QuillError
+// when it cannot be made.
+std::string RenderWorkbook(const ExportContent& content);
 
 }  // namespace quill

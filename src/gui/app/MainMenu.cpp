@@ -29,6 +29,8 @@ void TfrmMain::BuildMainMenu() {
     ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an HTML Document");
     ToanMSExcelSpreadsheet1 =
         item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
+    ToAnExcelWorkbook1 =
+        item(Export1, "ToAnExcelWorkbook1", "To an Excel &Workbook (.xlsx)");
     ToAPDFDocument1 = item(Export1, "ToAPDFDocument1", "To a PDF Document");
     CopyToClipboard1 =
         item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
@@ -47,6 +49,7 @@ void TfrmMain::BuildMainMenu() {
         {ToATextFile1, &TfrmMain::ToATextFile1Click},
         {ToanHTMLDocument1, &TfrmMain::ToanHTMLDocument1Click},
         {ToanMSExcelSpreadsheet1, &TfrmMain::ToanMSExcelSpreadsheet1Click},
+        {ToAnExcelWorkbook1, &TfrmMain::ToAnExcelWorkbook1Click},
         {ToAPDFDocument1, &TfrmMain::ToAPDFDocument1Click},
         {CopyToClipboard1, &TfrmMain::CopyToClipboard1Click}};
     for (const auto& [action, handler] : output)

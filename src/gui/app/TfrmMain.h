@@ -137,6 +137,7 @@ class TfrmMain : public QMainWindow {
     void CopyToClipboard1Click();
     void ToATextFile1Click();
     void ToanMSExcelSpreadsheet1Click();
+    void ToAnExcelWorkbook1Click();
     void ToanHTMLDocument1Click();
     void ToAPDFDocument1Click();
     void Print1Click();
@@ -285,6 +286,7 @@ class TfrmMain : public QMainWindow {
     QAction* ToATextFile1 = nullptr;
     QAction* ToanHTMLDocument1 = nullptr;
     QAction* ToanMSExcelSpreadsheet1 = nullptr;
+    QAction* ToAnExcelWorkbook1 = nullptr;  // ".xlsx"
     QAction* ToAPDFDocument1 = nullptr;
     QAction* CopyToClipboard1 = nullptr;
     QAction* ViewLastOrder1 = nullptr;

@@ -131,6 +131,13 @@ void TfrmMain::ToanMSExcelSpreadsheet1Click() {
                  [this] { return RenderSpreadsheetFile(ExportedContent()); });
 }
 
+void TfrmMain::ToAnExcelWorkbook1Click() {
+    ExportToFile("xls", "Excel Workbooks (*.xlsx)|*.xlsx", ".xlsx", [this] {
+        BusyCursor busy;
+        return RenderWorkbook(ExportedContent());
+    });
+}
+
 void TfrmMain::ToanHTMLDocument1Click() {
     ExportToFile("html", "HTML Files (*.html)|*.html", ".html",
                  [this] { return RenderHtml(ExportedContent()); });
