@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,14 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Decision {
+    const char* name;
     const char* what;
     bool writable;
     const char* userFolder;
     const char* expected;
 };
+
+void PrintTo(const Decision& d, std::ostream* out) { *out << d.what; }
 
 class WrittenFilesFolderTest : public ::testing::TestWithParam<Decision> {};
 
@@ -29,15 +33,19 @@ TEST_P(WrittenFilesFolderTest, Decides) {
         << d.what;
 }
 
+const char* const kUser = "/home/u/.local/share/Orlenk/Quillroute";
+
 INSTANTIATE_TEST_SUITE_P(
     WrittenFiles, WrittenFilesFolderTest,
-    ::testing::Values(Decision{"a copy of the user's own keeps its files beside it", true,
-                               "/home/u/.local/share/Orlenk/Quillroute", "/opt/quillroute"},
-                      Decision{"an installed program writes to the user's data folder", false,
-                               "/home/u/.local/share/Orlenk/Quillroute",
-                               "/home/u/.local/share/Orlenk/Quillroute"},
-                      Decision{"without a user data folder the writers report the program folder",
-                               false, "", "/opt/quillroute"}));
+    ::testing::Values(Decision{"OwnCopy", "a copy of the user's own keeps its files beside it",
+                               true, kUser, "/opt/quillroute"},
+                      Decision{"Installed", "an installed program writes to the user's data folder",
+                               false, kUser, kUser},
+                      Decision{"NoUserDataFolder",
+                               "without a user data folder the writers report the program "
+                               "folder",
+                               false, "", "/opt/quillroute"}),
+    [](const ::testing::TestParamInfo<Decision>& info) { return std::string(info.param.name); });
 
 TEST(CanWriteIn, AFolderOfTheUsersIsWritableAndKeepsNoTrace) {
     TempDir dir;
