@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing_packages
-build_quillroute
+# Only what it runs: the test suites and benchmarks are test.sh's to build.
+build_quillroute "${QUILLROUTE_PROGRAM_TARGETS[@]}"
 # As an installer would: point the user's shared data folder at the bundled one,
 # unless the user already has one.
 build/bin/quillroute_register_shared_folder "$PWD/data/sample/shared"

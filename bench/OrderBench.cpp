@@ -51,8 +51,9 @@ struct OrderEnvironment {
     QuietDownloader downloader;
     fs::path folder =
         fs::temp_directory_path() / ("quillroute-bench-orders-" + std::to_string(::getpid()));
-    Services services{registry,        shell,       messages,  clock,   folder / "program",
-                      {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
+    Services services{
+        registry,        shell,       messages,  clock,   folder / "program", folder / "program",
+        {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
     std::unique_ptr<TfrmMain> window;
 
     OrderEnvironment() {

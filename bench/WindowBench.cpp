@@ -26,12 +26,13 @@ struct Environment {
     QuietClipboard clipboard;
     QuietPrinter printer;
     QuietDownloader downloader;
-    Services services{registry,        shell,       messages,  clock,   {},
+    Services services{registry,        shell,       messages,  clock,   {},        {},
                       {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
     explicit Environment(const std::filesystem::path& data) {
         Application();
         registry.shared = (data / "shared").string();
         services.programFolder = data / "program";
+        services.writtenFolder = data / "program";
     }
 };
 

@@ -29,7 +29,15 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# The program's own executables: what run.sh starts and what it calls.
+QUILLROUTE_PROGRAM_TARGETS=(quillroute quillroute-check quillroute-export
+                            quillroute_register_shared_folder)
+
+# Configures build/ and builds the targets named, everything (tests and
+# benchmarks too) when none are named.
 build_quillroute() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build --parallel
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build build --parallel "${targets[@]}"
 }

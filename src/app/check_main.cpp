@@ -19,16 +19,27 @@ const char* const kUsage =
     "usage: quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]\n"
     "Checks the program's data (dat/, images/, xcngrate.dat, update.ini in PROGRAM_FOLDER,\n"
     "by default the folder of this command) and the price list M_lom.dat in\n"
-    "SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER, else\n"
-    "PROGRAM_FOLDER itself). Prints each problem as FILE:LINE: [SECTION] MESSAGE and a\n"
-    "summary. Exit status 0 without problems, 1 with problems, 2 when the data cannot\n"
-    "be read.\n";
+    "SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER, or\n"
+    "share/quillroute/shared of an installation, else PROGRAM_FOLDER itself). Prints each\n"
+    "problem as FILE:LINE: [SECTION] MESSAGE and a summary. Exit status 0 without\n"
+    "problems, 1 with problems, 2 when the data cannot be read.\n";
 
 fs::path OwnFolder(const char* argv0) {
     std::error_code ec;
     const fs::path self = fs::canonical("/proc/self/exe", ec);
     if (!ec) return self.parent_path();
     return fs::absolute(argv0, ec).parent_path();
+}
+
+// Beside the program folder as in the sample data set; PREFIX/share/quillroute
+// for a program installed in PREFIX/lib/quillroute.
+fs::path DefaultSharedFolder(const fs::path& program) {
+    fs::path folder = fs::absolute(program).lexically_normal();
+    if (folder.filename().empty()) folder = folder.parent_path();
+    for (const fs::path& shared : {folder.parent_path() / "shared",
+                                   folder.parent_path().parent_path() / "share/quillroute/shared"})
+        if (quill::FindFileIgnoringCase(shared, "M_lom.dat")) return shared;
+    return program;
 }
 
 }  // namespace
@@ -39,8 +50,7 @@ int main(int argc, char* argv[]) {
         return argc > 1 && std::string(argv[1]) == "--help" ? 0 : 2;
     }
     const fs::path program = argc > 1 ? fs::path(argv[1]) : OwnFolder(argv[0]);
-    fs::path shared = argc > 2 ? fs::path(argv[2]) : program.parent_path() / "shared";
-    if (argc <= 2 && !quill::FindFileIgnoringCase(shared, "M_lom.dat")) shared = program;
+    fs::path shared = argc > 2 ? fs::path(argv[2]) : DefaultSharedFolder(program);
 
     const quill::DataCheckReport report = quill::CheckDataSet(program, shared);
     for (const quill::DataProblem& problem : report.problems)

@@ -20,6 +20,7 @@
 #include "output/PdfDocument.h"
 #include "platform/AtomicSave.h"
 #include "platform/SystemClock.h"
+#include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"
 
 namespace {
@@ -30,8 +31,10 @@ const char* const kUsage =
     "usage: quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text [--currency CODE]\n"
     "                         [--program-folder DIR] ORDER.qrf OUTPUT\n"
     "Writes the order as the program exports it. The notes take the exchange-rate date\n"
-    "and the pricing-update date from the program folder (the folder of this command\n"
-    "unless --program-folder says otherwise). The currency is the one the order file\n"
+    "from the program folder (the folder of this command unless --program-folder says\n"
+    "otherwise) and the pricing-update date from update.ini where the program keeps it:\n"
+    "in the program folder, or in the user's data folder when the program folder cannot\n"
+    "be written. The currency is the one the order file\n"
     "records, US dollars when it records none; --currency names it when the file does\n"
     "not, and must agree with it when it does.\n";
 
@@ -88,6 +91,7 @@ int main(int argc, char* argv[]) {
     // No window is shown; the PDF's fonts need only an off-screen platform.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    quill::NameApplication();
     Options options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!ParseOptions(QCoreApplication::arguments(), options)) return Fail(kUsage, 2);
@@ -125,8 +129,8 @@ int main(int argc, char* argv[]) {
             content.foreignCurrency = currency != "USD";
             content.exchangeRateDate = ExchangeRateDate(options.programFolder);
             const quill::SystemClock clock;
-            content.pricingUpdateDate =
-                quill::FormatDate(quill::ReadPricingDate(options.programFolder, clock.Today()));
+            content.pricingUpdateDate = quill::FormatDate(quill::ReadPricingDate(
+                quill::WrittenFilesFolderFor(options.programFolder), clock.Today()));
             bytes = renderings.at(options.format)(content);
         }
         if (const std::string error = quill::SaveFileAtomically(options.output, bytes);

@@ -9,9 +9,11 @@
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
 #include "platform/SystemClock.h"
+#include "platform/UserFolders.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    quill::NameApplication();
     quill::QtRegistry registry;
     quill::QtShell shell;
     quill::QtMessages messages;
@@ -22,15 +24,11 @@ int main(int argc, char* argv[]) {
     quill::QtDownloader downloader;
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
-    Services services{registry,
-                      shell,
-                      messages,
-                      clock,
-                      QApplication::applicationDirPath().toStdString(),
-                      parameters,
-                      fileDialogs,
-                      clipboard,
-                      printer,
-                      downloader};
+    // The catalogue and pictures are read beside the program; what it writes
+    // goes there too unless that folder is not the user's to write.
+    const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
+    const std::filesystem::path writtenFolder = quill::WrittenFilesFolderFor(programFolder);
+    Services services{registry,   shell,       messages,  clock,   programFolder, writtenFolder,
+                      parameters, fileDialogs, clipboard, printer, downloader};
     return RunQuillroute(services);
 }

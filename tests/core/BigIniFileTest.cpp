@@ -16,6 +16,8 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+
+#include "UnwritableFolder.h"
 #endif
 
 #include "catalogue/Error.h"
@@ -441,45 +443,6 @@ TEST_F(BigIniFileTest, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(again.SectionCount(), 2);
     EXPECT_EQ(again.SectionLineCount(1), 2000);
 }
-
-// Makes a folder refuse new files. chmod does not stop root, so root marks the
-// folder immutable instead, which binds root as well.
-class UnwritableFolder {
-  public:
-    explicit UnwritableFolder(const fs::path& folder) : folder_(folder) {
-        if (::geteuid() != 0) {
-            fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec |
-                                         fs::perms::group_read | fs::perms::group_exec |
-                                         fs::perms::others_read | fs::perms::others_exec);
-            active_ = true;
-            return;
-        }
-        fd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            active_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-    }
-    ~UnwritableFolder() {
-        if (fd_ >= 0) {
-            int flags = 0;
-            if (active_ && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-                flags &= ~FS_IMMUTABLE_FL;
-                ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-            }
-            ::close(fd_);
-        } else if (active_) {
-            fs::permissions(folder_, fs::perms::owner_all);
-        }
-    }
-    bool Active() const { return active_; }
-
-  private:
-    fs::path folder_;
-    int fd_ = -1;
-    bool active_ = false;
-};
 
 TEST_F(BigIniFileTest, AFolderThatCannotBeWrittenLeavesTheOldFileWhole) {
     const std::string original = "[A]\r\na=1\r\n";

@@ -50,6 +50,7 @@ TEST_F(Output, TheRealClipboardHoldsTheTextOfTheOrder) {
                                 messages,
                                 clock,
                                 programFolder,
+                                programFolder,
                                 {},
                                 fileDialogs,
                                 real,

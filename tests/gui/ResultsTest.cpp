@@ -94,8 +94,17 @@ class ResultPages : public ::testing::Test {
     fakes::FakeClipboard clipboard;
     fakes::FakePrinter printer;
     QtDownloader downloader{{2000, 1}};
-    Services services{registry, shell,       messages,  clock,   dir.Path() / "program",
-                      {},       fileDialogs, clipboard, printer, downloader};
+    Services services{registry,
+                      shell,
+                      messages,
+                      clock,
+                      dir.Path() / "program",
+                      dir.Path() / "program",
+                      {},
+                      fileDialogs,
+                      clipboard,
+                      printer,
+                      downloader};
     std::unique_ptr<TfrmMain> window;
 };
 

@@ -127,8 +127,8 @@ class WizardFixture : public ::testing::Test {
 
     // The fakes, the program folder and a command line, as the window gets them.
     void MakeServices(const QStringList& parameters) {
-        services.reset(new Services{registry, shell, messages, clock, programFolder, parameters,
-                                    fileDialogs, clipboard, printer, downloader});
+        services.reset(new Services{registry, shell, messages, clock, programFolder, writtenFolder,
+                                    parameters, fileDialogs, clipboard, printer, downloader});
     }
 
     // Creates the main window and runs its start-up; false when it refused to run.
@@ -250,6 +250,8 @@ class WizardFixture : public ::testing::Test {
     TempDir temp;
     fs::path programFolder = temp / "program";
     fs::path sharedFolder = temp / "shared";
+    // A copy of the program of its own: the files it writes go beside it.
+    fs::path writtenFolder = programFolder;
     quill::fakes::FakeRegistry registry;
     quill::fakes::FakeShell shell;
     quill::fakes::FakeMessages messages;

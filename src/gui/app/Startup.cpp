@@ -6,6 +6,7 @@
 
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "platform/UserFolders.h"
 
 int RunQuillroute(Services& services, int splashMs) {
     // Numbers and dates look the same whatever the user's locale: "." for
@@ -13,7 +14,7 @@ int RunQuillroute(Services& services, int splashMs) {
     // Qt's default locale is fixed here for the widgets.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
-    QCoreApplication::setApplicationName("Orlenk Quillroute");
+    quill::NameApplication();
 
     if (services.parameters.size() <= 2) {
         TfrmSplash splash(services.programFolder, splashMs);

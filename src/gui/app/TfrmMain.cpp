@@ -41,7 +41,7 @@ const char* const kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
 TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     : QMainWindow(parent),
       services(services_),
-      lastOrder(DataFilePath(services_.programFolder, "Quillroute.lom")) {
+      lastOrder(DataFilePath(services_.writtenFolder, "Quillroute.lom")) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromUtf8("Quillroute\u2122"));
     // The pages were laid out for a small dialog font; at 584 x 538 a larger

@@ -57,7 +57,7 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::QuickUpdate1Click() {
     if (!QuickUpdateDlg1->Execute()) return;
-    RecordPricingUpdate(services.programFolder, services.clock.Today());
+    RecordPricingUpdate(services.writtenFolder, services.clock.Today());
     // The notices of a result page on the screen show the new date at once.
     if (PageControl1->ActivePage() == tsNoPN) ShowPricingDate(lblUpdate1);
     if (PageControl1->ActivePage() == tsFinal) ShowPricingDate(lblUpdate2);

@@ -160,7 +160,7 @@ void TfrmMain::tsOrderShow() {
 }
 
 std::filesystem::path TfrmMain::OrderFolder() const {
-    const std::filesystem::path folder = services.programFolder / "data";
+    const std::filesystem::path folder = services.writtenFolder / "data";
     std::error_code ignored;  // a folder that cannot be made shows in the dialog
     std::filesystem::create_directory(folder, ignored);
     return folder;

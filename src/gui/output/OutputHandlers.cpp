@@ -90,7 +90,7 @@ ExportContent TfrmMain::ExportedContent() {
     content.reminder = FromQt(lblReminder->text());
     // Read now, not when a result page was last shown: an order opened at
     // start-up has shown none.
-    pricingUpdateDate = FormatDate(ReadPricingDate(services.programFolder, services.clock.Today()));
+    pricingUpdateDate = FormatDate(ReadPricingDate(services.writtenFolder, services.clock.Today()));
     content.pricingUpdateDate = pricingUpdateDate;
     return content;
 }
@@ -109,7 +109,7 @@ void TfrmMain::CopyToClipboard1Click() {
 
 void TfrmMain::ExportToFile(const char* folderName, const char* filter, const char* extension,
                             const std::function<std::string()>& render) {
-    const std::filesystem::path folder = services.programFolder / folderName;
+    const std::filesystem::path folder = services.writtenFolder / folderName;
     std::error_code ignored;  // a folder that cannot be made shows in the dialog
     std::filesystem::create_directory(folder, ignored);
     std::optional<std::filesystem::path> file =

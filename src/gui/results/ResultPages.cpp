@@ -269,7 +269,7 @@ void TfrmMain::tsFinalShow() {
 
 void TfrmMain::ShowPricingDate(QLabel* label) {
     const Date today = services.clock.Today();
-    const Date updated = ReadPricingDate(services.programFolder, today);
+    const Date updated = ReadPricingDate(services.writtenFolder, today);
     pricingUpdateDate = FormatDate(updated);
     label->setText(ToQt(PricingDateText(pricingUpdateDate)));
     // Once red, a notice stays red for the rest of the run.

@@ -1,0 +1,30 @@
+#include "platform/UserFolders.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <system_error>
+
+#include "platform/WrittenFiles.h"
+
+namespace quill {
+
+void NameApplication() {
+    QCoreApplication::setOrganizationName("Orlenk");
+    QCoreApplication::setApplicationName("Quillroute");
+    QGuiApplication::setApplicationDisplayName("Orlenk Quillroute");
+}
+
+std::filesystem::path WrittenFilesFolderFor(const std::filesystem::path& programFolder) {
+    const std::filesystem::path user =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    const std::filesystem::path folder =
+        WrittenFilesFolder(programFolder, CanWriteIn(programFolder), user);
+    if (folder != programFolder) {
+        std::error_code ignored;  // a folder that cannot be made shows at the first save
+        std::filesystem::create_directories(folder, ignored);
+    }
+    return folder;
+}
+
+}  // namespace quill

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+namespace quill {
+
+// Names the program for the desktop: "Orlenk Quillroute" is the title users
+// know; organisation "Orlenk" and application "Quillroute" place its per-user
+// files (QStandardPaths::AppDataLocation ends in "Orlenk/Quillroute").
+void NameApplication();
+
+// WrittenFilesFolder() for a program in the given folder, with this user's
+// data folder (QStandardPaths::AppDataLocation, after NameApplication()).
+// The user's folder is made when it is chosen, so that the writers find it.
+std::filesystem::path WrittenFilesFolderFor(const std::filesystem::path& programFolder);
+
+}  // namespace quill
