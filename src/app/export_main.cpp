@@ -123,6 +123,7 @@ int main(int argc, char* argv[]) {
             list.rows = content.rows;
             list.total = content.total.value;
             list.webAddress = kMakerWebAddress;
+            list.details = order.Details();
             bytes = quill::ListOfMaterialsPdf(list);
         } else {
             quill::ExportContent content = quill::OrderExportContent(order);

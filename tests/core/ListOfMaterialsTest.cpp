@@ -121,6 +121,33 @@ INSTANTIATE_TEST_SUITE_P(Orders, ListOfMaterialsPaging,
                                            PagingCase{25, {10, 10, 5}},
                                            PagingCase{30, {10, 10, 10, 0}}));
 
+TEST(ListOfMaterials, TheCustomerBlockStandsUnderTheTitleOfTheFirstPageOnly) {
+    ListOfMaterials list = ListOf(12);
+    list.details.values[0] = "Nordic Towers AB";  // the order's column
+    list.details.values[2] = "12/08/2026";
+    list.details.values[7] = "Uppsala";  // the site's column
+    int pages = 0;
+    const auto printed = Printed(list, pages);
+    ASSERT_EQ(pages, 2);
+    const auto& first = printed[0];
+    EXPECT_TRUE(Has(first, "box 50 110 415 132 left Company Name: Nordic Towers AB"));
+    EXPECT_TRUE(Has(first, "box 50 132 415 154 left Date: 12/08/2026"));
+    EXPECT_TRUE(Has(first, "box 435 110 800 132 left Ship To City: Uppsala"));
+    // Two lines lower everything on the first page by 56: headings, rows.
+    EXPECT_TRUE(Has(first, "text 30 201 Quantity"));
+    EXPECT_TRUE(Has(first, "box 185 231 285 306 left PN-1"));
+    EXPECT_EQ(Count(first, "box 185 "), 9);  // one row fewer fits
+    EXPECT_EQ(Count(printed[1], "box 50 110 "), 0);
+    EXPECT_TRUE(Has(printed[1], "text 30 145 Quantity"));
+    EXPECT_EQ(CountPrintedPages(list, 1), pages);
+
+    // Without details the page is as it always was.
+    int plainPages = 0;
+    const auto plain = Printed(ListOf(12), plainPages);
+    EXPECT_EQ(Count(plain[0], "box 185 "), 10);
+    EXPECT_EQ(Count(plain[0], "box 50 110 "), 0);
+}
+
 TEST(ListOfMaterials, AThousandPagesCountAsTheyPrint) {
     EXPECT_EQ(CountPrintedPages(ListOf(5000), 6.0), 501);
     EXPECT_EQ(CountPrintedPages(ListOf(4999), 6.0), 500);

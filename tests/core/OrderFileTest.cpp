@@ -25,21 +25,27 @@ std::string Unescaped(std::string text) {
     return text;
 }
 
-// A case's order: "order.txt" holds an optional "Currency=CODE" line and the
+// A case's order: "order.txt" holds an optional "Currency=CODE" line,
+// "Detail=N|text" lines for the customer details (N counts from 0) and the
 // item lines of the additions, merged in order ("\r" stands for a carriage
 // return).
 Order CaseOrder(const fs::path& folder) {
     std::ifstream in(folder / "order.txt", std::ios::binary);
     std::string currency = "USD", line;
     ItemLines lines;
+    OrderDetails details;
     while (std::getline(in, line)) {
-        if (line.rfind("Currency=", 0) == 0)
+        if (line.rfind("Currency=", 0) == 0) {
             currency = line.substr(9);
-        else if (!line.empty())
+        } else if (line.rfind("Detail=", 0) == 0) {
+            const std::size_t bar = line.find('|');
+            details.values.at(std::stoul(line.substr(7, bar - 7))) = Unescaped(line.substr(bar + 1));
+        } else if (!line.empty())
             lines.push_back(ItemLine::Parse(Unescaped(line)));
     }
     Order order;
     for (const ItemLine& item : lines) order.Merge({item}, currency);
+    order.SetDetails(details);
     return order;
 }
 
@@ -64,6 +70,9 @@ TEST_P(OrderFileGolden, WritesTheExpectedBytesAndReadsThemBack) {
     const OrderFileContent read = ReadOrderFile(folder / "expected.qrf");
     EXPECT_TRUE(read.existed);
     EXPECT_EQ(read.order.Currency(), order.Currency());
+    OrderDetails cleaned = order.Details();
+    for (std::string& value : cleaned.values) value = OrderDetails::Cleaned(value);
+    EXPECT_EQ(read.order.Details(), cleaned);
     ASSERT_EQ(read.order.Count(), order.Count());
     for (std::size_t i = 0; i < order.Count(); ++i) {
         ItemLine expected = order.Items()[i];

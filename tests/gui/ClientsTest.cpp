@@ -229,6 +229,26 @@ TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
         EXPECT_EQ(rows[row], GridRow(window->grdFinal, row, 2)) << row;
 }
 
+TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
+    if (!Installed("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    std::string items;
+    for (int i = 1; i <= 12; ++i)
+        items += std::to_string(i) + "=1|Each||PN-" + std::to_string(100 + i) + "|part|9.50|\r\n";
+    WriteOrder(temp / "customer.qrf", items,
+               "Company Name=Nordic Towers AB\r\nJob Number=J-2026-114\r\nApp=Quillroute\r\n");
+    Start({"OPEN", QString::fromStdString((temp / "customer.qrf").string())});
+    const fs::path pdf = Export(window->ToAPDFDocument1, "customer.pdf");
+    const auto pages = quill::SplitFields(Output("pdftotext -layout " + Quoted(pdf) + " -"), "\f");
+    ASSERT_EQ(pages.size(), 3u);
+    const std::string& first = pages[0];
+    const std::size_t title = first.find("Quillroute(TM) List of Materials");
+    const std::size_t company = first.find("Company Name: Nordic Towers AB");
+    const std::size_t headings = first.find("Quantity");
+    EXPECT_TRUE(title < company && company < headings) << first;
+    EXPECT_NE(first.find("Job Number: J-2026-114"), std::string::npos);
+    EXPECT_EQ(pages[1].find("Company Name"), std::string::npos);
+}
+
 TEST_F(Clients, APdfReaderFindsEveryPageRowAndTheTotal) {
     if (!Installed("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     std::string items;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,9 @@
 #include "../support/Files.h"
 #include "OrderFixture.h"
 #include "controls/Grid.h"
+#include "orders/TOrderDetailsDlg.h"
 #include "orders/TOrderPage.h"
+#include "platform/Clock.h"
 
 namespace wizard {
 namespace {
@@ -404,6 +407,60 @@ namespace {
 
 // Not a check: with QUILLROUTE_SCREENSHOTS set to a folder, saves pictures of
 // the order page to be looked at by a person.
+TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
+    Start();
+    ToFinal();
+    EXPECT_FALSE(window->OrderDetails1->isEnabled());  // only on the order page
+    AddToOrder();
+    ASSERT_TRUE(window->OrderDetails1->isEnabled());
+    const std::string today = quill::FormatDate(clock.Today());
+
+    // Cancelled: nothing changes, not even the date the dialog offered.
+    const std::string lastOrderBefore = ReadBytes(LastOrder());
+    bool shown = false;
+    ASSERT_NE(window->OrderDetailsDlg1, nullptr);
+    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+        shown = true;
+        EXPECT_EQ(S(dialog.edits[quill::OrderDetails::kDate]->text()), today);
+        dialog.edits[0]->setText("Nordic Towers");
+        dialog.buttons->button(QDialogButtonBox::Cancel)->click();
+    };
+    window->OrderDetails1->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(window->orderLines.Details().Empty());
+    EXPECT_EQ(ReadBytes(LastOrder()), lastOrderBefore);
+
+    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+        dialog.findChild<QLineEdit*>("edtCompanyName")->setText("Nordic\tTowers AB ");
+        dialog.findChild<QLineEdit*>("edtShipToStateProvince")->setText("Uppsala l\u00e4n");
+        dialog.buttons->button(QDialogButtonBox::Ok)->click();
+    };
+    window->OrderDetails1->trigger();
+    const quill::OrderDetails& details = window->orderLines.Details();
+    EXPECT_EQ(details.values[0], "Nordic Towers AB");
+    EXPECT_EQ(details.values[quill::OrderDetails::kDate], today);
+    EXPECT_EQ(details.values[8], "Uppsala l\xe4n");
+    const std::string lastOrder = ReadBytes(LastOrder());
+    EXPECT_NE(lastOrder.find("[Header]\r\nCompany Name=Nordic Towers AB\r\n"), std::string::npos);
+    EXPECT_NE(lastOrder.find("Date=" + today + "\r\n"), std::string::npos);
+    EXPECT_NE(lastOrder.find("Ship To State/Province=Uppsala l\xe4n\r\n"), std::string::npos);
+    EXPECT_EQ(window->PrintedList().details, details);
+
+    const fs::path file = temp / "quote.qrf";
+    fileDialogs.Choose(file);
+    Click(Order()->btnSave);
+    window->orderLines.SetDetails({});
+    fileDialogs.Choose(file);
+    window->Open1->trigger();
+    EXPECT_EQ(window->orderLines.Details(), details);
+    // The dialog shows what the order holds.
+    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+        EXPECT_EQ(S(dialog.edits[0]->text()), "Nordic Towers AB");
+        dialog.reject();
+    };
+    window->OrderDetails1->trigger();
+}
+
 TEST_F(OrderPage, Screenshots) {
     const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "QUILLROUTE_SCREENSHOTS not set";
@@ -432,6 +489,14 @@ TEST_F(OrderPage, Screenshots) {
     shoot("order-fifteen-rows-scrolled");
     window->resize(900, 600);
     shoot("order-wide");
+    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+        dialog.edits[0]->setText("Nordic Towers AB");
+        dialog.edits[5]->setText("Hilltop North");
+        QApplication::processEvents();
+        dialog.grab().save(folder + "/order-details.png");
+        dialog.reject();
+    };
+    window->OrderDetails1->trigger();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "orders/ItemLine.h"
+#include "orders/OrderDetails.h"
 
 namespace quill {
 
@@ -53,6 +54,10 @@ class Order {
     // changed. Throws for a text that is not a valid quantity, changing nothing.
     bool CopyBackQuantity(std::size_t row, std::string_view text);
 
+    // The customer details of the quote; they stay when lines come and go.
+    const OrderDetails& Details() const { return details_; }
+    void SetDetails(OrderDetails details) { details_ = std::move(details); }
+
     // Quantity times price, "%.2f", and the sum of the unrounded products.
     std::string ExtendedText(std::size_t row) const;
     std::string TotalText() const;
@@ -60,6 +65,7 @@ class Order {
   private:
     ItemLines items_;
     std::string currency_ = "USD";
+    OrderDetails details_;
 };
 
 }  // namespace quill

@@ -28,12 +28,20 @@ std::string LowerAscii(std::string_view text) {
 }  // namespace
 
 void WriteOrderFile(const fs::path& path, const Order& order) {
-    StringList header = {"Company Name=",    "Author=",    "Date=",      "Job Number=",
-                         "Proposal Number=", "File Name=", "File Path=", "App=Quillroute"};
+    // The details' keys are always written, empty when not filled, where
+    // every reader of these files expects them.
+    const OrderDetails& details = order.Details();
+    const auto detail = [&](std::size_t i) {
+        return std::string(OrderDetails::kKeys[i]) + "=" + OrderDetails::Cleaned(details.values[i]);
+    };
+    StringList header;
+    for (std::size_t i = 0; i < OrderDetails::kInHeader; ++i) header.push_back(detail(i));
+    header.insert(header.end(), {"File Name=", "File Path=", "App=Quillroute"});
     if (order.Currency() != "USD") header.push_back("Currency=" + order.Currency());
 
-    StringList site = {"Site Name=", "Site Number=", "Ship To City=", "Ship To State/Province=",
-                       "Ship To Country="};
+    StringList site;
+    for (std::size_t i = OrderDetails::kInHeader; i < OrderDetails::kCount; ++i)
+        site.push_back(detail(i));
     site.reserve(site.size() + order.Count());
     std::size_t number = 0;
     for (const ItemLine& item : order.Items()) {
@@ -63,6 +71,11 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
         throw QuillError("The file " + path.string() + " is not a Quillroute order file.");
     if (const std::string currency = Trim(LineValue(header, "Currency")); !currency.empty())
         content.order.SetCurrency(currency);
+    OrderDetails details;
+    for (std::size_t i = 0; i < OrderDetails::kCount; ++i)
+        details.values[i] = OrderDetails::Cleaned(
+            LineValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
+    content.order.SetDetails(std::move(details));
 
     // An item takes the value of the first line of its key, as every reader of
     // these files has done; the first five lines are the site's own keys.

@@ -8,8 +8,10 @@
 namespace quill {
 
 // Order files (".qrf") and the last-order file share one sectioned layout: a
-// "Header" section of empty keys and "App=Quillroute", and a site section
-// "SITE 001 LOM" of five empty keys followed by the items, numbered from 1:
+// "Header" section of the first five customer details (empty keys when not
+// filled), two empty keys and "App=Quillroute", and a site section
+// "SITE 001 LOM" of the other five details followed by the items, numbered
+// from 1:
 //
 //     1=2|Each|QR-001|P|D|12.50|
 //

@@ -1,5 +1,7 @@
 #include "output/ListOfMaterials.h"
 
+#include <algorithm>
+
 namespace quill {
 
 namespace {
@@ -8,7 +10,11 @@ const char* const kTitleFace = "Times New Roman";
 const char* const kRowFace = "Arial";
 const char* const kCompany = "Orlenk Corporation";
 
+constexpr int kHeadingsY = 165;
 constexpr int kFirstRowY = 175;
+constexpr int kCustomerY = 110;  // the customer block begins under the title's rule
+constexpr int kCustomerLine = 22;
+constexpr int kCustomerGap = 12;
 constexpr int kRowHeight = 75;
 constexpr int kRowSpacing = 10;
 constexpr int kLastRowStart = 950;  // a row ending further down starts a new page
@@ -62,16 +68,32 @@ void PrintPageFrame(TEZPrint& print, const ListOfMaterials& list, const std::str
     canvas.SetBold(false);
 }
 
-void PrintPageHeader(TEZPrint& print, const ListOfMaterials& list, const std::string& pageText) {
+void PrintPageHeader(TEZPrint& print, const ListOfMaterials& list, const std::string& pageText,
+                     int lower) {
     PrintPageFrame(print, list, pageText);
     print.Canvas().SetFont(kRowFace, print.ScaleY(16), true);
-    print.TextAligned(110, 165, "Quantity", 2, 2);
-    print.TextAligned(125, 165, "UOM", 0, 2);
-    print.TextAligned(185, 165, "Part No.", 0, 2);
-    print.TextAligned(310, 165, "Description", 0, 2);
-    print.TextAligned(675, 165, "Price", 2, 2);
-    print.TextAligned(800, 165, "Extended", 2, 2);
+    const int y = kHeadingsY + lower;
+    print.TextAligned(110, y, "Quantity", 2, 2);
+    print.TextAligned(125, y, "UOM", 0, 2);
+    print.TextAligned(185, y, "Part No.", 0, 2);
+    print.TextAligned(310, y, "Description", 0, 2);
+    print.TextAligned(675, y, "Price", 2, 2);
+    print.TextAligned(800, y, "Extended", 2, 2);
     print.Canvas().SetBold(false);
+}
+
+int PrintCustomerBlock(TEZPrint& print, const ListOfMaterials& list) {
+    const StringList order = list.details.FilledLines(0, OrderDetails::kInHeader);
+    const StringList site = list.details.FilledLines(OrderDetails::kInHeader, OrderDetails::kCount);
+    const std::size_t lines = std::max(order.size(), site.size());
+    if (lines == 0) return 0;
+    print.Canvas().SetFont(kRowFace, print.ScaleY(14), false);
+    for (std::size_t i = 0; i < lines; ++i) {
+        const int y = kCustomerY + static_cast<int>(i) * kCustomerLine;
+        if (i < order.size()) print.TextInBox(50, y, 415, y + kCustomerLine, order[i], false);
+        if (i < site.size()) print.TextInBox(435, y, 800, y + kCustomerLine, site[i], false);
+    }
+    return static_cast<int>(lines) * kCustomerLine + kCustomerGap;
 }
 
 int PrintOrderRow(TEZPrint& print, int y, const ListOfMaterials& list, std::size_t row) {
@@ -95,9 +117,10 @@ int PrintOrderTotal(TEZPrint& print, int y, const std::string& total) {
 
 int PrintListOfMaterials(TEZPrint& print, const ListOfMaterials& list, int pageCount) {
     int page = 1;
-    PrintPageHeader(print, list, PageText(page, pageCount));
+    const int lower = PrintCustomerBlock(print, list);
+    PrintPageHeader(print, list, PageText(page, pageCount), lower);
     RowFont(print, page);
-    int y = kFirstRowY;
+    int y = kFirstRowY + lower;
     // The check follows every row: after a page's tenth row a new page begins
     // even when no row follows, and the total then stands alone on it.
     for (std::size_t row = 0; row < list.rows.size(); ++row) {

@@ -29,11 +29,11 @@ void TfrmMain::BuildMainMenu() {
     ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an HTML Document");
     ToanMSExcelSpreadsheet1 =
         item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
-    ToAnExcelWorkbook1 =
-        item(Export1, "ToAnExcelWorkbook1", "To an Excel &Workbook (.xlsx)");
+    ToAnExcelWorkbook1 = item(Export1, "ToAnExcelWorkbook1", "To an Excel &Workbook (.xlsx)");
     ToAPDFDocument1 = item(Export1, "ToAPDFDocument1", "To a PDF Document");
     CopyToClipboard1 =
         item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
+    OrderDetails1 = item(File1, "OrderDetails1", "Order &Details...");
     ViewLastOrder1 = item(File1, "ViewLastOrder1", "&View Last Order", QKeySequence("Ctrl+V"));
     File1->addSeparator();
     ViewLatestNewsFromOrlenk1 = item(File1, "ViewLatestNewsFromOrlenk1",
@@ -57,6 +57,7 @@ void TfrmMain::BuildMainMenu() {
                 Guarded([this, handler] { (this->*handler)(); }));
     connect(Save1, &QAction::triggered, this, Guarded([this] { btnSaveClick(); }));
     connect(ViewLastOrder1, &QAction::triggered, this, Guarded([this] { ViewLastOrder1Click(); }));
+    connect(OrderDetails1, &QAction::triggered, this, Guarded([this] { OrderDetails1Click(); }));
     connect(StartOver1, &QAction::triggered, this, Guarded([this] { btnRestartClick(); }));
     connect(Exit1, &QAction::triggered, this, Guarded([this] { btnCloseClick(); }));
 

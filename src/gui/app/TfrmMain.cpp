@@ -305,6 +305,7 @@ void TfrmMain::SetFrameMenus(bool enabled) {
     CopyToClipboard1->setEnabled(enabled);
     StartOver1->setEnabled(btnRestart->isEnabled());
     Save1->setEnabled(false);
+    OrderDetails1->setEnabled(false);
     ToanMSExcelSpreadsheet1->setEnabled(IsSpreadsheetAvailable());
 }
 

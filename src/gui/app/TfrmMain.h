@@ -30,6 +30,7 @@ class QStatusBar;
 class QWidget;
 class TBandPlotDlg;
 class TNewsDlg;
+class TOrderDetailsDlg;
 class TOrderPage;
 class TQuickUpdateDlg;
 
@@ -127,6 +128,8 @@ class TfrmMain : public QMainWindow {
     void btnSaveClick();
     void Open1Click();
     void ViewLastOrder1Click();
+    // The customer details of the quote; a change is an order change.
+    void OrderDetails1Click();
 
     // --- output (output/OutputHandlers.cpp) ---
     // The page shown as the exports take it, notes included.
@@ -290,6 +293,8 @@ class TfrmMain : public QMainWindow {
     QAction* ToAPDFDocument1 = nullptr;
     QAction* CopyToClipboard1 = nullptr;
     QAction* ViewLastOrder1 = nullptr;
+    QAction* OrderDetails1 = nullptr;  // "Order Details...", on the order page
+    TOrderDetailsDlg* OrderDetailsDlg1 = nullptr;
     QAction* ViewLatestNewsFromOrlenk1 = nullptr;
     QAction* QuickUpdate1 = nullptr;
     QAction* StartOver1 = nullptr;
@@ -353,7 +358,7 @@ class TfrmMain : public QMainWindow {
     QLabel* Label11 = nullptr;
     QPushButton* btnUpdate1 = nullptr;
     QPushButton* btnBandPlot1 = nullptr;  // "Show Band Plot...", parts list
-    QLabel* lblPriceNotice1 = nullptr;  // parts the price list lacks
+    QLabel* lblPriceNotice1 = nullptr;    // parts the price list lacks
     QLabel* Label4 = nullptr;
     quill::Grid* grdLengths = nullptr;
     quill::RadioGroup* rgStdLengths = nullptr;

@@ -8,6 +8,7 @@
 #include "catalogue/DataFiles.h"
 #include "controls/Grid.h"
 #include "controls/PageControl.h"
+#include "orders/TOrderDetailsDlg.h"
 #include "orders/TOrderPage.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
@@ -37,6 +38,7 @@ std::string CurrencyCaption(const std::string& code) {
 
 QWidget* TfrmMain::ComposeOrderPage() {
     orderPage = new TOrderPage;
+    OrderDetailsDlg1 = new TOrderDetailsDlg(this);
     Grid* grid = orderPage->grdOrder;
     grid->onCellEdit = [this](int column, int row) {
         Guarded([this, column, row] { grdOrderCellEdit(column, row); })();
@@ -156,7 +158,17 @@ void TfrmMain::tsOrderShow() {
     SetFrameMenus(true);
     SetNavigationVisible(false);
     Save1->setEnabled(true);
+    OrderDetails1->setEnabled(true);
     CurrencySettings1->setEnabled(false);
+}
+
+void TfrmMain::OrderDetails1Click() {
+    const auto details =
+        OrderDetailsDlg1->Execute(orderLines.Details(), FormatDate(services.clock.Today()));
+    if (!details || *details == orderLines.Details()) return;
+    orderLines.SetDetails(*details);
+    lastOrder.MarkChanged();
+    SaveLastOrder();
 }
 
 std::filesystem::path TfrmMain::OrderFolder() const {

@@ -100,6 +100,7 @@ ListOfMaterials TfrmMain::PrintedList() const {
     list.rows = GridRows(orderPage->grdOrder, 6);
     list.total = FromQt(orderPage->edtOrderTotal->text());
     list.webAddress = kMakerWebAddress;
+    list.details = orderLines.Details();
     return list;
 }
 
