@@ -138,3 +138,21 @@ static void BM_OrderOpen(benchmark::State& state) {
     if (environment.window->orderLines.Count() != kItems) state.SkipWithError("not opened");
 }
 BENCHMARK(BM_OrderOpen)->Unit(benchmark::kMillisecond);
+
+// File, Export of the 5,000-row order page as the user runs it: the order
+// taken from the grid, rendered and written. The ".xls" file (0) against the
+// ".xlsx" workbook (1).
+static void BM_OrderExportCommand(benchmark::State& state) {
+    OrderEnvironment environment;
+    environment.fileDialogs.answer =
+        environment.folder / (state.range(0) == 0 ? "order.xls" : "order.xlsx");
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            environment.window->ToanMSExcelSpreadsheet1Click();
+        else
+            environment.window->ToAnExcelWorkbook1Click();
+    }
+    if (!fs::exists(*environment.fileDialogs.answer)) state.SkipWithError("nothing written");
+    state.SetLabel(state.range(0) == 0 ? "xls" : "xlsx");
+}
+BENCHMARK(BM_OrderExportCommand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
