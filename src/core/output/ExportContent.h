@@ -20,11 +20,11 @@ struct LabelledValue {
 struct ExportContent {
     enum class Block {
         FinalSelection,  // the final page's rows: label and value
-        PartsList,       // headings, rows, total, then the specification rows
+        PartsList,       // headings, rows, total, then the performance figures
         Order,           // headings, rows, total
     };
     Block block = Block::Order;
-    std::vector<LabelledValue> pairs;  // the final page's rows, or the specification rows
+    std::vector<LabelledValue> pairs;  // the final page's rows, or the performance figures
     StringList headings;               // the six column headings
     std::vector<StringList> rows;      // six cells each
     LabelledValue total;               // "Order Total:" and its text
