@@ -39,7 +39,8 @@ Order CaseOrder(const fs::path& folder) {
             currency = line.substr(9);
         } else if (line.rfind("Detail=", 0) == 0) {
             const std::size_t bar = line.find('|');
-            details.values.at(std::stoul(line.substr(7, bar - 7))) = Unescaped(line.substr(bar + 1));
+            details.values.at(std::stoul(line.substr(7, bar - 7))) =
+                Unescaped(line.substr(bar + 1));
         } else if (!line.empty())
             lines.push_back(ItemLine::Parse(Unescaped(line)));
     }
