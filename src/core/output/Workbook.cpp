@@ -1,16 +1,17 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <system_error>
 
 #include "catalogue/Error.h"
 #include "catalogue/Windows1252.h"
 #include "output/ExportContent.h"
+#include "platform/AtomicSave.h"
 
 namespace quill {
 
@@ -192,17 +193,23 @@ void WriteTable(Sheet& sheet, const ExportContent& c) {
     sheet.NextRow();
 }
 
-std::filesystem::path TemporaryWorkbook() {
-    static std::atomic<unsigned> count{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    return std::filesystem::temp_directory_path() /
-           ("quillroute-" + std::to_string(stamp) + "-" + std::to_string(count++) + ".xlsx");
-}
-
 }  // namespace
 
+// The library writes to a file only: a fresh one in the temporary folder,
+// read back and removed.
 std::string RenderWorkbook(const ExportContent& c) {
-    const std::filesystem::path file = TemporaryWorkbook();
+    std::filesystem::path file;
+    int created = 0;
+    std::FILE* reserved = CreateFreshFile(
+        std::filesystem::temp_directory_path() / "quillroute-workbook", file, created);
+    if (reserved == nullptr)
+        throw QuillError("Cannot make a temporary file for the workbook: " +
+                         std::generic_category().message(created));
+    std::error_code ignored;
+    if (std::fclose(reserved) != 0) {
+        std::filesystem::remove(file, ignored);
+        throw QuillError("Cannot make a temporary file for the workbook " + file.string());
+    }
     std::string error;
     {
         Sheet sheet(file.string());
@@ -228,7 +235,6 @@ std::string RenderWorkbook(const ExportContent& c) {
         if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (!in || bytes.empty()) error = "Cannot read back the workbook " + file.string();
     }
-    std::error_code ignored;
     std::filesystem::remove(file, ignored);
     if (!error.empty()) throw QuillError(error);
     return bytes;

@@ -23,31 +23,6 @@ std::string ErrnoText(int error) {
     return std::generic_category().message(error != 0 ? error : EIO);
 }
 
-// A fresh file beside the target, opened exclusively so that two savers never
-// share one. Its name starts with the target's, so a stray one is recognisable.
-std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[24];
-        const int n = std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
-                                    static_cast<unsigned long long>(random() & 0xffffffffULL));
-        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof suffix) break;
-        temporary = target;
-        temporary += suffix;
-        errno = 0;
-        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) {
-            // Our own buffer collects whole blocks; stdio passes them straight on.
-            std::setvbuf(file, nullptr, _IONBF, 0);
-            return file;
-        }
-        error = errno != 0 ? errno : EIO;
-        if (error != EEXIST) break;
-    }
-    temporary.clear();
-    return nullptr;
-}
-
 // Makes the rename itself survive a power cut. A folder that cannot be opened
 // or synced does not undo the save: the new file is already in place.
 void SyncFolder([[maybe_unused]] const fs::path& folder) {
@@ -61,6 +36,28 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
 
 }  // namespace
 
+std::FILE* CreateFreshFile(const fs::path& stem, fs::path& created, int& error) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    error = 0;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[24];
+        const int n = std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
+                                    static_cast<unsigned long long>(random() & 0xffffffffULL));
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof suffix) break;
+        created = stem;
+        created += suffix;
+        errno = 0;
+        // "x": never touch a file that happens to carry the name already.
+        if (std::FILE* file = std::fopen(created.string().c_str(), "wbx")) return file;
+        error = errno != 0 ? errno : EIO;
+        if (error != EEXIST) break;
+    }
+    if (error == 0) error = EIO;
+    created.clear();
+    return nullptr;
+}
+
 AtomicSave::AtomicSave(fs::path target) : target_(std::move(target)), resolved_(target_) {
     std::error_code ec;
     if (fs::is_symlink(target_, ec)) {
@@ -68,12 +65,15 @@ AtomicSave::AtomicSave(fs::path target) : target_(std::move(target)), resolved_(
         fs::path real = fs::canonical(target_, ec);
         if (!ec) resolved_ = std::move(real);
     }
+    // Beside the target and named after it, so that a stray one is recognisable.
     int error = 0;
-    file_ = CreateTemporaryBeside(resolved_, temporary_, error);
+    file_ = CreateFreshFile(resolved_, temporary_, error);
     if (!file_) {
         Fail(error);
         return;
     }
+    // Our own buffer collects whole blocks; stdio passes them straight on.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
     buffer_ = std::make_unique<char[]>(kBufferSize);
 }
 

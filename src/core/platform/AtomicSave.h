@@ -48,6 +48,12 @@ class AtomicSave {
     bool committed_ = false;
 };
 
+// A file of its own, "<stem>.<random>.tmp", created exclusively so that no
+// two writers ever share one and no file already there is touched. Answers
+// the open file and its name, or nullptr and the system's error number.
+std::FILE* CreateFreshFile(const std::filesystem::path& stem, std::filesystem::path& created,
+                           int& error);
+
 // The whole content at once; empty on success, else the error text.
 std::string SaveFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 

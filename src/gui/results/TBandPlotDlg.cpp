@@ -74,8 +74,16 @@ TBandPlotDlg::TBandPlotDlg(Services& services, QWidget* parent)
     efficiency_ = new QLineSeries(chart);
     efficiency_->setName("Efficiency (%)");
     efficiency_->setPen(QPen(QColor(0, 140, 60), 2));
+    markerOnAttenuation_ = new QScatterSeries(chart);
+    markerOnEfficiency_ = new QScatterSeries(chart);
+    for (QScatterSeries* marker : {markerOnAttenuation_, markerOnEfficiency_}) {
+        marker->setColor(QColor(200, 30, 30));
+        marker->setMarkerSize(9);
+    }
     chart->addSeries(attenuation_);
     chart->addSeries(efficiency_);
+    chart->addSeries(markerOnAttenuation_);
+    chart->addSeries(markerOnEfficiency_);
     frequencyAxis_ = new QValueAxis(chart);
     frequencyAxis_->setTitleText("Frequency (MHz)");
     frequencyAxis_->setLabelFormat("%.0f");
@@ -92,6 +100,11 @@ TBandPlotDlg::TBandPlotDlg(Services& services, QWidget* parent)
     attenuation_->attachAxis(attenuationAxis_);
     efficiency_->attachAxis(frequencyAxis_);
     efficiency_->attachAxis(efficiencyAxis_);
+    markerOnAttenuation_->attachAxis(frequencyAxis_);
+    markerOnAttenuation_->attachAxis(attenuationAxis_);
+    markerOnEfficiency_->attachAxis(frequencyAxis_);
+    markerOnEfficiency_->attachAxis(efficiencyAxis_);
+    chart->legend()->markers(markerOnEfficiency_).front()->setVisible(false);  // one entry for both
 
     chvBand = new BandChartView(chart, this, [this](double mhz) { ShowValuesAt(mhz); });
     chvBand->setObjectName("chvBand");
@@ -144,27 +157,12 @@ void TBandPlotDlg::Replot() {
     attenuation_->replace(attenuation);
     efficiency_->replace(efficiency);
 
-    QChart* chart = chvBand->chart();
-    for (QAbstractSeries* old : chart->series())
-        if (old != attenuation_ && old != efficiency_) chart->removeSeries(old), delete old;
     // The marker: where the pages' figures are taken, on both curves.
-    auto* marker = new QScatterSeries(chart);
-    marker->setName(ToQt("Mid frequency " + FloatToText(plot_.marker.mhz) + " MHz"));
-    marker->setColor(QColor(200, 30, 30));
-    marker->setMarkerSize(9);
-    chart->addSeries(marker);
-    marker->attachAxis(frequencyAxis_);
-    marker->attachAxis(attenuationAxis_);
-    marker->append(plot_.marker.mhz, plot_.marker.attenuation);
-    auto* onEfficiency = new QScatterSeries(chart);
-    onEfficiency->setColor(QColor(200, 30, 30));
-    onEfficiency->setMarkerSize(9);
-    chart->addSeries(onEfficiency);
-    onEfficiency->attachAxis(frequencyAxis_);
-    onEfficiency->attachAxis(efficiencyAxis_);
-    onEfficiency->append(plot_.marker.mhz, plot_.marker.efficiency);
-    chart->legend()->markers(onEfficiency).front()->setVisible(false);
+    markerOnAttenuation_->setName(ToQt("Mid frequency " + FloatToText(plot_.marker.mhz) + " MHz"));
+    markerOnAttenuation_->replace({QPointF(plot_.marker.mhz, plot_.marker.attenuation)});
+    markerOnEfficiency_->replace({QPointF(plot_.marker.mhz, plot_.marker.efficiency)});
 
+    QChart* chart = chvBand->chart();
     std::string title =
         cable_->partNumber + ", " + selection_.lengthText + (selection_.meters ? " m" : " ft");
     if (plot_.waveguide) title += ", cut-off " + FloatToText(plot_.cutoffMHz) + " MHz";

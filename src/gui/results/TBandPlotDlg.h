@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
+class QScatterSeries;
 class QValueAxis;
 struct Services;
 
@@ -50,6 +51,8 @@ class TBandPlotDlg : public QDialog {
     quill::BandPlot plot_;
     QLineSeries* attenuation_ = nullptr;
     QLineSeries* efficiency_ = nullptr;
+    QScatterSeries* markerOnAttenuation_ = nullptr;
+    QScatterSeries* markerOnEfficiency_ = nullptr;
     QValueAxis* frequencyAxis_ = nullptr;
     QValueAxis* attenuationAxis_ = nullptr;
     QValueAxis* efficiencyAxis_ = nullptr;
