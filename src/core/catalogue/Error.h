@@ -10,7 +10,7 @@ namespace quill {
 // message is what the user reads in the error box; the operation in progress
 // stops and the program goes on.
 class QuillError : public std::runtime_error {
-public:
+  public:
     explicit QuillError(const std::string& message) : std::runtime_error(message) {}
 };
 
