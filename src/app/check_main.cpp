@@ -10,6 +10,8 @@
 
 #include "catalogue/DataFiles.h"
 #include "check/DataCheck.h"
+#include "platform/UserFolders.h"
+#include "platform/WrittenFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -17,11 +19,12 @@ namespace {
 
 const char* const kUsage =
     "usage: quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]\n"
-    "Checks the program's data (dat/, images/, xcngrate.dat, update.ini in PROGRAM_FOLDER,\n"
-    "by default the folder of this command) and the price list M_lom.dat in\n"
-    "SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER, or\n"
-    "share/quillroute/shared of an installation, else PROGRAM_FOLDER itself). Prints each\n"
-    "problem as FILE:LINE: [SECTION] MESSAGE and a summary. Exit status 0 without\n"
+    "Checks the program's data (dat/, images/, xcngrate.dat in PROGRAM_FOLDER, by default\n"
+    "the folder of this command; update.ini where the program keeps it: in PROGRAM_FOLDER,\n"
+    "or in the user's data folder when PROGRAM_FOLDER cannot be written) and the price list\n"
+    "M_lom.dat in SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER,\n"
+    "or share/quillroute/shared of an installation, else PROGRAM_FOLDER itself). Prints\n"
+    "each problem as FILE:LINE: [SECTION] MESSAGE and a summary. Exit status 0 without\n"
     "problems, 1 with problems, 2 when the data cannot be read.\n";
 
 fs::path OwnFolder(const char* argv0) {
@@ -52,7 +55,12 @@ int main(int argc, char* argv[]) {
     const fs::path program = argc > 1 ? fs::path(argv[1]) : OwnFolder(argv[0]);
     fs::path shared = argc > 2 ? fs::path(argv[2]) : DefaultSharedFolder(program);
 
-    const quill::DataCheckReport report = quill::CheckDataSet(program, shared);
+    // Where the program itself would keep "update.ini"; nothing is made there.
+    quill::NameApplication();
+    const fs::path written =
+        quill::WrittenFilesFolder(program, quill::CanWriteIn(program), quill::UserDataFolder());
+
+    const quill::DataCheckReport report = quill::CheckDataSet(program, shared, written);
     for (const quill::DataProblem& problem : report.problems)
         std::printf("%s\n", quill::FormatProblem(problem).c_str());
     for (const std::string& file : report.unreadable)

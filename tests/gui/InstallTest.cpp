@@ -216,6 +216,13 @@ TEST_F(InstalledProgram, TheCompanionCommandsFindTheirDataThroughTheirLinks) {
     if (locked_) {
         EXPECT_NE(text.find("last updated on 11/02/2026"), std::string::npos) << text;
     }
+
+    // The checker reads the same copy of "update.ini" as the program.
+    temp.Write("home/.local/share/Orlenk/Quillroute/update.ini", "[UPDATE]\r\nlast=2026-11-02\r\n");
+    const CommandResult rechecked = RunInstalled("quillroute-check", "");
+    EXPECT_EQ(rechecked.status, locked_ ? 1 : 0) << rechecked.output;
+    EXPECT_EQ(rechecked.output.find("update.ini:2:") != std::string::npos, locked_)
+        << rechecked.output;
     EXPECT_EQ(Snapshot(Prefix()), installedTree);
 }
 

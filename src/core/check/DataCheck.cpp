@@ -370,8 +370,8 @@ void CheckRates(CheckState& state, const fs::path& programFolder) {
                      "no rate for " + missing + ": prices in those currencies show in US dollars");
 }
 
-void CheckUpdateDate(CheckState& state, const fs::path& programFolder) {
-    const auto found = FindFileIgnoringCase(programFolder, "update.ini");
+void CheckUpdateDate(CheckState& state, const fs::path& writtenFolder) {
+    const auto found = FindFileIgnoringCase(writtenFolder, "update.ini");
     if (!found) return;
     Reporter reporter(state.report, "update.ini");
     const CheckedText text = ReadChecked(*found, reporter);
@@ -399,14 +399,15 @@ void CheckPrices(CheckState& state) {
 
 }  // namespace
 
-DataCheckReport CheckDataSet(const fs::path& programFolder, const fs::path& sharedFolder) {
+DataCheckReport CheckDataSet(const fs::path& programFolder, const fs::path& sharedFolder,
+                             const fs::path& writtenFolder) {
     CheckState state;
     CheckPriceList(state, sharedFolder);
     CheckCatalogue(state, programFolder);
     CheckJumpers(state, programFolder);
     CheckImages(state, programFolder);
     CheckRates(state, programFolder);
-    CheckUpdateDate(state, programFolder);
+    CheckUpdateDate(state, writtenFolder);
     if (state.priceListRead) CheckPrices(state);
     // File by file in the order they were read, and within a file by line.
     std::map<std::string, int> rank;

@@ -28,9 +28,11 @@ struct DataCheckReport {
 
 // Reads the whole data set the way the program reads it and lists every
 // problem, file by file in the order the program reads them: the price list of
-// the shared folder; the catalogue, standard jumpers, picture list, pictures,
-// exchange rates and "update.ini" of the program folder.
+// the shared folder; the catalogue, standard jumpers, picture list, pictures
+// and exchange rates of the program folder; "update.ini" of the folder the
+// program keeps its written files in (see WrittenFilesFolder()).
 DataCheckReport CheckDataSet(const std::filesystem::path& programFolder,
-                             const std::filesystem::path& sharedFolder);
+                             const std::filesystem::path& sharedFolder,
+                             const std::filesystem::path& writtenFolder);
 
 }  // namespace quill

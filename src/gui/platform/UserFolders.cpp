@@ -15,11 +15,13 @@ void NameApplication() {
     QGuiApplication::setApplicationDisplayName("Orlenk Quillroute");
 }
 
+std::filesystem::path UserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
 std::filesystem::path WrittenFilesFolderFor(const std::filesystem::path& programFolder) {
-    const std::filesystem::path user =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     const std::filesystem::path folder =
-        WrittenFilesFolder(programFolder, CanWriteIn(programFolder), user);
+        WrittenFilesFolder(programFolder, CanWriteIn(programFolder), UserDataFolder());
     if (folder != programFolder) {
         std::error_code ignored;  // a folder that cannot be made shows at the first save
         std::filesystem::create_directories(folder, ignored);

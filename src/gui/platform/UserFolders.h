@@ -9,6 +9,10 @@ namespace quill {
 // files (QStandardPaths::AppDataLocation ends in "Orlenk/Quillroute").
 void NameApplication();
 
+// This user's data folder (QStandardPaths::AppDataLocation, after
+// NameApplication()), whether or not it exists yet.
+std::filesystem::path UserDataFolder();
+
 // WrittenFilesFolder() for a program in the given folder, with this user's
 // data folder (QStandardPaths::AppDataLocation, after NameApplication()).
 // The user's folder is made when it is chosen, so that the writers find it.
