@@ -11,7 +11,6 @@
 #include "catalogue/DataFiles.h"
 #include "check/DataCheck.h"
 #include "platform/UserFolders.h"
-#include "platform/WrittenFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -57,8 +56,7 @@ int main(int argc, char* argv[]) {
 
     // Where the program itself would keep "update.ini"; nothing is made there.
     quill::NameApplication();
-    const fs::path written =
-        quill::WrittenFilesFolder(program, quill::CanWriteIn(program), quill::UserDataFolder());
+    const fs::path written = quill::WhereWrittenFilesGo(program);
 
     const quill::DataCheckReport report = quill::CheckDataSet(program, shared, written);
     for (const quill::DataProblem& problem : report.problems)

@@ -15,13 +15,14 @@ void NameApplication() {
     QGuiApplication::setApplicationDisplayName("Orlenk Quillroute");
 }
 
-std::filesystem::path UserDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+std::filesystem::path WhereWrittenFilesGo(const std::filesystem::path& programFolder) {
+    return WrittenFilesFolder(
+        programFolder, CanWriteIn(programFolder),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
 }
 
 std::filesystem::path WrittenFilesFolderFor(const std::filesystem::path& programFolder) {
-    const std::filesystem::path folder =
-        WrittenFilesFolder(programFolder, CanWriteIn(programFolder), UserDataFolder());
+    const std::filesystem::path folder = WhereWrittenFilesGo(programFolder);
     if (folder != programFolder) {
         std::error_code ignored;  // a folder that cannot be made shows at the first save
         std::filesystem::create_directories(folder, ignored);

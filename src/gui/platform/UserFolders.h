@@ -9,13 +9,12 @@ namespace quill {
 // files (QStandardPaths::AppDataLocation ends in "Orlenk/Quillroute").
 void NameApplication();
 
-// This user's data folder (QStandardPaths::AppDataLocation, after
-// NameApplication()), whether or not it exists yet.
-std::filesystem::path UserDataFolder();
-
 // WrittenFilesFolder() for a program in the given folder, with this user's
-// data folder (QStandardPaths::AppDataLocation, after NameApplication()).
-// The user's folder is made when it is chosen, so that the writers find it.
+// data folder (QStandardPaths::AppDataLocation, after NameApplication()),
+// whether or not that folder exists yet.
+std::filesystem::path WhereWrittenFilesGo(const std::filesystem::path& programFolder);
+
+// The same folder, made when it is the user's, so that the writers find it.
 std::filesystem::path WrittenFilesFolderFor(const std::filesystem::path& programFolder);
 
 }  // namespace quill
