@@ -51,8 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"123456789012", "98765.43", "12193262853189455.16"},
                       // Found by fuzzing: near the largest decimal, cents do not fit a
                       // hundred times over and must be written, not multiplied in.
-                      MoneyCase{"126789011e30", "1",
-                                "126789011000000000000000000000000000000.00"}));
+                      MoneyCase{"12678901e30", "1", "12678901000000000000000000000000000000.00"},
+                      MoneyCase{"1", "-99999999999999999999999999999999999999",
+                                "-99999999999999999999999999999999999999.00"}));
 
 TEST(OrderTotal, IsTheSumOfTheUnroundedProducts) {
     // 0.005 three times shows as 0.01 each, but totals 0.015, shown 0.02.
@@ -63,10 +64,50 @@ TEST(OrderTotal, IsTheSumOfTheUnroundedProducts) {
     EXPECT_EQ(Order().TotalText(), "0.00");
 }
 
-TEST(OrderTotal, NumbersTooLongForDecimalsStillGiveAFigure) {
-    const Order order = OrderOf({"1e30|Each|A|a|1e20|4|"});
-    EXPECT_EQ(order.TotalText().substr(0, 6), "100000");
-    EXPECT_EQ(order.TotalText().size(), 54u);  // 1e50 with ".00"
+// Money is exact or refused: a line whose quantity, price, extended price or
+// share of the total does not fit 38 digits is refused whole, naming the line.
+TEST(OrderMoney, AnAmountThatCannotBeHeldExactlyIsRefusedAndChangesNothing) {
+    const std::string nines38 = "99999999999999999999999999999999999999";
+    const std::string minInt128 = "-170141183460469231731687303715884105728";
+    const struct {
+        const char* why;
+        std::vector<std::string> added;
+    } cases[] = {
+        {"extended price", {"1e30|Each|A|a|1e20|4|"}},
+        {"price", {"1|Each|A|a|" + minInt128 + "|4|"}},
+        {"price", {"1|Each|A|a|1e300|4|"}},
+        {"quantity", {"1e39|Each|A|a|1|4|"}},
+        {"extended price", {"2|Each|A|a|" + nines38 + "|4|"}},
+        {"order total", {"1|Each|A|a|" + nines38 + "|4|", "1|Each|B|b|1|4|"}},
+        {"order total", {"1|Each|A|a|-" + nines38 + "|4|", "1|Each|B|b|-2|4|"}},
+        {"extended price", {"1e19|Each|A|a|-1e19|4|"}},  // -10^38: one digit too many
+    };
+    for (const auto& c : cases) {
+        Order order = OrderOf({"1|Each|Z|z|1.00|4|"});
+        ItemLines lines;
+        for (const std::string& text : c.added) lines.push_back(Line(text));
+        try {
+            order.Merge(lines, "USD");
+            ADD_FAILURE() << c.added[0] << " was taken";
+        } catch (const QuillError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.why), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find("\""), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(Texts(order), (std::vector<std::string>{"1|Each|Z|z|1.00|4|"}));
+        EXPECT_EQ(order.TotalText(), "1.00");
+    }
+
+    // The same through the other ways a line's figures change.
+    Order order = OrderOf({"1|Each|A|a|" + nines38 + "|4|", "1|Each|B|b|-" + nines38 + "|4|"});
+    EXPECT_THROW(order.CopyBackQuantity(0, "2"), QuillError);
+    EXPECT_NE(order.RefusedQuantity(0, "2").find("\"A\""), std::string::npos);
+    EXPECT_NE(order.RefusedQuantity(0, "0.5").find("extended price"), std::string::npos);
+    EXPECT_EQ(order.RefusedQuantity(0, "0"), "");
+    order.Append(Line("1|Each|C|c|" + nines38 + "|4|"));
+    EXPECT_THROW(order.Append(Line("1|Each|D|d|0.01|4|")), QuillError);
+    EXPECT_THROW(order.DeleteRows({1}), QuillError);  // A and C no longer sum
+    EXPECT_EQ(order.Count(), 3u);
+    EXPECT_EQ(order.TotalText(), nines38 + ".00");
 }
 
 TEST(Decimals, ReadAndWriteEveryDigit) {
@@ -83,6 +124,77 @@ TEST(Decimals, ReadAndWriteEveryDigit) {
     for (const char* text : {"", "abc", "1,5", "1.2.3", "e5", "1e", "--1", "1 000", "0x10"}) {
         Decimal value;
         EXPECT_FALSE(ParseDecimal(text, value)) << text;
+    }
+}
+
+// The edge values of the representation, both signs: 38 digits hold, 39 do
+// not, and nothing in between is passed on as if exact.
+TEST(Decimals, HoldThirtyEightDigitsEitherSideOfZeroAndRefuseMore) {
+    const std::string max = "99999999999999999999999999999999999999";
+    const auto parsed = [](const std::string& text) {
+        Decimal value;
+        EXPECT_TRUE(ParseDecimal(text, value)) << text;
+        return value;
+    };
+    for (const std::string& text : std::vector<std::string>{
+             max, "-" + max, "0." + max, "-9999999999999999999.9999999999999999999"}) {
+        EXPECT_EQ(DecimalText(parsed(text)), text);
+    }
+    for (const std::string& text :
+         std::vector<std::string>{"1" + std::string(38, '0'), "-1" + std::string(38, '0'), "1e38",
+                                  "-1e38", "-170141183460469231731687303715884105728",
+                                  "170141183460469231731687303715884105727", "0." + max + "9"}) {
+        Decimal value;
+        EXPECT_FALSE(ParseDecimal(text, value)) << text;
+    }
+
+    const struct {
+        const char* a;
+        const char* b;
+        const char* product;  // nullptr: refused
+        const char* sum;
+    } cases[] = {
+        {"1e19", "1e19", nullptr, "20000000000000000000"},
+        {"-1e19", "1e19", nullptr, "0"},
+        {"99999999999999999999999999999999999999", "1", "99999999999999999999999999999999999999",
+         nullptr},
+        {"-99999999999999999999999999999999999999", "-1", "99999999999999999999999999999999999999",
+         nullptr},
+        {"-99999999999999999999999999999999999999", "1", "-99999999999999999999999999999999999999",
+         "-99999999999999999999999999999999999998"},
+        {"18446744073709551616", "-9223372036854775808", nullptr, "9223372036854775808"},  // -2^127
+        {"0.1", "0.01", "0.001", "0.11"},
+        {"1e-20", "1e-19", nullptr, "0.00000000000000000011"},
+    };
+    for (const auto& c : cases) {
+        Decimal result;
+        EXPECT_EQ(MultiplyDecimals(parsed(c.a), parsed(c.b), result), c.product != nullptr) << c.a;
+        if (c.product) {
+            EXPECT_EQ(DecimalText(result), c.product) << c.a;
+        }
+        EXPECT_EQ(AddDecimals(parsed(c.a), parsed(c.b), result), c.sum != nullptr) << c.a;
+        if (c.sum) {
+            EXPECT_EQ(DecimalText(result), c.sum) << c.a;
+        }
+    }
+
+    const struct {
+        const char* a;
+        const char* b;
+        const char* cents;  // nullptr: refused
+    } divisions[] = {{"10", "3.2808", "3.05"},
+                     {"-10", "3.2808", "-3.05"},
+                     {"0.005", "1", "0.01"},
+                     {"1", "0", nullptr},
+                     {"1", "-8", "-0.13"},
+                     {"1e37", "1e-10", nullptr},
+                     {"99999999999999999999999999999999999999", "3", nullptr}};
+    for (const auto& c : divisions) {
+        Decimal result;
+        EXPECT_EQ(DivideToCents(parsed(c.a), parsed(c.b), result), c.cents != nullptr) << c.a;
+        if (c.cents) {
+            EXPECT_EQ(DecimalMoneyText(result), c.cents) << c.a;
+        }
     }
 }
 

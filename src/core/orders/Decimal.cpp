@@ -7,6 +7,10 @@ namespace quill {
 namespace {
 
 constexpr int kMaxScale = 38;
+// 38 digits at most, the same either side of zero, so a value always negates.
+constexpr __int128 kMaxUnits = (__int128{10000000000000000000ULL} * 10000000000000000000ULL) - 1;
+
+bool Fits(__int128 units) { return units >= -kMaxUnits && units <= kMaxUnits; }
 
 __int128 Pow10(int n) {
     __int128 p = 1;
@@ -33,7 +37,7 @@ Decimal Normalised(Decimal value) {
     return value;
 }
 
-std::string DigitsOf(__int128 magnitude) {
+std::string DigitsOf(unsigned __int128 magnitude) {
     if (magnitude == 0) return "0";
     std::string digits;
     while (magnitude > 0) {
@@ -46,7 +50,9 @@ std::string DigitsOf(__int128 magnitude) {
 // units / 10^scale written out with exactly `scale` decimals.
 std::string Written(__int128 units, int scale) {
     const bool negative = units < 0;
-    const std::string digits = DigitsOf(negative ? -units : units);
+    // Negated as unsigned, so that no value can overflow.
+    const unsigned __int128 bits = static_cast<unsigned __int128>(units);
+    const std::string digits = DigitsOf(negative ? ~bits + 1 : bits);
     const std::size_t decimals = static_cast<std::size_t>(scale);
     std::string text = negative ? "-" : "";
     if (decimals == 0) return text + digits;
@@ -106,7 +112,7 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
         scale = 0;
     }
     while (scale > kMaxScale && units % 10 == 0) units /= 10, --scale;
-    if (scale > kMaxScale) return false;
+    if (scale > kMaxScale || !Fits(units)) return false;
     result.units = negative ? -units : units;
     result.scale = static_cast<int>(scale);
     value = Normalised(result);
@@ -118,7 +124,7 @@ bool MultiplyDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
     if (__builtin_mul_overflow(a.units, b.units, &product.units)) return false;
     product.scale = a.scale + b.scale;
     product = Normalised(product);
-    if (product.scale > kMaxScale) return false;
+    if (product.scale > kMaxScale || !Fits(product.units)) return false;
     result = product;
     return true;
 }
@@ -129,7 +135,26 @@ bool AddDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
     if (!TimesPow10(a.units, scale - a.scale, x) || !TimesPow10(b.units, scale - b.scale, y) ||
         __builtin_add_overflow(x, y, &sum))
         return false;
-    result = Normalised(Decimal{sum, scale});
+    const Decimal total = Normalised(Decimal{sum, scale});
+    if (!Fits(total.units)) return false;
+    result = total;
+    return true;
+}
+
+bool DivideToCents(const Decimal& a, const Decimal& b, Decimal& result) {
+    // a / b = (a.units * 10^b.scale) / (b.units * 10^a.scale); in cents the
+    // dividend takes two more zeros.
+    __int128 dividend = 0, divisor = 0;
+    if (b.units == 0 || !TimesPow10(a.units, b.scale + 2, dividend) ||
+        !TimesPow10(b.units, a.scale, divisor))
+        return false;
+    if (divisor < 0) divisor = -divisor, dividend = -dividend;
+    __int128 cents = dividend / divisor;
+    const __int128 rest = dividend % divisor, half = rest < 0 ? -rest : rest;
+    if (half >= divisor - half) cents += dividend < 0 ? -1 : 1;  // 2 * rest could overflow
+    const Decimal quotient = Normalised(Decimal{cents, 2});
+    if (!Fits(quotient.units)) return false;
+    result = quotient;
     return true;
 }
 

@@ -11,70 +11,36 @@ namespace quill {
 
 namespace {
 
-// A number for arithmetic: exact while it fits in a decimal, else floating
-// point (only for values far beyond any real order).
-struct Amount {
-    bool exact = false;
-    Decimal decimal;
-    long double approximate = 0;
-};
+// Quantities and prices are held exactly or not at all: an amount that does
+// not fit the exact decimals is refused, never estimated.
+[[noreturn]] void ThrowNotExact(const ItemLine& line, const std::string& what) {
+    throw QuillError("The " + what + " of the line \"" + line.partNumber + "\" (" + line.quantity +
+                     " x " + line.price +
+                     ") is too large to be computed exactly. Nothing was changed.");
+}
 
-Amount AmountOf(std::string_view text) {
-    Amount amount;
-    if (ParseDecimal(text, amount.decimal)) {
-        amount.exact = true;
-        amount.approximate = DecimalToLongDouble(amount.decimal);
-    } else {
-        double value = 0;
-        TryStrToFloat(text, value);
-        amount.approximate = value;
+Decimal Exact(std::string_view text) {
+    Decimal value;
+    if (!ParseDecimal(text, value)) ThrowInvalidFloat(std::string(text));
+    return value;
+}
+
+Decimal ExtendedOf(const ItemLine& line) {
+    Decimal extended;
+    if (!MultiplyDecimals(Exact(line.quantity), Exact(line.price), extended))
+        ThrowNotExact(line, "extended price");
+    return extended;
+}
+
+// The order total is summed in the order of the lines, the line at `row`
+// taken as `instead` when one is given.
+Decimal TotalOf(const ItemLines& items, std::size_t row = 0, const ItemLine* instead = nullptr) {
+    Decimal total;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const ItemLine& line = instead && i == row ? *instead : items[i];
+        if (!AddDecimals(total, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
     }
-    return amount;
-}
-
-Amount Combine(const Amount& a, const Amount& b,
-               bool (*exact)(const Decimal&, const Decimal&, Decimal&),
-               const std::function<long double(long double, long double)>& approximate) {
-    Amount result;
-    result.approximate = approximate(a.approximate, b.approximate);
-    result.exact = a.exact && b.exact && exact(a.decimal, b.decimal, result.decimal);
-    return result;
-}
-
-Amount Times(const Amount& a, const Amount& b) {
-    return Combine(a, b, MultiplyDecimals, std::multiplies<long double>());
-}
-
-Amount Plus(const Amount& a, const Amount& b) {
-    return Combine(a, b, AddDecimals, std::plus<long double>());
-}
-
-// Two decimals, half away from zero.
-Amount Cents(long double value) {
-    Amount amount;
-    amount.exact = DecimalFromLongDouble(value, amount.decimal);
-    amount.approximate = amount.exact ? DecimalToLongDouble(amount.decimal) : value;
-    return amount;
-}
-
-Amount Rounded(const Amount& amount) {
-    if (!amount.exact) return Cents(amount.approximate);
-    const Decimal cents = RoundToCents(amount.decimal);
-    return Amount{true, cents, DecimalToLongDouble(cents)};
-}
-
-std::string MoneyText(const Amount& amount) {
-    return amount.exact ? DecimalMoneyText(amount.decimal)
-                        : FormatMoney(static_cast<double>(amount.approximate));
-}
-
-std::string NumberText(const Amount& amount) {
-    return amount.exact ? DecimalText(amount.decimal)
-                        : FloatToText(static_cast<double>(amount.approximate));
-}
-
-bool SameValue(const Amount& a, const Amount& b) {
-    return a.exact && b.exact ? a.decimal == b.decimal : a.approximate == b.approximate;
+    return total;
 }
 
 [[noreturn]] void ThrowInvalidQuantity(const std::string& text) {
@@ -82,14 +48,13 @@ bool SameValue(const Amount& a, const Amount& b) {
                      "' is not a valid quantity. A quantity is a number of 0 or more.");
 }
 
-void CheckPrice(const std::string& price) {
-    double ignored = 0;
-    if (!TryStrToFloat(price, ignored)) ThrowInvalidFloat(price);
-}
-
 void CheckLine(const ItemLine& line) {
     if (!IsValidQuantity(line.quantity)) ThrowInvalidQuantity(line.quantity);
-    CheckPrice(line.price);
+    double price = 0;
+    if (!TryStrToFloat(line.price, price)) ThrowInvalidFloat(line.price);
+    Decimal ignored;
+    if (!ParseDecimal(line.quantity, ignored)) ThrowNotExact(line, "quantity");
+    if (!ParseDecimal(line.price, ignored)) ThrowNotExact(line, "price");
 }
 
 // Descriptions of the final page break their lines with carriage returns; in
@@ -115,64 +80,95 @@ bool IsValidQuantity(std::string_view text) {
 }
 
 std::string AddQuantities(const ItemLine& into, const ItemLine& added) {
-    Amount quantity = AmountOf(added.quantity);
+    const Decimal feetPerMeter = Exact("3.2808");
+    Decimal quantity = Exact(added.quantity), sum;
+    bool held = true;
     if (into.unit == "Feet" && added.unit == "Meters") {
-        quantity = Rounded(Times(quantity, AmountOf("3.2808")));
+        held = MultiplyDecimals(quantity, feetPerMeter, quantity);
+        quantity = RoundToCents(quantity);
     } else if (into.unit == "Meters" && added.unit == "Feet") {
-        quantity = Cents(quantity.approximate / 3.2808L);
+        held = DivideToCents(quantity, feetPerMeter, quantity);
     }
-    return NumberText(Plus(AmountOf(into.quantity), quantity));
+    if (!held || !AddDecimals(Exact(into.quantity), quantity, sum)) ThrowNotExact(into, "quantity");
+    return DecimalText(sum);
 }
 
 void Order::Merge(const ItemLines& lines, const std::string& currency) {
-    // Everything is checked first, so a bad line leaves the order as it was.
+    // The merge is made on a copy, so a bad line leaves the order as it was.
     for (const ItemLine& line : lines) CheckLine(line);
     const bool wasEmpty = Empty();
+    ItemLines merged = items_;
     for (const ItemLine& line : lines) {
         bool matched = false;
-        const std::size_t count = items_.size();
+        const std::size_t count = merged.size();
         for (std::size_t i = 0; i < count; ++i) {
-            if (items_[i].partNumber != line.partNumber) continue;
-            items_[i].quantity = AddQuantities(items_[i], line);
+            if (merged[i].partNumber != line.partNumber) continue;
+            merged[i].quantity = AddQuantities(merged[i], line);
             matched = true;
         }
-        if (!matched) items_.push_back(AsOrderLine(line));
+        if (!matched) merged.push_back(AsOrderLine(line));
     }
+    Replace(std::move(merged));
     if (wasEmpty && !Empty()) currency_ = currency;
 }
 
 void Order::Append(ItemLine line) {
     CheckLine(line);
-    items_.push_back(AsOrderLine(std::move(line)));
+    line = AsOrderLine(std::move(line));
+    Decimal total;
+    if (!AddDecimals(total_, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
+    items_.push_back(std::move(line));
+    total_ = total;
 }
 
 void Order::DeleteRows(std::vector<std::size_t> rows) {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    ItemLines kept = items_;
     for (const std::size_t row : rows)
-        if (row < items_.size()) items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(row));
+        if (row < kept.size()) kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(row));
+    Replace(std::move(kept));
 }
 
 bool Order::CopyBackQuantity(std::size_t row, std::string_view text) {
     const std::string quantity = Trim(text);
     if (!IsValidQuantity(quantity)) ThrowInvalidQuantity(quantity);
     if (row >= items_.size()) ThrowListIndex(static_cast<long long>(row));
-    ItemLine& line = items_[row];
-    if (SameValue(AmountOf(line.quantity), AmountOf(quantity))) return false;
-    line.quantity = quantity;
+    ItemLine changed = items_[row];
+    changed.quantity = quantity;
+    CheckLine(changed);
+    if (Exact(items_[row].quantity) == Exact(quantity)) return false;
+    total_ = TotalOf(items_, row, &changed);  // throws before anything changes
+    items_[row] = std::move(changed);
     return true;
+}
+
+std::string Order::RefusedQuantity(std::size_t row, std::string_view text) const {
+    const std::string quantity = Trim(text);
+    if (!IsValidQuantity(quantity))
+        return "'" + quantity + "' is not a valid quantity. Please enter a number of 0 or more.";
+    if (row >= items_.size()) return {};
+    ItemLine changed = items_[row];
+    changed.quantity = quantity;
+    try {
+        CheckLine(changed);
+        TotalOf(items_, row, &changed);
+    } catch (const QuillError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+void Order::Replace(ItemLines items) {
+    total_ = TotalOf(items);  // throws before anything changes
+    items_ = std::move(items);
 }
 
 std::string Order::ExtendedText(std::size_t row) const {
     if (row >= items_.size()) ThrowListIndex(static_cast<long long>(row));
-    return MoneyText(Times(AmountOf(items_[row].quantity), AmountOf(items_[row].price)));
+    return DecimalMoneyText(ExtendedOf(items_[row]));
 }
 
-std::string Order::TotalText() const {
-    Amount total{true, Decimal{}, 0};
-    for (const ItemLine& line : items_)
-        total = Plus(total, Times(AmountOf(line.quantity), AmountOf(line.price)));
-    return MoneyText(total);
-}
+std::string Order::TotalText() const { return DecimalMoneyText(total_); }
 
 }  // namespace quill

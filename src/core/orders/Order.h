@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "orders/Decimal.h"
 #include "orders/ItemLine.h"
 #include "orders/OrderDetails.h"
 
@@ -21,7 +22,9 @@ std::string AddQuantities(const ItemLine& into, const ItemLine& added);
 
 // The order: the item lines collected from the result pages or read from an
 // order file, and the currency their prices are in. Every line it holds has a
-// valid quantity and a numeric price, so totals can always be computed.
+// valid quantity and a numeric price, each held exactly, and every extended
+// price and the total fit exact decimals: a change that would break this is
+// refused whole, so figures are always exact.
 class Order {
   public:
     const ItemLines& Items() const { return items_; }
@@ -46,13 +49,17 @@ class Order {
     // quantity or price is not a number.
     void Append(ItemLine line);
 
-    // Removes the lines at these 0-based positions.
+    // Removes the lines at these 0-based positions (throws, changing nothing,
+    // in the rare case that the rest no longer sums exactly).
     void DeleteRows(std::vector<std::size_t> rows);
 
     // Takes a quantity typed or spun in the grid. A text of the same value
     // leaves the line as it is ("2.0" for "2"); answers whether the line
     // changed. Throws for a text that is not a valid quantity, changing nothing.
     bool CopyBackQuantity(std::size_t row, std::string_view text);
+    // Why CopyBackQuantity would refuse that text for the row, to be told
+    // before the grid takes it; empty when it would be taken.
+    std::string RefusedQuantity(std::size_t row, std::string_view text) const;
 
     // The customer details of the quote; they stay when lines come and go.
     const OrderDetails& Details() const { return details_; }
@@ -63,7 +70,11 @@ class Order {
     std::string TotalText() const;
 
   private:
+    // Takes these lines when their total can be held, else throws.
+    void Replace(ItemLines items);
+
     ItemLines items_;
+    Decimal total_;
     std::string currency_ = "USD";
     OrderDetails details_;
 };

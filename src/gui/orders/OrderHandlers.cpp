@@ -46,12 +46,13 @@ QWidget* TfrmMain::ComposeOrderPage() {
     grid->onSpin = [this](int column, int row, double value) {
         return grdOrderSpinIncrement(column, row, value);
     };
-    grid->acceptEdit = [](int column, int, const QString& text) {
-        return column != 0 || IsValidQuantity(FromQt(text));
+    grid->acceptEdit = [this](int column, int row, const QString& text) {
+        return column != 0 ||
+               orderLines.RefusedQuantity(static_cast<std::size_t>(row), FromQt(text)).empty();
     };
-    grid->onEditRefused = [this](int, int, const QString& text) {
-        services.messages.Warning("'" + FromQt(text) +
-                                  "' is not a valid quantity. Please enter a number of 0 or more.");
+    grid->onEditRefused = [this](int, int row, const QString& text) {
+        services.messages.Warning(
+            orderLines.RefusedQuantity(static_cast<std::size_t>(row), FromQt(text)));
     };
     const auto click = [this](QPushButton* button, std::function<void()> handler) {
         connect(button, &QPushButton::clicked, this, Guarded(std::move(handler)));
