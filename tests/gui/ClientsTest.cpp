@@ -11,6 +11,8 @@
 #include "../support/Files.h"
 #include "../support/RunCommand.h"
 #include "OrderFixture.h"
+#include "output/ExportContent.h"
+#include "platform/AtomicSave.h"
 
 namespace wizard {
 namespace {
@@ -34,9 +36,10 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
 // filter, a workbook), written back as tab-separated UTF-8 with quoted texts;
 // rows without a filled cell are left out. With `keepQuotes` a text keeps
 // its quotes, so that a number can be told from a text.
+const std::string kTextFilter = "--infilter='Text - txt - csv (StarCalc):9,34,1,1'";
+
 Table CalcRows(const fs::path& file, const fs::path& work,
-               const std::string& inputFilter = "--infilter='Text - txt - csv (StarCalc):9,34,1,1'",
-               bool keepQuotes = false) {
+               const std::string& inputFilter = kTextFilter, bool keepQuotes = false) {
     const std::string command =
         "cd " + Quoted(work) + " && libreoffice --headless -env:UserInstallation=file://" +
         (work / "profile").string() + " " + inputFilter +
@@ -205,6 +208,36 @@ TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
     ASSERT_EQ(total.size(), 6u);
     EXPECT_EQ(total[4], "\"Order Total:\"");
     EXPECT_EQ(AsCalcHolds({total[5]}), AsCalcHolds({Total()}));
+}
+
+// Texts that a spreadsheet program would take for formulas, in an order made
+// without the window: neither file lets Calc run one, and numbers stay numbers.
+TEST(SpreadsheetTexts, CalcRunsNoFormulaFromAnOrdersTexts) {
+    if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    TempDir temp;
+    RecalculatingCalcProfile(temp.Path());
+    quill::Order order;
+    for (const char* line : {"1|Each|=1+1|+2+3|-5.00|4|", "2|Each|@SUM(1;2)|-A1| 1.50|4|",
+                             "3|Each| =4+4|\t=HYPERLINK(\"x\")|2|4|"})
+        order.Append(quill::ItemLine::Parse(line));
+    const quill::ExportContent content = quill::OrderExportContent(order);
+    const fs::path xls = temp.Path() / "formulas.xls", xlsx = temp.Path() / "formulas.xlsx";
+    ASSERT_EQ(quill::SaveFileAtomically(xls, quill::RenderSpreadsheetFile(content)), "");
+    ASSERT_EQ(quill::SaveFileAtomically(xlsx, quill::RenderWorkbook(content)), "");
+
+    // Calc shows the ".xls" file's apostrophe: the cell is text as written.
+    const std::vector<std::vector<std::string>> texts = {
+        {"=1+1", "+2+3"}, {"@SUM(1;2)", "-A1"}, {"=4+4", "=HYPERLINK(\"x\")"}};
+    for (const auto& [file, before] : {std::pair{xls, "'"}, std::pair{xlsx, ""}}) {
+        const Table rows = CalcRows(file, temp.Path(), file == xls ? kTextFilter : "");
+        ASSERT_GE(rows.size(), 4u) << file;
+        for (std::size_t row = 0; row < texts.size(); ++row) {
+            ASSERT_EQ(rows[row + 1].size(), 6u) << file << " " << row;
+            for (std::size_t i = 0; i < 2; ++i)
+                EXPECT_EQ(rows[row + 1][2 + i], before + texts[row][i]) << file << " " << row;
+        }
+        EXPECT_EQ(AsCalcHolds({rows[1][4], rows[2][4]}), AsCalcHolds({"-5.00", "1.50"})) << file;
+    }
 }
 
 TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupCharactersAsText) {

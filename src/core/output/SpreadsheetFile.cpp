@@ -1,8 +1,24 @@
+#include "catalogue/Fields.h"
 #include "output/ExportContent.h"
 
 namespace quill {
 
 namespace {
+
+// Calc and Excel read a cell that starts with "=", "+", "-" or "@" (also
+// after blanks, tabs or line breaks) as a formula. Such a text, unless it is
+// a plain number, is written behind an apostrophe: both programs take a cell
+// that starts with one as text, whatever follows, so no text of an order can
+// run as a formula.
+std::string AsText(std::string cell) {
+    const std::size_t first = cell.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return cell;
+    const char c = cell[first];
+    double number = 0;
+    if ((c == '=' || c == '+' || c == '-' || c == '@') && !TryStrToFloat(cell, number))
+        cell.insert(0, 1, '\'');
+    return cell;
+}
 
 // A spreadsheet program starts a new row at every line break and a new
 // column at every tab, so inside a cell both become blanks.
@@ -12,7 +28,7 @@ std::string Cell(const std::string& text) {
         if (out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n') out.erase(i + 1, 1);
         if (out[i] == '\r' || out[i] == '\n' || out[i] == '\t') out[i] = ' ';
     }
-    return out;
+    return AsText(std::move(out));
 }
 
 }  // namespace
