@@ -16,12 +16,16 @@ TEST(ExchangeRates, FirstLineOfACodeWinsAndMissingCodesConvertAtOne) {
 }
 
 TEST(ExchangeRates, UnusableRatesMakeTheCurrencyUnavailable) {
-    // A subnormal rate is above 0, but a price divided by it is infinite.
-    const ExchangeRates rates(
-        {"EUR|0|", "GBP|-1.5|", "JPY|abc|", "CAD||", "CHF|1.2|", "SEK|1e-320|", "NOK|inf|"});
-    for (const char* code : {"EUR", "GBP", "JPY", "CAD", "SEK", "NOK"})
+    // A subnormal rate is above 0, but a price divided by it is infinite; so
+    // is 125000 divided by 1e-305, and a billion and one dollars a unit make
+    // every price 0.00.
+    const ExchangeRates rates({"EUR|0|", "GBP|-1.5|", "JPY|abc|", "CAD||", "CHF|1.2|",
+                               "SEK|1e-320|", "NOK|inf|", "DKK|1e-305|", "AUD|1.000000001e9|",
+                               "IDR|0.000061|", "KRW|1e-9|", "HKD|1e9|"});
+    for (const char* code : {"EUR", "GBP", "JPY", "CAD", "SEK", "NOK", "DKK", "AUD"})
         EXPECT_FALSE(rates.Available(code)) << code;
-    EXPECT_TRUE(rates.Available("CHF"));
+    for (const char* code : {"CHF", "IDR", "KRW", "HKD"})
+        EXPECT_TRUE(rates.Available(code)) << code;
     const ConvertedPrices prices = rates.Convert(120);
     EXPECT_EQ(prices[CurrencyIndex("EUR")], 0);
     EXPECT_EQ(FormatMoney(prices[CurrencyIndex("CHF")]), "100.00");

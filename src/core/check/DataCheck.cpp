@@ -356,10 +356,16 @@ void CheckRates(CheckState& state, const fs::path& programFolder) {
                          "the rate of " + code + " is given already; the first is used");
             continue;
         }
-        if (!ExchangeRates({line.text}).Available(code))
+        double rate = 0;
+        if (!TryStrToFloat(FieldAt(line.text, 2), rate) || !(rate > 0))
             reporter.Add(line.number, "",
                          "the rate '" + FieldAt(line.text, 2) + "' of " + code +
                              " is not a usable positive number");
+        else if (!IsUsableRate(rate))
+            reporter.Add(line.number, "",
+                         "the rate '" + FieldAt(line.text, 2) + "' of " + code + " is outside " +
+                             kUsableRates + ", the rates prices can be converted with: " + code +
+                             " cannot be chosen");
     }
     std::string missing;
     for (const std::string_view code : kCurrencyCodes)

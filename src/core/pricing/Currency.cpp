@@ -9,15 +9,14 @@ ExchangeRates::ExchangeRates(const StringList& lines) {
         const std::string code = FieldAt(line, 1);
         if (rates_.count(code)) continue;
         double rate = 0;
-        // A rate so small that a price divided by it is infinite is as
-        // unusable as a rate of 0.
-        if (TryStrToFloat(FieldAt(line, 2), rate) && rate > 0 && std::isnormal(rate) &&
-            std::isfinite(1.0 / rate))
+        if (TryStrToFloat(FieldAt(line, 2), rate) && IsUsableRate(rate))
             rates_.emplace(code, rate);
         else
             rates_.emplace(code, std::nullopt);
     }
 }
+
+bool IsUsableRate(double rate) { return rate >= kSmallestRate && rate <= kLargestRate; }
 
 std::optional<double> ExchangeRates::Rate(const std::string& code) const {
     const auto found = rates_.find(code);

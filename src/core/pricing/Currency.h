@@ -14,9 +14,19 @@ namespace quill {
 // one unit of the currency in US dollars, so a foreign price is the US-dollar
 // price divided by the rate. The first line of a code wins; a code the file
 // lacks converts at 1.0. A rate that is not a positive number makes its
-// currency unavailable instead of producing infinite, negative or wrong prices.
+// currency unavailable instead of producing infinite, negative or wrong prices;
+// so does a rate outside what prices can be converted with (see IsUsableRate).
+// A rate is usable from a billionth of a dollar to a billion dollars a unit.
+// Every currency ever traded lies far inside; outside, a price divided by the
+// rate passes what money can be shown to the cent (1e-305 makes even a
+// dollar infinite), or every price becomes 0.00.
+constexpr double kSmallestRate = 1e-9;
+constexpr double kLargestRate = 1e9;
+constexpr const char* kUsableRates = "1E-9 to 1E9";
+bool IsUsableRate(double rate);
+
 class ExchangeRates {
-public:
+  public:
     ExchangeRates() = default;  // no rates: every code converts at 1.0
     explicit ExchangeRates(const StringList& lines);
 
@@ -26,7 +36,7 @@ public:
     // A price in every currency; an unavailable currency gets 0.
     ConvertedPrices Convert(double usdPrice) const;
 
-private:
+  private:
     std::unordered_map<std::string, std::optional<double>> rates_;
 };
 
@@ -37,7 +47,7 @@ struct CurrencyItem {
     const char* rateCode;   // empty for US dollars
     const char* objectName;
     const char* caption;
-    const char* region;     // empty for the top-level item
+    const char* region;  // empty for the top-level item
 };
 
 extern const std::vector<CurrencyItem> kCurrencyItems;  // 37 items, both US-dollar items included

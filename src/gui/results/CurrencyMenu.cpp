@@ -70,8 +70,9 @@ void TfrmMain::MarkUnavailableCurrencies() {
         item->setEnabled(false);
         const QString why = QString(
                                 "Not available: the exchange rate of %1 in xcngrate.dat is not "
-                                "a usable positive number.")
-                                .arg(currency->rateCode);
+                                "a usable positive number (from %2).")
+                                .arg(currency->rateCode)
+                                .arg(kUsableRates);
         item->setStatusTip(why);
         item->setToolTip(why);
         codes += (codes.empty() ? "" : ", ") + std::string(currency->rateCode);
