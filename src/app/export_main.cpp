@@ -138,7 +138,7 @@ int main(int argc, char* argv[]) {
             !error.empty())
             return Fail(error);
     } catch (const std::exception& error) {
-        return Fail(error.what());
+        return Fail(quill::MessageOf(error));
     }
     return 0;
 }

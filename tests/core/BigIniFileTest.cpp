@@ -191,8 +191,9 @@ TEST_F(BigIniFileTest, AFileThatCannotBeOpenedIsAnError) {
         TBigIniFile ini(folder_ / "folder.dat");
         FAIL() << "no error for a folder";
     } catch (const QuillError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot open file " + (folder_ / "folder.dat").string());
+        EXPECT_EQ(std::string(error.what()), "Cannot open file " +
+                                                 (folder_ / "folder.dat").string() +
+                                                 ": it is a folder, not a file");
     }
 }
 

@@ -214,3 +214,12 @@ TEST(TextHelpers, Windows1252BecomesUtf8CharacterForCharacter) {
     EXPECT_EQ(Windows1252ToUtf8("\x99\x9F"), "\xE2\x84\xA2\xC5\xB8");  // trade mark, Y diaeresis
     EXPECT_EQ(Windows1252ToUtf8("\x81"), "\xC2\x81");                  // unassigned: its C1 control
 }
+
+TEST(ErrorMessages, NameTheProblemNeverABareExceptionName) {
+    EXPECT_EQ(MessageOf(QuillError("Cannot open file a.qrf")), "Cannot open file a.qrf");
+    EXPECT_EQ(MessageOf(std::bad_alloc()),
+              "There is not enough memory to finish the operation. Nothing was changed.");
+    EXPECT_EQ(MessageOf(std::length_error("basic_string::_M_create")), MessageOf(std::bad_alloc()));
+    EXPECT_EQ(MessageOf(std::out_of_range("map::at")),
+              "An unexpected error stopped the operation (map::at).");
+}

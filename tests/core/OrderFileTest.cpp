@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -151,13 +152,23 @@ TEST(OrderFileRead, WhatIsNotAnOrderFileIsRefusedNamingTheFile) {
     std::string noise(4096, '\0');
     for (char& c : noise) c = static_cast<char>(random());
     fs::create_directory(dir / "folder.qrf");
+    // A named pipe with no writer would block, /dev/zero never ends, and a
+    // file past the limit is refused by its size alone (sparse: it costs no disk).
+    ASSERT_EQ(::mkfifo((dir / "pipe.qrf").c_str(), 0600), 0);
+    const fs::path huge = dir.Write("huge.qrf", "");
+    fs::resize_file(huge, kLargestOrderFile + 1);
     const struct {
         fs::path file;
         const char* says;
     } cases[] = {
         {dir.Write("noise.qrf", noise), "is not a Quillroute order file"},
         {dir.Write("empty.qrf", ""), "is not a Quillroute order file"},
-        {dir / "folder.qrf", "Cannot open file"},
+        {dir / "folder.qrf", "it is a folder, not a file"},
+        {dir / "pipe.qrf", "it is not a regular file (a named pipe or a device)"},
+        {"/dev/zero", "it is not a regular file (a named pipe or a device)"},
+        {huge, "bytes an order file may have: it is not opened"},
+        {dir.Write("money.qrf", std::string(kSiteKeys) + "1=1e30|Each||A|a|1e20|\r\n"),
+         "item 1: The extended price of the line \"A\" (1e30 x 1e20) is too large"},
         {dir.Write("price.qrf", std::string(kSiteKeys) + "1=1|Each||A|a|abc|\r\n"),
          "item 1: 'abc' is not a valid floating point value"},
         {dir.Write("qty.qrf",

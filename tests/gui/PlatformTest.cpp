@@ -250,13 +250,13 @@ TEST(PlatformErrorReport, ShowsTheErrorsMessageAndGoesOn) {
     EXPECT_EQ(messages.calls, expected);
 }
 
-TEST(PlatformErrorReport, ReportsAnyStandardError) {
+TEST(PlatformErrorReport, ReportsAnyStandardErrorInASentence) {
     FakeMessages messages;
-    EXPECT_FALSE(
-        RunGuarded(messages, [] { throw std::out_of_range("List index out of bounds (3)"); }));
+    EXPECT_FALSE(RunGuarded(messages, [] { throw std::bad_alloc(); }));
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].kind, "error");
-    EXPECT_EQ(messages.calls[0].text, "List index out of bounds (3)");
+    EXPECT_EQ(messages.calls[0].text,
+              "There is not enough memory to finish the operation. Nothing was changed.");
 }
 
 TEST(PlatformErrorReport, LetsNothingThrough) {

@@ -11,6 +11,7 @@
 #include "catalogue/Error.h"
 #include "catalogue/LargeAllocator.h"
 #include "platform/AtomicSave.h"
+#include "platform/RegularFile.h"
 
 namespace quill {
 
@@ -146,11 +147,6 @@ class SectionIndex {
 };
 
 // ---------------------------------------------------------------------------
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
@@ -352,15 +348,13 @@ void TBigIniFile::Load() {
     blocks_.reset();
     changed_ = false;
 
-    errno = 0;
-    FileHandle file(std::fopen(fileName_.string().c_str(), "rb"));
-    if (!file) {
-        std::error_code ec;
-        if (!std::filesystem::exists(fileName_, ec) && !ec) return;  // a missing file is empty
-        ThrowCannotOpen(fileName_.string());
+    OpenedFile opened = OpenRegularFile(fileName_);
+    if (!opened.file) {
+        // A missing file, also below a name that is not a folder, is empty.
+        if (opened.error == ENOENT || opened.error == ENOTDIR) return;
+        throw QuillError(opened.problem);
     }
-    std::error_code kindError;
-    if (std::filesystem::is_directory(fileName_, kindError)) ThrowCannotOpen(fileName_.string());
+    const FileHandle file = std::move(opened.file);
     std::setvbuf(file.get(), nullptr, _IONBF, 0);
 
     std::error_code sizeError;

@@ -1,11 +1,10 @@
 #include "catalogue/DataFiles.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Error.h"
+#include "platform/RegularFile.h"
 
 namespace fs = std::filesystem;
 
@@ -38,11 +37,7 @@ fs::path DataFilePath(const fs::path& folder, const std::string& relativeName) {
 }
 
 StringList ReadAllLines(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) ThrowCannotOpen(file.string());
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
+    const std::string text = ReadRegularFile(file);
     StringList lines;
     size_t start = 0;
     while (start < text.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +14,11 @@ class QuillError : public std::runtime_error {
   public:
     explicit QuillError(const std::string& message) : std::runtime_error(message) {}
 };
+
+// What the user reads for any error that stopped an operation: a QuillError's
+// own message; for running out of memory a sentence saying so; for anything
+// else a sentence with the library's text, never a bare "std::bad_alloc".
+std::string MessageOf(const std::exception& error);
 
 // "'%s' is not a valid floating point value"
 [[noreturn]] void ThrowInvalidFloat(const std::string& text);

@@ -1,10 +1,10 @@
 #include "check/CheckedText.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
+#include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "platform/RegularFile.h"
 
 namespace quill::check {
 
@@ -25,14 +25,13 @@ bool IsText(unsigned char c) {
 
 CheckedText ReadChecked(const std::filesystem::path& file, Reporter& reporter) {
     CheckedText text;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    try {
+        bytes = ReadRegularFile(file);
+    } catch (const QuillError&) {
         reporter.Report().unreadable.push_back(reporter.File());
         return text;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string bytes = buffer.str();
     text.read = true;
     ++reporter.Report().filesRead;
 

@@ -62,6 +62,12 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
     std::error_code ec;
     content.existed = fs::exists(path, ec);
     if (!content.existed) return content;
+    std::error_code sizeError;
+    if (const std::uintmax_t size = fs::file_size(path, sizeError);
+        !sizeError && size > kLargestOrderFile)
+        throw QuillError("The file " + path.string() + " is " + std::to_string(size) +
+                         " bytes long, more than the " + std::to_string(kLargestOrderFile) +
+                         " bytes an order file may have: it is not opened.");
 
     TBigIniFile file(path);
     StringList header, site;

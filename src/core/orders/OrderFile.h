@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -31,8 +32,13 @@ struct OrderFileContent {
     bool existed = false;  // a missing file reads as an empty order
 };
 
-// Throws, naming the file, when it cannot be read, is not an order file, or
-// holds an item whose quantity or price is not a number.
+// Far above any real order (a million items take about 100 MB), so that a
+// wrong file of any size is refused before it is read.
+constexpr std::uintmax_t kLargestOrderFile = std::uintmax_t{1} << 30;  // 1 GiB
+
+// Throws, naming the file, when it cannot be read (a folder, a named pipe or
+// a device is never read), is larger than kLargestOrderFile, is not an order
+// file, or holds an item whose quantity or price is not a number.
 OrderFileContent ReadOrderFile(const std::filesystem::path& path);
 
 }  // namespace quill

@@ -23,10 +23,8 @@ bool RunGuarded(Messages& messages, const std::function<void()>& operation) {
     try {
         if (operation) operation();
         return true;
-    } catch (const QuillError& error) {
-        Report(messages, error.what());
     } catch (const std::exception& error) {
-        Report(messages, error.what());
+        Report(messages, MessageOf(error));
     } catch (...) {
         Report(messages, "An unexpected error stopped the operation.");
     }
