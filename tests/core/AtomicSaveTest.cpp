@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 
 #include "FileSizeLimit.h"
@@ -96,6 +101,47 @@ TEST(AtomicSave, ASaveNeverCommittedLeavesNothing) {
     }
     EXPECT_EQ(ReadBytes(file), kOld);
     EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+
+// A save killed in flight leaves its temporary file; the next successful save
+// of the same target removes it, and only what is this program's and stale.
+TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AtomicSave save(file);
+        save.Put(LongContent());  // more than a block: some of it is in the file
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::vector<std::string> leftByTheKilledSave = FolderNames(dir.Path());
+    ASSERT_EQ(leftByTheKilledSave.size(), 2u);
+    const std::string killed =
+        leftByTheKilledSave[0] == "order.qrf" ? leftByTheKilledSave[1] : leftByTheKilledSave[0];
+
+    // Kept: a save still in flight, a temporary just created (it may not be
+    // locked yet), another target's, and files not named like temporaries.
+    AtomicSave inFlight(file);
+    ASSERT_TRUE(inFlight.Put(LongContent()));
+    dir.Write("order.qrf.0000abcd.tmp", "");
+    const fs::path oldEmpty = dir.Write("order.qrf.0000dcba.tmp", "");
+    fs::last_write_time(oldEmpty, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    for (const char* name :
+         {"order.qrf.bak.tmp", "order.qrf.12345678.tmp.x", "other.qrf.1234abcd.tmp"})
+        dir.Write(name, "x");
+    std::vector<std::string> expected = FolderNames(dir.Path());
+    ASSERT_EQ(expected.size(), 8u);
+    for (const std::string& removed : {killed, oldEmpty.filename().string()})
+        expected.erase(std::find(expected.begin(), expected.end(), removed));
+
+    EXPECT_EQ(SaveFileAtomically(file, "new"), "");
+    EXPECT_EQ(FolderNames(dir.Path()), expected);
+    EXPECT_EQ(inFlight.Commit(), "");
+    EXPECT_EQ(ReadBytes(file), LongContent());
 }
 
 TEST(AtomicSave, TheSectionedFileWriterThrowsTheErrorAndKeepsTheOldFile) {

@@ -1,13 +1,17 @@
 #include "platform/AtomicSave.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <random>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -31,6 +35,44 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
     if (fd < 0) return;
     (void)::fsync(fd);
     (void)::close(fd);
+#endif
+}
+
+// Whether a name is that of a temporary file of a save of `target`:
+// "<target's name>.<eight hex digits>.tmp".
+bool IsTemporaryOf(const std::string& name, const std::string& target) {
+    constexpr std::size_t kDigits = 8;
+    const std::string suffix = ".tmp";
+    if (name.size() != target.size() + 1 + kDigits + suffix.size() ||
+        name.compare(0, target.size(), target) != 0 || name[target.size()] != '.' ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    for (std::size_t i = target.size() + 1; i < target.size() + 1 + kDigits; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// A save holds a lock on its temporary file from the moment it is created
+// until it is renamed or removed; the system drops it when the program ends,
+// even when it is killed. So a temporary that no one holds is left over from
+// a save that never finished. One that is still empty may belong to a save
+// that has created it and not yet locked it, so it must also be a minute old.
+void RemoveStaleTemporaries([[maybe_unused]] const fs::path& target) {
+#if defined(__unix__) || defined(__APPLE__)
+    std::error_code ec;
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const std::string name = target.filename().string();
+    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+        if (!IsTemporaryOf(entry->path().filename().string(), name)) continue;
+        const int fd = ::open(entry->path().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat status {};
+        const bool stale = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                           (status.st_size > 0 || status.st_mtime + 60 < ::time(nullptr)) &&
+                           ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (stale) (void)::unlink(entry->path().c_str());
+        (void)::close(fd);
+    }
 #endif
 }
 
@@ -72,6 +114,10 @@ AtomicSave::AtomicSave(fs::path target) : target_(std::move(target)), resolved_(
         Fail(error);
         return;
     }
+#if defined(__unix__) || defined(__APPLE__)
+    // Marks the temporary as in use for as long as this save lives.
+    (void)::flock(::fileno(file_), LOCK_EX | LOCK_NB);
+#endif
     // Our own buffer collects whole blocks; stdio passes them straight on.
     std::setvbuf(file_, nullptr, _IONBF, 0);
     buffer_ = std::make_unique<char[]>(kBufferSize);
@@ -153,6 +199,7 @@ std::string AtomicSave::Commit() {
     } else {
         temporary_.clear();
         SyncFolder(resolved_.parent_path());
+        RemoveStaleTemporaries(resolved_);
     }
     committed_ = true;
     return error_;

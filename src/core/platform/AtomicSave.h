@@ -18,7 +18,9 @@ namespace quill {
 //     save.Put(text);
 //     if (const std::string error = save.Commit(); !error.empty()) ...
 //
-// A save that is never committed leaves nothing behind.
+// A save that is never committed leaves nothing behind; the temporary file
+// of a save that was killed is removed by the next successful save of the
+// same target.
 class AtomicSave {
   public:
     explicit AtomicSave(std::filesystem::path target);
