@@ -29,6 +29,8 @@
 #include "LargeData.h"
 #include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
+#include "orders/OrderFile.h"
+#include "output/ExportContent.h"
 
 namespace {
 
@@ -269,6 +271,18 @@ std::shared_ptr<void> HoldCatalogue(const fs::path& path) {
     return std::make_shared<quill::CableCatalogue>(quill::LoadCableCatalogue(path));
 }
 
+// An order file's read and its export as a text file beside it, as
+// quillroute-export does them; nothing is held afterwards but the peak.
+std::shared_ptr<void> ExportOrder(const fs::path& path) {
+    const quill::OrderFileContent read = quill::ReadOrderFile(path);
+    const quill::ExportContent content = quill::OrderExportContent(read.order);
+    const std::string error = quill::SaveRendering(
+        fs::path(path) += ".txt",
+        [&](const quill::TextSink& sink) { quill::RenderTextFileTo(content, sink); });
+    if (!error.empty()) throw std::runtime_error(error);
+    return nullptr;
+}
+
 std::shared_ptr<void> HoldInih(const fs::path& path) {
     auto store = std::make_shared<InihStore>();
     if (ini_parse(path.c_str(), InihHandler, store.get()) < 0)
@@ -295,9 +309,10 @@ constexpr const char* kChildVariable = "QUILLROUTE_INI_LOAD_CHILD";
     // may still be the parent's, inherited through fork.
     (void)!::write(reportFd, &mine.baseKilobytes, sizeof mine.baseKilobytes);
     const auto start = std::chrono::steady_clock::now();
-    std::shared_ptr<void> held = kind == "inih"        ? HoldInih(path)
-                                 : kind == "catalogue" ? HoldCatalogue(path)
-                                                       : HoldOurs(path);
+    std::shared_ptr<void> held = kind == "inih"           ? HoldInih(path)
+                                 : kind == "catalogue"    ? HoldCatalogue(path)
+                                 : kind == "order-export" ? ExportOrder(path)
+                                                          : HoldOurs(path);
     mine.loadSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     mine.peakKilobytes = std::max(StatusKilobytes("/proc/self/status", "VmHWM:"),
@@ -454,6 +469,71 @@ BENCHMARK(BM_IniSectionsInOrder)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+
+// A valid order file of 200 MB, in one of two shapes: 0 items as the wizard
+// makes them (a standard jumper's description, about 135 bytes a line), 1
+// the shortest items an order holds (about 29 bytes a line), where the cost
+// of each item weighs most.
+fs::path HugeOrderFile(int shape) {
+    const fs::path path = DataFolder() / ("order-200MB-" + std::to_string(shape) + ".qrf");
+    constexpr std::size_t kBytes = 200 * 1000 * 1000;
+    std::error_code ec;
+    if (fs::exists(path, ec) && fs::file_size(path, ec) >= kBytes) return path;
+    const fs::path partial = fs::path(path) += ".partial";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        std::string chunk =
+            "[Header]\r\nApp=Quillroute\r\n\r\n[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\n"
+            "Ship To City=\r\nShip To State=\r\nShip To Country=\r\n";
+        std::size_t written = 0;
+        for (long item = 1; written + chunk.size() < kBytes; ++item) {
+            const std::string n = std::to_string(item);
+            if (shape == 0)
+                chunk += n + "=" + std::to_string(item % 50 + 1) + "|Each|QR-001|J4V-DMDM-" + n +
+                         "M|1/2 in Foam Cable Jumper, Connector1 = N Male, Connector2 = 7-16 DIN "
+                         "Female " +
+                         n + "|" + std::to_string(item % 99999 + 1) + ".25|\r\n";
+            else
+                chunk += n + "=" + std::to_string(item % 7 + 1) + "|Each||P" +
+                         std::to_string(item % 1000) + "|x|1.5|\r\n";
+            if (chunk.size() >= (1u << 20)) {
+                out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+                written += chunk.size();
+                chunk.clear();
+            }
+        }
+        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        if (!out) throw std::runtime_error("cannot write " + partial.string());
+    }
+    fs::rename(partial, path);
+    return path;
+}
+
+// Reading a huge order and writing its text export, against the reader alone
+// on the same file, each in a fresh process: load_MB_per_s is the file's
+// megabytes by the seconds of the whole read and export, peak_per_file_byte
+// the highest memory over the file's size.
+void BM_HugeOrderReaderAlone(benchmark::State& state) {
+    FreshProcessFileBenchmark(state, "ours", HugeOrderFile(static_cast<int>(state.range(0))));
+}
+void BM_HugeOrderReadAndExport(benchmark::State& state) {
+    FreshProcessFileBenchmark(state, "order-export",
+                              HugeOrderFile(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_HugeOrderReaderAlone)
+    ->ArgName("shape")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HugeOrderReadAndExport)
+    ->ArgName("shape")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -95,13 +95,14 @@ int main(int argc, char* argv[]) {
     Options options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!ParseOptions(QCoreApplication::arguments(), options)) return Fail(kUsage, 2);
-    const std::map<std::string, std::string (*)(const quill::ExportContent&)> renderings = {
-        {"txt", quill::RenderTextFile},
-        {"xls", quill::RenderSpreadsheetFile},
-        {"xlsx", quill::RenderWorkbook},
-        {"html", quill::RenderHtml},
-        {"clipboard-text", quill::RenderClipboardText}};
-    if (options.format != "pdf" && !renderings.count(options.format))
+    // The text renderings go to the file a block at a time, however large the order.
+    using Streamed = void (*)(const quill::ExportContent&, const quill::TextSink&);
+    const std::map<std::string, Streamed> renderings = {
+        {"txt", quill::RenderTextFileTo},
+        {"xls", quill::RenderSpreadsheetFileTo},
+        {"html", quill::RenderHtmlTo},
+        {"clipboard-text", quill::RenderClipboardTextTo}};
+    if (options.format != "pdf" && options.format != "xlsx" && !renderings.count(options.format))
         return Fail("unknown format '" + options.format + "'\n" + kUsage, 2);
 
     try {
@@ -116,15 +117,15 @@ int main(int argc, char* argv[]) {
             currency = options.currency;
         }
 
-        std::string bytes;
+        std::string error;
         if (options.format == "pdf") {
             quill::ListOfMaterials list;
             const quill::ExportContent content = quill::OrderExportContent(order);
-            list.rows = content.rows;
+            list.rows = quill::RowsOf(content);
             list.total = content.total.value;
             list.webAddress = kMakerWebAddress;
             list.details = order.Details();
-            bytes = quill::ListOfMaterialsPdf(list);
+            error = quill::SaveFileAtomically(options.output, quill::ListOfMaterialsPdf(list));
         } else {
             quill::ExportContent content = quill::OrderExportContent(order);
             content.foreignCurrency = currency != "USD";
@@ -132,11 +133,14 @@ int main(int argc, char* argv[]) {
             const quill::SystemClock clock;
             content.pricingUpdateDate = quill::FormatDate(quill::ReadPricingDate(
                 quill::WrittenFilesFolderFor(options.programFolder), clock.Today()));
-            bytes = renderings.at(options.format)(content);
+            if (options.format == "xlsx")
+                error = quill::SaveFileAtomically(options.output, quill::RenderWorkbook(content));
+            else
+                error = quill::SaveRendering(options.output, [&](const quill::TextSink& sink) {
+                    renderings.at(options.format)(content, sink);
+                });
         }
-        if (const std::string error = quill::SaveFileAtomically(options.output, bytes);
-            !error.empty())
-            return Fail(error);
+        if (!error.empty()) return Fail(error);
     } catch (const std::exception& error) {
         return Fail(quill::MessageOf(error));
     }

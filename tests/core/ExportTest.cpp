@@ -127,8 +127,9 @@ TEST(ExportContentOfAnOrder, IsTheOrderPageAsItShowsTheOrder) {
         "USD");
     const ExportContent content = OrderExportContent(order);
     EXPECT_EQ(content.headings, OrderHeadings());
-    ASSERT_EQ(content.rows.size(), 2u);
-    EXPECT_EQ(content.rows[1], (StringList{"7.5", "Feet", "C", "cable", "2.05", "15.38"}));
+    const std::vector<StringList> rows = RowsOf(content);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], (StringList{"7.5", "Feet", "C", "cable", "2.05", "15.38"}));
     EXPECT_EQ(content.total.label, "Order Total:");
     EXPECT_EQ(content.total.value, "40.38");
 }

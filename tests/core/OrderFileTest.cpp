@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -11,6 +12,7 @@
 #include "catalogue/Error.h"
 #include "orders/LastOrder.h"
 #include "orders/OrderFile.h"
+#include "output/ExportContent.h"
 
 using namespace quill;
 namespace fs = std::filesystem;
@@ -124,6 +126,21 @@ TEST(OrderFileRead, EntriesWithOneKeyBothTakeTheFirstValue) {
         "a.qrf", std::string(kSiteKeys) + "1=1|Each||A|a|1.00|\r\n1=5|Each||B|b|2.00|\r\n");
     EXPECT_EQ(ReadTexts(file),
               (std::vector<std::string>{"1|Each|A|a|1.00|2|", "1|Each|A|a|1.00|2|"}));
+}
+
+// Item numbers are looked up by number, other keys by name: both ways give
+// each item the value of the first line of its key.
+TEST(OrderFileRead, EveryKindOfKeyTakesTheValueOfItsFirstLine) {
+    TempDir dir;
+    const fs::path file = dir.Write(
+        "a.qrf", std::string(kSiteKeys) +
+                     "2=1|Each||A|a|1|\r\n02=1|Each||B|b|1|\r\n2=9|Each||C|c|1|\r\n"
+                     "123456789=1|Each||D|d|1|\r\n123456789=1|Each||E|e|1|\r\n"
+                     "4000000000=1|Each||F|f|1|\r\n0=1|Each||G|g|1|\r\n=1|Each||H|h|1|\r\n"
+                     "no name here\r\nX7=1|Each||I|i|1|\r\nx7=1|Each||J|j|1|\r\n");
+    std::string parts;
+    for (const ItemLine& item : ReadOrderFile(file).order.Items()) parts += item.partNumber;
+    EXPECT_EQ(parts, "ABADDFGHHII");
 }
 
 TEST(OrderFileRead, SectionAndKeyNamesIgnoreCase) {
@@ -263,3 +280,56 @@ TEST(LastOrder, AFailingWriteIsReportedOnceUntilAWriteSucceeds) {
 }
 
 }  // namespace
+
+namespace quill {
+namespace {
+
+long StatusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field)));
+    return -1;
+}
+
+// A large order of the shortest items, where each item's own cost weighs
+// most, is read and exported as text without ever holding three times its
+// file in memory (the peak counted from just before the read).
+TEST(HugeOrder, IsReadAndExportedInLessThanThreeTimesItsSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer's own memory would be counted";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer's own memory would be counted";
+#endif
+#endif
+    TempDir dir;
+    std::string text = std::string(kSiteKeys);
+    std::size_t items = 0;
+    long pieces = 0;  // at 1.5 each
+    for (int item = 1; text.size() < 30'000'000; ++item, ++items) {
+        text += std::to_string(item) + "=" + std::to_string(item % 7 + 1) + "|Each||P" +
+                std::to_string(item % 1000) + "|x|1.5|\r\n";
+        pieces += item % 7 + 1;
+    }
+    const fs::path file = dir.Write("huge.qrf", text);
+    const double bytes = static_cast<double>(text.size());
+    text = std::string();
+    std::ofstream("/proc/self/clear_refs") << "5";  // starts the peak afresh
+    const long before = StatusKilobytes("VmRSS:");
+    if (StatusKilobytes("VmHWM:") > before + 1024) GTEST_SKIP() << "the peak cannot be reset here";
+
+    const OrderFileContent read = ReadOrderFile(file);
+    const ExportContent content = OrderExportContent(read.order);
+    ASSERT_EQ(SaveRendering(dir / "huge.txt",
+                            [&](const TextSink& sink) { RenderTextFileTo(content, sink); }),
+              "");
+    const double peak = (StatusKilobytes("VmHWM:") - before) * 1024.0;
+    EXPECT_LT(peak, 3 * bytes) << peak / bytes << " times the file";
+    EXPECT_EQ(read.order.Count(), items);
+    EXPECT_EQ(read.order.TotalText(),
+              std::to_string(pieces * 3 / 2) + (pieces % 2 ? ".50" : ".00"));
+}
+
+}  // namespace
+}  // namespace quill

@@ -72,6 +72,9 @@ class TBigIniFile {
     int SectionLineCount(int index) const;
     std::string_view SectionLine(int index, int line) const;
     SectionLines Lines(int index) const;
+    // The index of the section of that name, found as ReadSectionLines finds
+    // it; -1 when absent.
+    int FindSection(std::string_view section) { return names_.IndexOf(section); }
 
     // Appends the section's lines to destination; false (nothing appended) when absent.
     bool ReadSectionLines(std::string_view section, StringList& destination);

@@ -11,12 +11,25 @@ namespace quill {
 
 namespace {
 
+// Ends each field in the order's text. No field holds it: control
+// characters become blanks when a line joins the order.
+constexpr char kEnd = '\x1f';
+
+ItemView ViewOf(const ItemLine& line) {
+    return {line.quantity, line.unit, line.partNumber, line.description, line.price, line.kind};
+}
+
 // Quantities and prices are held exactly or not at all: an amount that does
 // not fit the exact decimals is refused, never estimated.
-[[noreturn]] void ThrowNotExact(const ItemLine& line, const std::string& what) {
-    throw QuillError("The " + what + " of the line \"" + line.partNumber + "\" (" + line.quantity +
-                     " x " + line.price +
+[[noreturn]] void ThrowNotExact(const ItemView& line, const std::string& what) {
+    throw QuillError("The " + what + " of the line \"" + std::string(line.partNumber) + "\" (" +
+                     std::string(line.quantity) + " x " + std::string(line.price) +
                      ") is too large to be computed exactly. Nothing was changed.");
+}
+
+[[noreturn]] void ThrowInvalidQuantity(std::string_view text) {
+    throw QuillError("'" + std::string(text) +
+                     "' is not a valid quantity. A quantity is a number of 0 or more.");
 }
 
 Decimal Exact(std::string_view text) {
@@ -25,54 +38,63 @@ Decimal Exact(std::string_view text) {
     return value;
 }
 
-Decimal ExtendedOf(const ItemLine& line) {
-    Decimal extended;
-    if (!MultiplyDecimals(Exact(line.quantity), Exact(line.price), extended))
-        ThrowNotExact(line, "extended price");
-    return extended;
-}
-
-// The order total is summed in the order of the lines, the line at `row`
-// taken as `instead` when one is given.
-Decimal TotalOf(const ItemLines& items, std::size_t row = 0, const ItemLine* instead = nullptr) {
-    Decimal total;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const ItemLine& line = instead && i == row ? *instead : items[i];
-        if (!AddDecimals(total, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
+// The line's quantity times its price, checking both first: a quantity must
+// be a number of 0 or more and a price a number, each held exactly.
+Decimal ExtendedOf(const ItemView& line) {
+    Decimal quantity, price, extended;
+    if (!ParseDecimal(line.quantity, quantity)) {
+        if (!IsValidQuantity(line.quantity)) ThrowInvalidQuantity(line.quantity);
+        ThrowNotExact(line, "quantity");
     }
-    return total;
-}
-
-[[noreturn]] void ThrowInvalidQuantity(const std::string& text) {
-    throw QuillError("'" + text +
-                     "' is not a valid quantity. A quantity is a number of 0 or more.");
-}
-
-void CheckLine(const ItemLine& line) {
-    if (!IsValidQuantity(line.quantity)) ThrowInvalidQuantity(line.quantity);
-    double price = 0;
-    if (!TryStrToFloat(line.price, price)) ThrowInvalidFloat(line.price);
-    Decimal ignored;
-    if (!ParseDecimal(line.quantity, ignored)) ThrowNotExact(line, "quantity");
-    if (!ParseDecimal(line.price, ignored)) ThrowNotExact(line, "price");
+    if (quantity.units < 0) ThrowInvalidQuantity(line.quantity);
+    if (!ParseDecimal(line.price, price)) {
+        double ignored = 0;
+        if (!TryStrToFloat(line.price, ignored)) ThrowInvalidFloat(std::string(line.price));
+        ThrowNotExact(line, "price");
+    }
+    if (!MultiplyDecimals(quantity, price, extended)) ThrowNotExact(line, "extended price");
+    return extended;
 }
 
 // Descriptions of the final page break their lines with carriage returns; in
 // the order they become blanks, as every other control character does, so
 // that every item is one line in any file. Fields are kept trimmed, as they
 // are read.
-ItemLine AsOrderLine(ItemLine line) {
-    for (std::string* field :
-         {&line.quantity, &line.unit, &line.partNumber, &line.description, &line.price}) {
-        std::replace_if(
-            field->begin(), field->end(),
-            [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-        *field = Trim(*field);
+void AppendCleaned(std::string& text, std::string_view field) {
+    std::size_t first = 0, last = field.size();
+    while (first < last && static_cast<unsigned char>(field[first]) <= ' ') ++first;
+    while (last > first && static_cast<unsigned char>(field[last - 1]) <= ' ') --last;
+    const std::size_t at = text.size();
+    text.append(field.substr(first, last - first));
+    for (std::size_t i = at; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) < 0x20) text[i] = ' ';
+    text += kEnd;
+}
+
+ItemLine AsOrderLine(const ItemLine& line) {
+    std::string text;
+    const ItemView view = ViewOf(line);
+    for (const std::string_view field :
+         {view.quantity, view.unit, view.partNumber, view.description, view.price})
+        AppendCleaned(text, field);
+    ItemLine cleaned;
+    std::size_t at = 0;
+    for (std::string* field : {&cleaned.quantity, &cleaned.unit, &cleaned.partNumber,
+                               &cleaned.description, &cleaned.price}) {
+        const std::size_t end = text.find(kEnd, at);
+        *field = text.substr(at, end - at);
+        at = end + 1;
     }
-    return line;
+    cleaned.kind = line.kind;
+    return cleaned;
 }
 
 }  // namespace
+
+ItemLine ItemView::Line() const {
+    return ItemLine{std::string(quantity),    std::string(unit),  std::string(partNumber),
+                    std::string(description), std::string(price), kind};
+}
 
 bool IsValidQuantity(std::string_view text) {
     double value = 0;
@@ -89,15 +111,89 @@ std::string AddQuantities(const ItemLine& into, const ItemLine& added) {
     } else if (into.unit == "Meters" && added.unit == "Feet") {
         held = DivideToCents(quantity, feetPerMeter, quantity);
     }
-    if (!held || !AddDecimals(Exact(into.quantity), quantity, sum)) ThrowNotExact(into, "quantity");
+    if (!held || !AddDecimals(Exact(into.quantity), quantity, sum))
+        ThrowNotExact(ViewOf(into), "quantity");
     return DecimalText(sum);
 }
 
+// ------------------------------------------------------------- the storage
+
+ItemView Order::View(std::size_t row) const {
+    const Slot& slot = slots_[row];
+    // Fields are short: a plain loop finds their ends faster than a search.
+    const char* at = text_.data() + slot.begin;
+    std::string_view fields[5];
+    for (std::string_view& field : fields) {
+        const char* end = at;
+        while (*end != kEnd) ++end;
+        field = std::string_view(at, static_cast<std::size_t>(end - at));
+        at = end + 1;
+    }
+    return {fields[0], fields[1], fields[2], fields[3], fields[4], slot.kind};
+}
+
+ItemLines Order::Items() const {
+    ItemLines lines;
+    lines.reserve(Count());
+    for (std::size_t i = 0; i < Count(); ++i) lines.push_back(Item(i));
+    return lines;
+}
+
+void Order::Reserve(std::size_t lines, std::size_t bytes) {
+    slots_.reserve(slots_.size() + lines);
+    text_.reserve(text_.size() + bytes);
+}
+
+Order::Slot Order::Store(const ItemView& line) {
+    Slot slot;
+    slot.begin = text_.size();
+    slot.kind = line.kind;
+    for (const std::string_view field :
+         {line.quantity, line.unit, line.partNumber, line.description, line.price})
+        AppendCleaned(text_, field);
+    if (text_.size() - slot.begin > UINT32_MAX) {
+        text_.resize(slot.begin);
+        throw QuillError("An item of the order is too long.");
+    }
+    slot.size = static_cast<std::uint32_t>(text_.size() - slot.begin);
+    return slot;
+}
+
+void Order::Append(const ItemLine& line) { Append(ViewOf(line)); }
+
+void Order::Append(const ItemView& line) {
+    const Slot slot = Store(line);
+    slots_.push_back(slot);
+    try {
+        const ItemView stored = View(slots_.size() - 1);
+        Decimal total;
+        if (!AddDecimals(total_, ExtendedOf(stored), total))
+            ThrowNotExact(stored, "order total with");
+        total_ = total;
+    } catch (...) {
+        slots_.pop_back();
+        text_.resize(slot.begin);
+        throw;
+    }
+}
+
+void Order::Replace(const ItemLines& items) {
+    Order fresh;
+    fresh.Reserve(items.size(), text_.size() - unused_ + 64);
+    for (const ItemLine& line : items) fresh.Append(line);  // throws before anything changes
+    text_ = std::move(fresh.text_);
+    slots_ = std::move(fresh.slots_);
+    unused_ = 0;
+    total_ = fresh.total_;
+}
+
+// ------------------------------------------------------------- the changes
+
 void Order::Merge(const ItemLines& lines, const std::string& currency) {
     // The merge is made on a copy, so a bad line leaves the order as it was.
-    for (const ItemLine& line : lines) CheckLine(line);
+    for (const ItemLine& line : lines) ExtendedOf(ViewOf(line));
     const bool wasEmpty = Empty();
-    ItemLines merged = items_;
+    ItemLines merged = Items();
     for (const ItemLine& line : lines) {
         bool matched = false;
         const std::size_t count = merged.size();
@@ -108,38 +204,49 @@ void Order::Merge(const ItemLines& lines, const std::string& currency) {
         }
         if (!matched) merged.push_back(AsOrderLine(line));
     }
-    Replace(std::move(merged));
+    Replace(merged);
     if (wasEmpty && !Empty()) currency_ = currency;
-}
-
-void Order::Append(ItemLine line) {
-    CheckLine(line);
-    line = AsOrderLine(std::move(line));
-    Decimal total;
-    if (!AddDecimals(total_, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
-    items_.push_back(std::move(line));
-    total_ = total;
 }
 
 void Order::DeleteRows(std::vector<std::size_t> rows) {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    ItemLines kept = items_;
+    ItemLines kept = Items();
     for (const std::size_t row : rows)
         if (row < kept.size()) kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(row));
-    Replace(std::move(kept));
+    Replace(kept);
 }
+
+namespace {
+
+// The total of the order with the line at `row` taken as `instead`; throws
+// when it cannot be held, naming the line.
+Decimal TotalWith(const Order& order, std::size_t row, const ItemView& instead) {
+    Decimal total;
+    for (std::size_t i = 0; i < order.Count(); ++i) {
+        const ItemView line = i == row ? instead : order.View(i);
+        if (!AddDecimals(total, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
+    }
+    return total;
+}
+
+}  // namespace
 
 bool Order::CopyBackQuantity(std::size_t row, std::string_view text) {
     const std::string quantity = Trim(text);
     if (!IsValidQuantity(quantity)) ThrowInvalidQuantity(quantity);
-    if (row >= items_.size()) ThrowListIndex(static_cast<long long>(row));
-    ItemLine changed = items_[row];
+    if (row >= Count()) ThrowListIndex(static_cast<long long>(row));
+    ItemView changed = View(row);
+    const std::string_view before = changed.quantity;
     changed.quantity = quantity;
-    CheckLine(changed);
-    if (Exact(items_[row].quantity) == Exact(quantity)) return false;
-    total_ = TotalOf(items_, row, &changed);  // throws before anything changes
-    items_[row] = std::move(changed);
+    const Decimal total = TotalWith(*this, row, changed);  // throws before anything changes
+    if (Exact(before) == Exact(quantity)) return false;
+    const ItemLine line = changed.Line();  // its views would move as the text grows
+    const Slot slot = Store(ViewOf(line));
+    unused_ += slots_[row].size;
+    slots_[row] = slot;
+    total_ = total;
+    if (unused_ > 4096 && unused_ > text_.size() / 2) Replace(Items());
     return true;
 }
 
@@ -147,27 +254,23 @@ std::string Order::RefusedQuantity(std::size_t row, std::string_view text) const
     const std::string quantity = Trim(text);
     if (!IsValidQuantity(quantity))
         return "'" + quantity + "' is not a valid quantity. Please enter a number of 0 or more.";
-    if (row >= items_.size()) return {};
-    ItemLine changed = items_[row];
+    if (row >= Count()) return {};
+    ItemView changed = View(row);
     changed.quantity = quantity;
     try {
-        CheckLine(changed);
-        TotalOf(items_, row, &changed);
+        TotalWith(*this, row, changed);
     } catch (const QuillError& error) {
         return error.what();
     }
     return {};
 }
 
-void Order::Replace(ItemLines items) {
-    total_ = TotalOf(items);  // throws before anything changes
-    items_ = std::move(items);
+std::string Order::ExtendedText(std::size_t row) const {
+    if (row >= Count()) ThrowListIndex(static_cast<long long>(row));
+    return ExtendedText(View(row));
 }
 
-std::string Order::ExtendedText(std::size_t row) const {
-    if (row >= items_.size()) ThrowListIndex(static_cast<long long>(row));
-    return DecimalMoneyText(ExtendedOf(items_[row]));
-}
+std::string Order::ExtendedText(const ItemView& item) { return DecimalMoneyText(ExtendedOf(item)); }
 
 std::string Order::TotalText() const { return DecimalMoneyText(total_); }
 

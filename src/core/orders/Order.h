@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,16 +21,30 @@ bool IsValidQuantity(std::string_view text);
 // Whole numbers give whole-number text, as the order always wrote them.
 std::string AddQuantities(const ItemLine& into, const ItemLine& added);
 
+// One item of the order as views of the order's own storage: valid until the
+// order changes.
+struct ItemView {
+    std::string_view quantity, unit, partNumber, description, price;
+    ItemKind kind = ItemKind::StandardPart;
+
+    ItemLine Line() const;
+};
+
 // The order: the item lines collected from the result pages or read from an
 // order file, and the currency their prices are in. Every line it holds has a
 // valid quantity and a numeric price, each held exactly, and every extended
 // price and the total fit exact decimals: a change that would break this is
-// refused whole, so figures are always exact.
+// refused whole, so figures are always exact. The lines are kept one after
+// another in one block of text, so an order of millions of lines costs little
+// more than its text.
 class Order {
   public:
-    const ItemLines& Items() const { return items_; }
-    std::size_t Count() const { return items_.size(); }
-    bool Empty() const { return items_.empty(); }
+    std::size_t Count() const { return slots_.size(); }
+    bool Empty() const { return slots_.empty(); }
+    // Unchecked: row < Count().
+    ItemView View(std::size_t row) const;
+    ItemLine Item(std::size_t row) const { return View(row).Line(); }
+    ItemLines Items() const;  // every line, copied
 
     // The code of the currency the prices are in ("USD", "EUR", "RMB").
     const std::string& Currency() const { return currency_; }
@@ -46,8 +61,11 @@ class Order {
     void Merge(const ItemLines& lines, const std::string& currency);
 
     // Appends a line as it stands (an order file's item). Throws when its
-    // quantity or price is not a number.
-    void Append(ItemLine line);
+    // quantity or price is not a number, or its figures cannot be held.
+    void Append(const ItemLine& line);
+    void Append(const ItemView& line);
+    // Room for that many more lines of that much text in all.
+    void Reserve(std::size_t lines, std::size_t bytes);
 
     // Removes the lines at these 0-based positions (throws, changing nothing,
     // in the rare case that the rest no longer sums exactly).
@@ -67,13 +85,22 @@ class Order {
 
     // Quantity times price, "%.2f", and the sum of the unrounded products.
     std::string ExtendedText(std::size_t row) const;
+    static std::string ExtendedText(const ItemView& item);
     std::string TotalText() const;
 
   private:
+    struct Slot {
+        std::size_t begin = 0;  // in text_: the five fields, each ended by kEnd
+        std::uint32_t size = 0;
+        ItemKind kind = ItemKind::StandardPart;
+    };
     // Takes these lines when their total can be held, else throws.
-    void Replace(ItemLines items);
+    void Replace(const ItemLines& items);
+    Slot Store(const ItemView& line);
 
-    ItemLines items_;
+    std::string text_;
+    std::vector<Slot> slots_;
+    std::size_t unused_ = 0;  // bytes of text_ no slot refers to any more
     Decimal total_;
     std::string currency_ = "USD";
     OrderDetails details_;

@@ -43,12 +43,14 @@ void WriteOrderFile(const fs::path& path, const Order& order) {
     for (std::size_t i = OrderDetails::kInHeader; i < OrderDetails::kCount; ++i)
         site.push_back(detail(i));
     site.reserve(site.size() + order.Count());
-    std::size_t number = 0;
-    for (const ItemLine& item : order.Items()) {
+    for (std::size_t i = 0; i < order.Count(); ++i) {
+        const ItemView item = order.View(i);
         const char* marker = item.kind == ItemKind::StandardPart ? kStandardMarker : "";
-        site.push_back(std::to_string(++number) + "=" + item.quantity + "|" + item.unit + "|" +
-                       marker + "|" + item.partNumber + "|" + item.description + "|" + item.price +
-                       "|");
+        std::string line = std::to_string(i + 1) + "=";
+        for (const std::string_view field : {item.quantity, item.unit, std::string_view(marker),
+                                             item.partNumber, item.description, item.price})
+            line.append(field).append("|");
+        site.push_back(std::move(line));
     }
 
     TBigIniFile file(path, TBigIniFile::Start::Empty);
@@ -57,58 +59,148 @@ void WriteOrderFile(const fs::path& path, const Order& order) {
     file.SaveIfChanged();
 }
 
+namespace {
+
+// The value of the first line of a section whose name is `name`, without
+// regard to case, as LineValue gives it.
+std::string SectionValue(const SectionLines& lines, std::string_view name) {
+    for (int i = 0; i < lines.Count(); ++i) {
+        const std::string_view line = lines[i];
+        const std::size_t equals = line.find('=');
+        if (equals != std::string_view::npos && SameTextIgnoringCase(line.substr(0, equals), name))
+            return std::string(line.substr(equals + 1));
+    }
+    return std::string();
+}
+
+// Which line of the site section gives each item its value: an item takes
+// the value of the first line of its key, the keys compared without regard
+// to case, as every reader of these files has done. Keys are nearly always
+// the item numbers, which are looked up in a table by number; any other key
+// in a hash table.
+class FirstLineOfKey {
+  public:
+    explicit FirstLineOfKey(const SectionLines& lines) {
+        numbered_.reserve(static_cast<std::size_t>(lines.Count()) + 1);
+        for (int i = 0; i < lines.Count(); ++i) {
+            const std::string_view line = lines[i];
+            const std::size_t equals = line.find('=');
+            if (equals == std::string_view::npos) continue;
+            const std::string_view key = line.substr(0, equals);
+            if (std::uint32_t* slot = NumberSlot(key, lines.Count()))
+                *slot = *slot != 0 ? *slot : static_cast<std::uint32_t>(i) + 1;
+            else
+                named_.emplace(LowerAscii(key), i);
+        }
+    }
+
+    // The line of the key's first occurrence, -1 when no line has that key.
+    int Find(std::string_view key) {
+        if (const std::uint32_t* slot = NumberSlot(key, -1)) return static_cast<int>(*slot) - 1;
+        const auto found = named_.find(LowerAscii(key));
+        return found == named_.end() ? -1 : found->second;
+    }
+
+  private:
+    // A plain item number ("0" to "999999999", no leading zero) within reach
+    // of the table; `grow` makes room for it up to twice the line count.
+    std::uint32_t* NumberSlot(std::string_view key, int grow) {
+        if (key.empty() || key.size() > 9 || (key[0] == '0' && key.size() > 1)) return nullptr;
+        std::size_t number = 0;
+        for (const char c : key) {
+            if (c < '0' || c > '9') return nullptr;
+            number = number * 10 + static_cast<std::size_t>(c - '0');
+        }
+        if (number >= numbered_.size()) {
+            // Beyond the table a number is a key like any other.
+            if (grow < 0 || number > 2 * static_cast<std::size_t>(grow) + 16) return nullptr;
+            numbered_.resize(number + 1, 0);
+        }
+        return &numbered_[number];
+    }
+
+    static constexpr std::size_t kReach = 1000000000;  // the nine-digit numbers
+    std::vector<std::uint32_t> numbered_;              // line + 1, 0 for none
+    std::uint32_t none_ = 0;
+    std::unordered_map<std::string, int> named_;
+};
+
+// The first six fields of an item's value, each ended by "|": a field
+// without its "|" is empty, as FieldAt reads it.
+void SplitItemFields(std::string_view value, std::string_view (&fields)[6]) {
+    std::size_t start = 0, n = 0;
+    for (std::size_t i = 0; i < value.size() && n < 6; ++i)
+        if (value[i] == '|') {
+            fields[n++] = value.substr(start, i - start);
+            start = i + 1;
+        }
+    for (; n < 6; ++n) fields[n] = {};
+}
+
+bool IsBlank(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    return true;
+}
+
+}  // namespace
+
 OrderFileContent ReadOrderFile(const fs::path& path) {
     OrderFileContent content;
     std::error_code ec;
     content.existed = fs::exists(path, ec);
     if (!content.existed) return content;
     std::error_code sizeError;
-    if (const std::uintmax_t size = fs::file_size(path, sizeError);
-        !sizeError && size > kLargestOrderFile)
+    const std::uintmax_t size = fs::file_size(path, sizeError);
+    if (!sizeError && size > kLargestOrderFile)
         throw QuillError("The file " + path.string() + " is " + std::to_string(size) +
                          " bytes long, more than the " + std::to_string(kLargestOrderFile) +
                          " bytes an order file may have: it is not opened.");
 
     TBigIniFile file(path);
-    StringList header, site;
-    const bool hasHeader = file.ReadSectionLines(kHeader, header);
-    const bool hasSite = file.ReadSectionLines(kSite, site);
-    if (!hasHeader && !hasSite)
+    const int headerIndex = file.FindSection(kHeader);
+    const int siteIndex = file.FindSection(kSite);
+    if (headerIndex < 0 && siteIndex < 0)
         throw QuillError("The file " + path.string() + " is not a Quillroute order file.");
-    if (const std::string currency = Trim(LineValue(header, "Currency")); !currency.empty())
+    const SectionLines none(nullptr, nullptr, 0);
+    const SectionLines header = headerIndex < 0 ? none : file.Lines(headerIndex);
+    const SectionLines site = siteIndex < 0 ? none : file.Lines(siteIndex);
+
+    if (const std::string currency = Trim(SectionValue(header, "Currency")); !currency.empty())
         content.order.SetCurrency(currency);
     OrderDetails details;
     for (std::size_t i = 0; i < OrderDetails::kCount; ++i)
         details.values[i] = OrderDetails::Cleaned(
-            LineValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
+            SectionValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
     content.order.SetDetails(std::move(details));
 
-    // An item takes the value of the first line of its key, as every reader of
-    // these files has done; the first five lines are the site's own keys.
-    std::unordered_map<std::string, std::size_t> firstOfKey;
-    for (std::size_t i = 0; i < site.size(); ++i) {
-        const std::size_t equals = site[i].find('=');
-        if (equals != std::string::npos)
-            firstOfKey.emplace(LowerAscii(site[i].substr(0, equals)), i);
-    }
-    for (std::size_t i = kSiteKeys; i < site.size(); ++i) {
-        const auto first = firstOfKey.find(LowerAscii(LineName(site[i])));
+    // The first five lines are the site's own keys; every line after them is
+    // an item.
+    FirstLineOfKey firstLine(site);
+    const int count = site.Count();
+    if (count > static_cast<int>(kSiteKeys))
+        content.order.Reserve(static_cast<std::size_t>(count) - kSiteKeys, size);
+    for (int i = static_cast<int>(kSiteKeys); i < count; ++i) {
+        const std::string_view line = site[i];
+        const std::size_t equals = line.find('=');
+        const int first = firstLine.Find(equals == std::string_view::npos ? std::string_view()
+                                                                          : line.substr(0, equals));
         std::string_view value;
-        if (first != firstOfKey.end()) {
-            const std::string& line = site[first->second];
-            value = std::string_view(line).substr(line.find('=') + 1);
+        if (first >= 0) {
+            const std::string_view source = site[first];
+            value = source.substr(source.find('=') + 1);
         }
-        ItemLine item{FieldAt(value, 1),
-                      FieldAt(value, 2),
-                      FieldAt(value, 4),
-                      FieldAt(value, 5),
-                      FieldAt(value, 6),
-                      FieldAt(value, 3).empty() ? ItemKind::AirCable : ItemKind::StandardPart};
+        std::string_view fields[6];
+        SplitItemFields(value, fields);
+        const ItemView item{
+            fields[0], fields[1], fields[3],
+            fields[4], fields[5], IsBlank(fields[2]) ? ItemKind::AirCable : ItemKind::StandardPart};
         try {
-            content.order.Append(std::move(item));
+            content.order.Append(item);
         } catch (const QuillError& error) {
             throw QuillError("Cannot open the order file " + path.string() + ": item " +
-                             std::to_string(i - kSiteKeys + 1) + ": " + error.what());
+                             std::to_string(i - static_cast<int>(kSiteKeys) + 1) + ": " +
+                             error.what());
         }
     }
     return content;

@@ -1,22 +1,25 @@
 #include "output/ExportContent.h"
+#include "output/Rendering.h"
 
 namespace quill {
 
 // The clipboard's text: lines end with CR alone, and a cell's own line breaks
 // stay as they are. Rows of a table are written column by column as
 // "heading: cell".
-std::string RenderClipboardText(const ExportContent& c) {
+void RenderClipboardTextTo(const ExportContent& c, const TextSink& sink) {
     const std::string end = "\r";
-    std::string out;
+    RenderedText out(sink);
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs) out += pair.label + " " + pair.value + end;
     };
     if (c.block == ExportContent::Block::FinalSelection) {
         pairs();
     } else {
-        for (const StringList& row : c.rows)
+        ForEachRow(c, [&](const StringList& row) {
             for (std::size_t column = 0; column < row.size(); ++column)
                 out += ItemAt(c.headings, column) + ": " + row[column] + end;
+            out.Pass();
+        });
         out += c.total.label + " " + c.total.value + end + end;
         if (c.block == ExportContent::Block::PartsList) pairs();
     }
@@ -24,7 +27,11 @@ std::string RenderClipboardText(const ExportContent& c) {
     if (c.foreignCurrency) out += "Foreign Currencies: " + ForeignCurrencyNote(c) + end + end;
     out += "Reminder: " + ReminderNote(c) + end + end;
     out += PricingDateNote(c) + end;
-    return out;
+    out.Finish();
+}
+
+std::string RenderClipboardText(const ExportContent& c) {
+    return Collected([&](const TextSink& sink) { RenderClipboardTextTo(c, sink); });
 }
 
 }  // namespace quill

@@ -1,6 +1,8 @@
 #include "output/ExportContent.h"
 
 #include "orders/Order.h"
+#include "output/Rendering.h"
+#include "platform/AtomicSave.h"
 
 namespace quill {
 
@@ -32,14 +34,53 @@ ExportContent OrderExportContent(const Order& order) {
     ExportContent content;
     content.block = ExportContent::Block::Order;
     content.headings = OrderHeadings();
-    for (std::size_t i = 0; i < order.Count(); ++i) {
-        const ItemLine& item = order.Items()[i];
-        content.rows.push_back({item.quantity, item.unit, item.partNumber, item.description,
-                                item.price, order.ExtendedText(i)});
-    }
+    content.order = &order;
     content.total = {"Order Total:", order.TotalText()};
     content.reminder = kReminderCaption;
     return content;
+}
+
+std::size_t RowCount(const ExportContent& content) {
+    return content.order ? content.order->Count() : content.rows.size();
+}
+
+void ForEachRow(const ExportContent& content, const std::function<void(const StringList&)>& each) {
+    if (!content.order) {
+        for (const StringList& row : content.rows) each(row);
+        return;
+    }
+    // One row's cells, reused: their room is allocated once.
+    StringList row(6);
+    for (std::size_t i = 0; i < content.order->Count(); ++i) {
+        const ItemView item = content.order->View(i);
+        row[0].assign(item.quantity);
+        row[1].assign(item.unit);
+        row[2].assign(item.partNumber);
+        row[3].assign(item.description);
+        row[4].assign(item.price);
+        row[5] = Order::ExtendedText(item);
+        each(row);
+    }
+}
+
+std::vector<StringList> RowsOf(const ExportContent& content) {
+    std::vector<StringList> rows;
+    rows.reserve(RowCount(content));
+    ForEachRow(content, [&](const StringList& row) { rows.push_back(row); });
+    return rows;
+}
+
+std::string SaveRendering(const std::filesystem::path& file,
+                          const std::function<void(const TextSink&)>& render) {
+    AtomicSave save(file);
+    render([&](std::string_view piece) { save.Put(piece); });
+    return save.Commit();
+}
+
+std::string Collected(const std::function<void(const TextSink&)>& render) {
+    std::string out;
+    render([&](std::string_view piece) { out.append(piece); });
+    return out;
 }
 
 }  // namespace quill

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/Fields.h"
@@ -27,7 +30,11 @@ struct ExportContent {
     std::vector<LabelledValue> pairs;  // the final page's rows, or the performance figures
     StringList headings;               // the six column headings
     std::vector<StringList> rows;      // six cells each
-    LabelledValue total;               // "Order Total:" and its text
+    // When set, the rows are made one at a time from this order instead
+    // (which must outlive the content), so an order of any size is written
+    // without a second copy of it.
+    const Order* order = nullptr;
+    LabelledValue total;  // "Order Total:" and its text
 
     // The notes: the foreign-currency note only while another currency than
     // US dollars is in force.
@@ -53,8 +60,26 @@ const StringList& OrderHeadings();
 // The order as the order page shows it, for exports made without a window.
 ExportContent OrderExportContent(const Order& order);
 
-// The four renderings. Each line of the clipboard text ends with CR alone;
-// the files' lines end with CR LF.
+// The rows of the table, from `rows` or made from the order.
+std::size_t RowCount(const ExportContent& content);
+void ForEachRow(const ExportContent& content, const std::function<void(const StringList&)>& each);
+std::vector<StringList> RowsOf(const ExportContent& content);
+
+// Where a rendering goes, a piece at a time.
+using TextSink = std::function<void(std::string_view)>;
+
+// The four renderings, handed to a sink in pieces or returned whole. Each
+// line of the clipboard text ends with CR alone; the files' lines end with
+// CR LF.
+void RenderClipboardTextTo(const ExportContent& content, const TextSink& sink);
+void RenderTextFileTo(const ExportContent& content, const TextSink& sink);
+void RenderSpreadsheetFileTo(const ExportContent& content, const TextSink& sink);  // ".xls"
+void RenderHtmlTo(const ExportContent& content, const TextSink& sink);
+// Writes what a rendering hands over straight into the file, through the
+// atomic save; empty on success, else the error text naming the file.
+std::string SaveRendering(const std::filesystem::path& file,
+                          const std::function<void(const TextSink&)>& render);
+
 std::string RenderClipboardText(const ExportContent& content);
 std::string RenderTextFile(const ExportContent& content);
 std::string RenderSpreadsheetFile(const ExportContent& content);  // tab-separated ".xls"

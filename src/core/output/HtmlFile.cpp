@@ -1,4 +1,5 @@
 #include "output/ExportContent.h"
+#include "output/Rendering.h"
 
 namespace quill {
 
@@ -50,11 +51,11 @@ std::string PairRow(const std::string& label, const std::string& value) {
 
 // The HTML document: one table of the page's rows, and for a parts list or an
 // order a second one after the total that holds what follows it.
-std::string RenderHtml(const ExportContent& c) {
+void RenderHtmlTo(const ExportContent& c, const TextSink& sink) {
     const std::string end = "\r\n";
-    std::string out = "<HTML><HEAD><TITLE>Orlenk Jumper Results</TITLE></HEAD>" + end + "<BODY>" +
-                      end + "<H1><CENTER>Jumper Results</CENTER></H1>" + end +
-                      "<P><TABLE BORDER = 3>" + end;
+    RenderedText out(sink);
+    out += "<HTML><HEAD><TITLE>Orlenk Jumper Results</TITLE></HEAD>" + end + "<BODY>" + end +
+           "<H1><CENTER>Jumper Results</CENTER></H1>" + end + "<P><TABLE BORDER = 3>" + end;
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs)
             out += PairRow(Html(pair.label), Html(pair.value));
@@ -66,11 +67,12 @@ std::string RenderHtml(const ExportContent& c) {
         for (const std::string& heading : c.headings)
             out += "<TD><B>" + Html(heading) + "</B></TD>";
         out += "</TR>" + end;
-        for (const StringList& row : c.rows) {
+        ForEachRow(c, [&](const StringList& row) {
             out += "<TR>";
             for (const std::string& cell : row) out += "<TD>" + Html(cell) + "</TD>";
             out += "</TR>" + end;
-        }
+            out.Pass();
+        });
         out += "<TR><TD></TD><TD><B>" + Html(c.total.label) + "</B></TD><TD>" +
                Html(c.total.value) + "</TD></TR></TABLE>" + end;
         out += "</P><P><TABLE BORDER = 3>" + end;
@@ -80,7 +82,11 @@ std::string RenderHtml(const ExportContent& c) {
     out += PairRow("Reminder:", Html(ReminderNote(c)));
     out += PairRow("Last Update:", Html(PricingDateNote(c)));
     out += "</TABLE></P></BODY></HTML>" + end;
-    return out;
+    out.Finish();
+}
+
+std::string RenderHtml(const ExportContent& c) {
+    return Collected([&](const TextSink& sink) { RenderHtmlTo(c, sink); });
 }
 
 }  // namespace quill

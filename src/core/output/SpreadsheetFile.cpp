@@ -1,5 +1,6 @@
 #include "catalogue/Fields.h"
 #include "output/ExportContent.h"
+#include "output/Rendering.h"
 
 namespace quill {
 
@@ -35,9 +36,9 @@ std::string Cell(const std::string& text) {
 
 // The tab-separated file named ".xls": one line a row, each cell followed by
 // a tab; the heading and total lines end with an extra CR.
-std::string RenderSpreadsheetFile(const ExportContent& c) {
+void RenderSpreadsheetFileTo(const ExportContent& c, const TextSink& sink) {
     const std::string tab = "\t", end = "\r\n";
-    std::string out;
+    RenderedText out(sink);
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs)
             out += Cell(pair.label) + tab + Cell(pair.value) + end;
@@ -47,17 +48,22 @@ std::string RenderSpreadsheetFile(const ExportContent& c) {
     } else {
         for (const std::string& heading : c.headings) out += Cell(heading) + tab;
         out += "\r" + end;
-        for (const StringList& row : c.rows) {
+        ForEachRow(c, [&](const StringList& row) {
             for (const std::string& cell : row) out += Cell(cell) + tab;
             out += end;
-        }
+            out.Pass();
+        });
         out += tab + Cell(c.total.label) + tab + Cell(c.total.value) + "\r" + end;
         if (c.block == ExportContent::Block::PartsList) pairs();
     }
     if (c.foreignCurrency) out += "Foreign Currencies:" + tab + ForeignCurrencyNote(c) + end;
     out += "Reminder:" + tab + ReminderNote(c) + end;
     out += "Last Update:" + tab + PricingDateNote(c) + end;
-    return out;
+    out.Finish();
+}
+
+std::string RenderSpreadsheetFile(const ExportContent& c) {
+    return Collected([&](const TextSink& sink) { RenderSpreadsheetFileTo(c, sink); });
 }
 
 }  // namespace quill

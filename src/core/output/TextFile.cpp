@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <string_view>
 
 #include "output/ExportContent.h"
+#include "output/Rendering.h"
 
 namespace quill {
 
@@ -9,6 +11,10 @@ namespace {
 // A cell's own line breaks become the file's line ends, so the description
 // reads as the page shows it.
 void AppendLines(std::string& out, std::string_view text) {
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        out.append(text);
+        return;
+    }
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;
@@ -24,12 +30,11 @@ void AppendLines(std::string& out, std::string_view text) {
 
 // The text file: lines end with CR LF; each row of a table is written column
 // by column as "heading: cell" and followed by an empty line.
-std::string RenderTextFile(const ExportContent& c) {
+void RenderTextFileTo(const ExportContent& c, const TextSink& sink) {
     const std::string end = "\r\n";
-    std::string out;
-    out.reserve(256 + 160 * c.rows.size() * 2);
+    RenderedText out(sink);
     const auto put = [&](std::initializer_list<std::string_view> parts) {
-        for (const std::string_view part : parts) AppendLines(out, part);
+        for (const std::string_view part : parts) AppendLines(out.Text(), part);
         out += end;
     };
     const auto pairs = [&] {
@@ -38,18 +43,29 @@ std::string RenderTextFile(const ExportContent& c) {
     if (c.block == ExportContent::Block::FinalSelection) {
         pairs();
     } else {
-        for (const StringList& row : c.rows) {
-            for (std::size_t column = 0; column < row.size(); ++column)
-                put({ItemAt(c.headings, column), ": ", row[column]});
+        StringList headings;  // each once, not once a row
+        ForEachRow(c, [&](const StringList& row) {
+            while (headings.size() < row.size())
+                headings.push_back(ItemAt(c.headings, headings.size()));
+            for (std::size_t column = 0; column < row.size(); ++column) {
+                AppendLines(out.Text(), headings[column]);
+                out += ": ";
+                put({row[column]});
+            }
             out += end;
-        }
+            out.Pass();
+        });
         put({c.total.label, " ", c.total.value});
         if (c.block == ExportContent::Block::PartsList) pairs();
     }
     if (c.foreignCurrency) out += ForeignCurrencyNote(c) + end;
     out += "Reminder: " + ReminderNote(c) + end;
     out += PricingDateNote(c) + end;
-    return out;
+    out.Finish();
+}
+
+std::string RenderTextFile(const ExportContent& c) {
+    return Collected([&](const TextSink& sink) { RenderTextFileTo(c, sink); });
 }
 
 }  // namespace quill

@@ -160,7 +160,7 @@ void WriteTable(Sheet& sheet, const ExportContent& c) {
         sheet.Text(static_cast<int>(column), c.headings[column], sheet.Bold());
     sheet.NextRow();
     const lxw_row_t first = sheet.Row();
-    for (const StringList& row : c.rows) {
+    ForEachRow(c, [&](const StringList& row) {
         for (std::size_t column = 0; column < row.size() && column < 6; ++column) {
             const std::string& cell = row[column];
             if (column == 0 || column == 4) {
@@ -182,7 +182,7 @@ void WriteTable(Sheet& sheet, const ExportContent& c) {
             }
         }
         sheet.NextRow();
-    }
+    });
     sheet.Text(4, c.total.label, sheet.Bold());
     const auto total = NumberIn(c.total.value);
     if (sheet.Row() > first && total)
