@@ -119,9 +119,7 @@ class FirstLineOfKey {
         return &numbered_[number];
     }
 
-    static constexpr std::size_t kReach = 1000000000;  // the nine-digit numbers
-    std::vector<std::uint32_t> numbered_;              // line + 1, 0 for none
-    std::uint32_t none_ = 0;
+    std::vector<std::uint32_t> numbered_;  // line + 1, 0 for none
     std::unordered_map<std::string, int> named_;
 };
 
