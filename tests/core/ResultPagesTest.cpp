@@ -210,6 +210,11 @@ TEST(StandardLengthList, FeetThenMeters) {
     rejected.clear();
     EXPECT_EQ(BuildStandardLengthList("0,-3,4", "", &rejected), StringList{"4|4|1.22|"});
     EXPECT_EQ(rejected, (StringList{"0", "-3"}));
+    // Found by fuzzing: a length that shows as 0.00 in the other unit is none.
+    rejected.clear();
+    EXPECT_EQ(BuildStandardLengthList(".0012,0.02", "0.001", &rejected),
+              StringList{"0.02|0.02|0.01|"});
+    EXPECT_EQ(rejected, (StringList{".0012", "0.001"}));
     EXPECT_TRUE(BuildStandardLengthList("", "").empty());
 }
 

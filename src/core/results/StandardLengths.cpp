@@ -17,19 +17,24 @@ StringList BuildStandardLengthList(const std::string& feetLengths, const std::st
                                    StringList* rejected) {
     StringList lines;
     double value = 0;
-    const auto usable = [&](const std::string& entry) {
-        if (TryStrToFloat(entry, value) && value > 0) return true;
+    std::string converted;
+    // A length is a number above 0 whose length in the other unit shows as
+    // more than 0.00 too.
+    const auto usable = [&](const std::string& entry, double factor) {
+        if (TryStrToFloat(entry, value) && value > 0) {
+            converted = FormatMoney(value * factor);
+            if (converted != "0.00") return true;
+        }
         if (rejected && !Trim(entry).empty()) rejected->push_back(entry);
         return false;
     };
     for (const std::string& feet : SplitFields(feetLengths, ",")) {
-        if (!usable(feet)) continue;
-        lines.push_back(feet + "|" + feet + "|" + FormatMoney(value / kFeetPerMeter) + "|");
+        if (!usable(feet, 1 / kFeetPerMeter)) continue;
+        lines.push_back(feet + "|" + feet + "|" + converted + "|");
     }
     for (const std::string& meters : SplitFields(meterLengths, ",")) {
-        if (!usable(meters)) continue;
-        lines.push_back(MetricLengthCode(meters) + "|" + FormatMoney(value * kFeetPerMeter) + "|" +
-                        meters + "|");
+        if (!usable(meters, kFeetPerMeter)) continue;
+        lines.push_back(MetricLengthCode(meters) + "|" + converted + "|" + meters + "|");
     }
     return lines;
 }
