@@ -521,15 +521,29 @@ std::string LineName(std::string_view line) {
     return std::string(line.substr(0, equals));
 }
 
-std::string LineValue(const StringList& lines, std::string_view name) {
-    for (const std::string& line : lines) {
+namespace {
+
+// The value of the first of the lines whose name is `name`.
+template <typename Lines>
+std::string FirstValue(const Lines& lines, int count, std::string_view name) {
+    for (int i = 0; i < count; ++i) {
+        const std::string_view line = lines[i];
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;  // a line without "=" has no name to match
-        if (SameTextIgnoringCase(std::string_view(line).substr(0, equals), name)) {
-            return line.substr(equals + 1);
-        }
+        if (equals == std::string_view::npos) continue;  // a line without "=" has no name to match
+        if (SameTextIgnoringCase(line.substr(0, equals), name))
+            return std::string(line.substr(equals + 1));
     }
     return std::string();
+}
+
+}  // namespace
+
+std::string LineValue(const StringList& lines, std::string_view name) {
+    return FirstValue(lines, static_cast<int>(lines.size()), name);
+}
+
+std::string LineValue(const SectionLines& lines, std::string_view name) {
+    return FirstValue(lines, lines.Count(), name);
 }
 
 }  // namespace quill

@@ -105,5 +105,6 @@ class TBigIniFile {
 // line whose name equals it without regard to case.
 std::string LineName(std::string_view line);
 std::string LineValue(const StringList& lines, std::string_view name);
+std::string LineValue(const SectionLines& lines, std::string_view name);
 
 }  // namespace quill

@@ -59,12 +59,16 @@ std::string DigitsOf(unsigned __int128 magnitude) {
     return digits;
 }
 
+// |units|, negated as unsigned so that no value can overflow.
+unsigned __int128 Magnitude(__int128 units) {
+    const auto bits = static_cast<unsigned __int128>(units);
+    return units < 0 ? ~bits + 1 : bits;
+}
+
 // units / 10^scale written out with exactly `scale` decimals.
 std::string Written(__int128 units, int scale) {
     const bool negative = units < 0;
-    // Negated as unsigned, so that no value can overflow.
-    const unsigned __int128 bits = static_cast<unsigned __int128>(units);
-    const std::string digits = DigitsOf(negative ? ~bits + 1 : bits);
+    const std::string digits = DigitsOf(Magnitude(units));
     const std::size_t decimals = static_cast<std::size_t>(scale);
     std::string text = negative ? "-" : "";
     if (decimals == 0) return text + digits;
@@ -72,6 +76,55 @@ std::string Written(__int128 units, int scale) {
         digits.size() > decimals ? digits : std::string(decimals + 1 - digits.size(), '0') + digits;
     const std::size_t whole = padded.size() - decimals;
     return text + padded.substr(0, whole) + "." + padded.substr(whole);
+}
+
+using Wide = std::array<std::uint64_t, 4>;  // 256 bits, least significant first
+
+Wide WideProduct(unsigned __int128 x, unsigned __int128 y) {
+    const std::uint64_t xs[2] = {static_cast<std::uint64_t>(x),
+                                 static_cast<std::uint64_t>(x >> 64)};
+    const std::uint64_t ys[2] = {static_cast<std::uint64_t>(y),
+                                 static_cast<std::uint64_t>(y >> 64)};
+    Wide product{};
+    for (int i = 0; i < 2; ++i) {
+        unsigned __int128 carry = 0;
+        for (int j = 0; j < 2; ++j) {
+            const unsigned __int128 sum =
+                static_cast<unsigned __int128>(xs[i]) * ys[j] + product[i + j] + carry;
+            product[i + j] = static_cast<std::uint64_t>(sum);
+            carry = sum >> 64;
+        }
+        product[i + 2] = static_cast<std::uint64_t>(carry);
+    }
+    return product;
+}
+
+// Divides by 10 when that leaves no rest.
+bool DivideByTen(Wide& value) {
+    Wide quotient{};
+    unsigned __int128 rest = 0;
+    for (int i = 3; i >= 0; --i) {
+        const unsigned __int128 part = (rest << 64) | value[i];
+        quotient[i] = static_cast<std::uint64_t>(part / 10);
+        rest = part % 10;
+    }
+    if (rest != 0) return false;
+    value = quotient;
+    return true;
+}
+
+// A product too long for 128 bits can still be a number that fits once the
+// zeros ending its fraction are gone: 7.5 x 955...0 has 39 digits at first.
+bool WideProductFits(const Decimal& a, const Decimal& b, Decimal& product) {
+    Wide wide = WideProduct(Magnitude(a.units), Magnitude(b.units));
+    int scale = a.scale + b.scale;
+    while (scale > 0 && DivideByTen(wide)) --scale;
+    if (wide[2] != 0 || wide[3] != 0) return false;
+    const unsigned __int128 magnitude = (static_cast<unsigned __int128>(wide[1]) << 64) | wide[0];
+    if (magnitude > static_cast<unsigned __int128>(kMaxUnits)) return false;
+    const auto units = static_cast<__int128>(magnitude);
+    product = Decimal{(a.units < 0) != (b.units < 0) ? -units : units, scale};
+    return true;
 }
 
 }  // namespace
@@ -136,64 +189,6 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
     value = Normalised(result);
     return true;
 }
-
-namespace {
-
-using Wide = std::array<std::uint64_t, 4>;  // 256 bits, least significant first
-
-Wide WideProduct(unsigned __int128 x, unsigned __int128 y) {
-    const std::uint64_t xs[2] = {static_cast<std::uint64_t>(x),
-                                 static_cast<std::uint64_t>(x >> 64)};
-    const std::uint64_t ys[2] = {static_cast<std::uint64_t>(y),
-                                 static_cast<std::uint64_t>(y >> 64)};
-    Wide product{};
-    for (int i = 0; i < 2; ++i) {
-        unsigned __int128 carry = 0;
-        for (int j = 0; j < 2; ++j) {
-            const unsigned __int128 sum =
-                static_cast<unsigned __int128>(xs[i]) * ys[j] + product[i + j] + carry;
-            product[i + j] = static_cast<std::uint64_t>(sum);
-            carry = sum >> 64;
-        }
-        product[i + 2] = static_cast<std::uint64_t>(carry);
-    }
-    return product;
-}
-
-// Divides by 10 when that leaves no rest.
-bool DivideByTen(Wide& value) {
-    Wide quotient{};
-    unsigned __int128 rest = 0;
-    for (int i = 3; i >= 0; --i) {
-        const unsigned __int128 part = (rest << 64) | value[i];
-        quotient[i] = static_cast<std::uint64_t>(part / 10);
-        rest = part % 10;
-    }
-    if (rest != 0) return false;
-    value = quotient;
-    return true;
-}
-
-unsigned __int128 Magnitude(__int128 units) {
-    const auto bits = static_cast<unsigned __int128>(units);
-    return units < 0 ? ~bits + 1 : bits;
-}
-
-// A product too long for 128 bits can still be a number that fits once the
-// zeros ending its fraction are gone: 7.5 x 955...0 has 39 digits at first.
-bool WideProductFits(const Decimal& a, const Decimal& b, Decimal& product) {
-    Wide wide = WideProduct(Magnitude(a.units), Magnitude(b.units));
-    int scale = a.scale + b.scale;
-    while (scale > 0 && DivideByTen(wide)) --scale;
-    if (wide[2] != 0 || wide[3] != 0) return false;
-    const unsigned __int128 magnitude = (static_cast<unsigned __int128>(wide[1]) << 64) | wide[0];
-    if (magnitude > static_cast<unsigned __int128>(kMaxUnits)) return false;
-    const auto units = static_cast<__int128>(magnitude);
-    product = Decimal{(a.units < 0) != (b.units < 0) ? -units : units, scale};
-    return true;
-}
-
-}  // namespace
 
 bool MultiplyDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
     Decimal product;

@@ -71,22 +71,15 @@ void AppendCleaned(std::string& text, std::string_view field) {
     text += kEnd;
 }
 
-ItemLine AsOrderLine(const ItemLine& line) {
-    std::string text;
-    const ItemView view = ViewOf(line);
-    for (const std::string_view field :
-         {view.quantity, view.unit, view.partNumber, view.description, view.price})
-        AppendCleaned(text, field);
-    ItemLine cleaned;
-    std::size_t at = 0;
-    for (std::string* field : {&cleaned.quantity, &cleaned.unit, &cleaned.partNumber,
-                               &cleaned.description, &cleaned.price}) {
-        const std::size_t end = text.find(kEnd, at);
-        *field = text.substr(at, end - at);
-        at = end + 1;
+ItemLine AsOrderLine(ItemLine line) {
+    for (std::string* field :
+         {&line.quantity, &line.unit, &line.partNumber, &line.description, &line.price}) {
+        std::string cleaned;
+        AppendCleaned(cleaned, *field);
+        cleaned.pop_back();  // the field's end
+        *field = std::move(cleaned);
     }
-    cleaned.kind = line.kind;
-    return cleaned;
+    return line;
 }
 
 }  // namespace
@@ -102,7 +95,7 @@ bool IsValidQuantity(std::string_view text) {
 }
 
 std::string AddQuantities(const ItemLine& into, const ItemLine& added) {
-    const Decimal feetPerMeter = Exact("3.2808");
+    static const Decimal feetPerMeter = Exact("3.2808");
     Decimal quantity = Exact(added.quantity), sum;
     bool held = true;
     if (into.unit == "Feet" && added.unit == "Meters") {

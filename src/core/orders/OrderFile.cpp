@@ -61,18 +61,6 @@ void WriteOrderFile(const fs::path& path, const Order& order) {
 
 namespace {
 
-// The value of the first line of a section whose name is `name`, without
-// regard to case, as LineValue gives it.
-std::string SectionValue(const SectionLines& lines, std::string_view name) {
-    for (int i = 0; i < lines.Count(); ++i) {
-        const std::string_view line = lines[i];
-        const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos && SameTextIgnoringCase(line.substr(0, equals), name))
-            return std::string(line.substr(equals + 1));
-    }
-    return std::string();
-}
-
 // Which line of the site section gives each item its value: an item takes
 // the value of the first line of its key, the keys compared without regard
 // to case, as every reader of these files has done. Keys are nearly always
@@ -80,45 +68,47 @@ std::string SectionValue(const SectionLines& lines, std::string_view name) {
 // in a hash table.
 class FirstLineOfKey {
   public:
-    explicit FirstLineOfKey(const SectionLines& lines) {
+    explicit FirstLineOfKey(const SectionLines& lines)
+        : reach_(2 * static_cast<std::size_t>(lines.Count()) + 16) {
         numbered_.reserve(static_cast<std::size_t>(lines.Count()) + 1);
         for (int i = 0; i < lines.Count(); ++i) {
             const std::string_view line = lines[i];
             const std::size_t equals = line.find('=');
             if (equals == std::string_view::npos) continue;
             const std::string_view key = line.substr(0, equals);
-            if (std::uint32_t* slot = NumberSlot(key, lines.Count()))
-                *slot = *slot != 0 ? *slot : static_cast<std::uint32_t>(i) + 1;
-            else
+            if (std::uint32_t* first = NumberedSlot(key, true)) {
+                if (*first == 0) *first = static_cast<std::uint32_t>(i) + 1;
+            } else {
                 named_.emplace(LowerAscii(key), i);
+            }
         }
     }
 
     // The line of the key's first occurrence, -1 when no line has that key.
     int Find(std::string_view key) {
-        if (const std::uint32_t* slot = NumberSlot(key, -1)) return static_cast<int>(*slot) - 1;
+        if (const std::uint32_t* first = NumberedSlot(key, false))
+            return static_cast<int>(*first) - 1;
         const auto found = named_.find(LowerAscii(key));
         return found == named_.end() ? -1 : found->second;
     }
 
   private:
-    // A plain item number ("0" to "999999999", no leading zero) within reach
-    // of the table; `grow` makes room for it up to twice the line count.
-    std::uint32_t* NumberSlot(std::string_view key, int grow) {
+    // The table's entry of a plain item number ("0" to "999999999", no
+    // leading zero) up to twice the line count, made when `make`; nullptr for
+    // any other key, which the hash table holds.
+    std::uint32_t* NumberedSlot(std::string_view key, bool make) {
         if (key.empty() || key.size() > 9 || (key[0] == '0' && key.size() > 1)) return nullptr;
         std::size_t number = 0;
         for (const char c : key) {
             if (c < '0' || c > '9') return nullptr;
             number = number * 10 + static_cast<std::size_t>(c - '0');
         }
-        if (number >= numbered_.size()) {
-            // Beyond the table a number is a key like any other.
-            if (grow < 0 || number > 2 * static_cast<std::size_t>(grow) + 16) return nullptr;
-            numbered_.resize(number + 1, 0);
-        }
+        if (number >= reach_ || (number >= numbered_.size() && !make)) return nullptr;
+        if (number >= numbered_.size()) numbered_.resize(number + 1, 0);
         return &numbered_[number];
     }
 
+    std::size_t reach_;
     std::vector<std::uint32_t> numbered_;  // line + 1, 0 for none
     std::unordered_map<std::string, int> named_;
 };
@@ -164,12 +154,12 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
     const SectionLines header = headerIndex < 0 ? none : file.Lines(headerIndex);
     const SectionLines site = siteIndex < 0 ? none : file.Lines(siteIndex);
 
-    if (const std::string currency = Trim(SectionValue(header, "Currency")); !currency.empty())
+    if (const std::string currency = Trim(LineValue(header, "Currency")); !currency.empty())
         content.order.SetCurrency(currency);
     OrderDetails details;
     for (std::size_t i = 0; i < OrderDetails::kCount; ++i)
         details.values[i] = OrderDetails::Cleaned(
-            SectionValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
+            LineValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
     content.order.SetDetails(std::move(details));
 
     // The first five lines are the site's own keys; every line after them is

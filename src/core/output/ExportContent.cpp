@@ -40,10 +40,6 @@ ExportContent OrderExportContent(const Order& order) {
     return content;
 }
 
-std::size_t RowCount(const ExportContent& content) {
-    return content.order ? content.order->Count() : content.rows.size();
-}
-
 void ForEachRow(const ExportContent& content, const std::function<void(const StringList&)>& each) {
     if (!content.order) {
         for (const StringList& row : content.rows) each(row);
@@ -65,7 +61,7 @@ void ForEachRow(const ExportContent& content, const std::function<void(const Str
 
 std::vector<StringList> RowsOf(const ExportContent& content) {
     std::vector<StringList> rows;
-    rows.reserve(RowCount(content));
+    rows.reserve(content.order ? content.order->Count() : content.rows.size());
     ForEachRow(content, [&](const StringList& row) { rows.push_back(row); });
     return rows;
 }

@@ -61,7 +61,6 @@ const StringList& OrderHeadings();
 ExportContent OrderExportContent(const Order& order);
 
 // The rows of the table, from `rows` or made from the order.
-std::size_t RowCount(const ExportContent& content);
 void ForEachRow(const ExportContent& content, const std::function<void(const StringList&)>& each);
 std::vector<StringList> RowsOf(const ExportContent& content);
 

@@ -15,10 +15,6 @@ class RenderedText {
         text_.append(text);
         return *this;
     }
-    RenderedText& operator+=(char c) {
-        text_ += c;
-        return *this;
-    }
     std::string& Text() { return text_; }
     // Hands the text over once a block has gathered; call between rows.
     void Pass() {

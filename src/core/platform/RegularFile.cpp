@@ -17,14 +17,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // "Cannot open file PATH", with what the file is when that is the reason.
-std::string Problem(const fs::path& path, const std::string& why) {
-    return "Cannot open file " + path.string() + (why.empty() ? "" : ": " + why);
-}
-
-OpenedFile Refused(const fs::path& path, int error, const std::string& why) {
+OpenedFile Refused(const fs::path& path, int error, const std::string& why = "") {
     OpenedFile opened;
     opened.error = error;
-    opened.problem = Problem(path, why);
+    opened.problem = "Cannot open file " + path.string() + (why.empty() ? "" : ": " + why);
     return opened;
 }
 
@@ -37,7 +33,7 @@ OpenedFile OpenRegularFile(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        return Refused(path, error, "");
+        return Refused(path, error);
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -51,14 +47,14 @@ OpenedFile OpenRegularFile(const fs::path& path) {
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         const int error = errno;
         ::close(fd);
-        return Refused(path, error, "");
+        return Refused(path, error);
     }
     OpenedFile opened;
     opened.file.reset(::fdopen(fd, "rb"));
     if (!opened.file) {
         const int error = errno;
         ::close(fd);
-        return Refused(path, error, "");
+        return Refused(path, error);
     }
     return opened;
 #else
@@ -72,7 +68,7 @@ OpenedFile OpenRegularFile(const fs::path& path) {
     opened.file.reset(std::fopen(path.string().c_str(), "rb"));
     if (!opened.file) {
         const int error = errno != 0 ? errno : EIO;
-        return Refused(path, error, "");
+        return Refused(path, error);
     }
     return opened;
 #endif

@@ -10,12 +10,6 @@
 
 namespace quill {
 
-// The rates of "xcngrate.dat": "CODE|rate|" lines, a rate being the value of
-// one unit of the currency in US dollars, so a foreign price is the US-dollar
-// price divided by the rate. The first line of a code wins; a code the file
-// lacks converts at 1.0. A rate that is not a positive number makes its
-// currency unavailable instead of producing infinite, negative or wrong prices;
-// so does a rate outside what prices can be converted with (see IsUsableRate).
 // A rate is usable from a billionth of a dollar to a billion dollars a unit.
 // Every currency ever traded lies far inside; outside, a price divided by the
 // rate passes what money can be shown to the cent (1e-305 makes even a
@@ -25,6 +19,12 @@ constexpr double kLargestRate = 1e9;
 constexpr const char* kUsableRates = "1E-9 to 1E9";
 bool IsUsableRate(double rate);
 
+// The rates of "xcngrate.dat": "CODE|rate|" lines, a rate being the value of
+// one unit of the currency in US dollars, so a foreign price is the US-dollar
+// price divided by the rate. The first line of a code wins; a code the file
+// lacks converts at 1.0. A rate that is not a positive number makes its
+// currency unavailable instead of producing infinite, negative or wrong prices;
+// so does a rate outside what prices can be converted with (see IsUsableRate).
 class ExchangeRates {
   public:
     ExchangeRates() = default;  // no rates: every code converts at 1.0
