@@ -21,10 +21,18 @@ ItemView ViewOf(const ItemLine& line) {
 
 // Quantities and prices are held exactly or not at all: an amount that does
 // not fit the exact decimals is refused, never estimated.
-[[noreturn]] void ThrowNotExact(const ItemView& line, const std::string& what) {
-    throw QuillError("The " + what + " of the line \"" + std::string(line.partNumber) + "\" (" +
+[[noreturn]] void ThrowTooLarge(const std::string& what, const ItemView& line) {
+    throw QuillError(what + " the line \"" + std::string(line.partNumber) + "\" (" +
                      std::string(line.quantity) + " x " + std::string(line.price) +
                      ") is too large to be computed exactly. Nothing was changed.");
+}
+
+[[noreturn]] void ThrowNotExact(const ItemView& line, const std::string& what) {
+    ThrowTooLarge("The " + what + " of", line);
+}
+
+[[noreturn]] void ThrowTotalNotExact(const ItemView& line) {
+    ThrowTooLarge("The order total with", line);
 }
 
 [[noreturn]] void ThrowInvalidQuantity(std::string_view text) {
@@ -160,8 +168,7 @@ void Order::Append(const ItemView& line) {
     try {
         const ItemView stored = View(slots_.size() - 1);
         Decimal total;
-        if (!AddDecimals(total_, ExtendedOf(stored), total))
-            ThrowNotExact(stored, "order total with");
+        if (!AddDecimals(total_, ExtendedOf(stored), total)) ThrowTotalNotExact(stored);
         total_ = total;
     } catch (...) {
         slots_.pop_back();
@@ -213,13 +220,12 @@ void Order::DeleteRows(std::vector<std::size_t> rows) {
 namespace {
 
 // The total of the order with the line at `row` taken as `instead`; throws
-// when it cannot be held, naming the line.
+// when it cannot be held, naming that line, the one the user changed.
 Decimal TotalWith(const Order& order, std::size_t row, const ItemView& instead) {
     Decimal total;
-    for (std::size_t i = 0; i < order.Count(); ++i) {
-        const ItemView line = i == row ? instead : order.View(i);
-        if (!AddDecimals(total, ExtendedOf(line), total)) ThrowNotExact(line, "order total with");
-    }
+    for (std::size_t i = 0; i < order.Count(); ++i)
+        if (!AddDecimals(total, ExtendedOf(i == row ? instead : order.View(i)), total))
+            ThrowTotalNotExact(instead);
     return total;
 }
 
