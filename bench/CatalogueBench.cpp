@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "LargeData.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
+#include "inifile/BigIniFile.h"
 
 // Start-up reads the whole cable catalogue. Each file is loaded once by the
 // catalogue and once by the sectioned file reader alone, in the same run: the

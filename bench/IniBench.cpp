@@ -27,8 +27,8 @@
 #include <vector>
 
 #include "LargeData.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
+#include "inifile/BigIniFile.h"
 #include "orders/OrderFile.h"
 #include "output/ExportContent.h"
 

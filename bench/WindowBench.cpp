@@ -6,10 +6,10 @@
 #include "LargeData.h"
 #include "QuietServices.h"
 #include "app/TfrmMain.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
 #include "controls/PageControl.h"
+#include "inifile/BigIniFile.h"
 
 namespace {
 

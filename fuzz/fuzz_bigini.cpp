@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
+#include "inifile/BigIniFile.h"
 
 using namespace quill;
 

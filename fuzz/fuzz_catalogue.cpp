@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "FuzzSupport.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/Error.h"
+#include "inifile/BigIniFile.h"
 
 using namespace quill;
 

@@ -12,13 +12,13 @@
 #include <map>
 #include <string>
 
-#include "app/Services.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/Error.h"
 #include "orders/OrderFile.h"
 #include "output/ExportContent.h"
 #include "output/PdfDocument.h"
 #include "platform/AtomicSave.h"
+#include "platform/Services.h"
 #include "platform/SystemClock.h"
 #include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"

@@ -10,8 +10,8 @@
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
+#include "inifile/BigIniFile.h"
 #include "platform/AtomicSave.h"
 
 using namespace quill;

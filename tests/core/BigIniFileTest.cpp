@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/BigIniFile.h"
+#include "inifile/BigIniFile.h"
 
 #if defined(__linux__)
 #include <fcntl.h>

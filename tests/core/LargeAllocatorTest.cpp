@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "catalogue/LargeAllocator.h"
+#include "inifile/LargeAllocator.h"
 
 using namespace quill;
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Fields.h"
 #include "catalogue/RepeatedNames.h"
+#include "inifile/BigIniFile.h"
 
 using namespace quill;
 

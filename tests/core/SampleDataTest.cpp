@@ -3,12 +3,12 @@
 #include <fstream>
 #include <set>
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/Fields.h"
 #include "catalogue/Images.h"
 #include "catalogue/Jumpers.h"
+#include "inifile/BigIniFile.h"
 #include "pricing/CurrencyCodes.h"
 #include "results/StandardLengths.h"
 #include "rf/Rf.h"

@@ -30,13 +30,13 @@
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
 #include "../support/TempDir.h"
-#include "app/Services.h"
 #include "app/TfrmMain.h"
 #include "controls/ComboBox.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 #include "platform/QtDownloader.h"
+#include "platform/Services.h"
 
 namespace wizard {
 

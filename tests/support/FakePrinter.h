@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "catalogue/Error.h"
-#include "output/QtDrawingSurface.h"
 #include "platform/Printer.h"
+#include "platform/QtDrawingSurface.h"
 
 namespace quill::fakes {
 

@@ -9,10 +9,10 @@
 #include <emmintrin.h>
 #endif
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
 #include "catalogue/RepeatedNames.h"
+#include "inifile/BigIniFile.h"
 #include "rf/Rf.h"
 
 namespace quill {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/LargeAllocator.h"
+#include "inifile/LargeAllocator.h"
 #include "pricing/CurrencyCodes.h"
 
 namespace quill {

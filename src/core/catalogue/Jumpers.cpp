@@ -1,8 +1,8 @@
 #include "catalogue/Jumpers.h"
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "inifile/BigIniFile.h"
 
 namespace quill {
 

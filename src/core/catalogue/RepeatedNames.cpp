@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Fields.h"
+#include "inifile/BigIniFile.h"
 
 namespace quill {
 

@@ -3,9 +3,9 @@
 #include <system_error>
 #include <unordered_map>
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "inifile/BigIniFile.h"
 
 namespace quill {
 

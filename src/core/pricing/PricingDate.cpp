@@ -1,7 +1,7 @@
 #include "pricing/PricingDate.h"
 
-#include "catalogue/BigIniFile.h"
 #include "catalogue/DataFiles.h"
+#include "inifile/BigIniFile.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Services.h"
+#include "platform/Services.h"
 
 // The program's start: fixed formats, the title, the splash window unless the
 // command line has more than two parameters, then the main window. Answers the

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Services.h"
 #include "controls/Picture.h"
+#include "platform/Services.h"
 
 namespace {
 const QString kSequence = "JOLT";
@@ -70,8 +70,8 @@ TfrmAbout::TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent
     layout->addWidget(btnOk, 0, Qt::AlignHCenter);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    for (QObject* watched : std::initializer_list<QObject*>{this, Image1, Label1, Memo1,
-                                                            Memo1->viewport(), btnOk})
+    for (QObject* watched :
+         std::initializer_list<QObject*>{this, Image1, Label1, Memo1, Memo1->viewport(), btnOk})
         watched->installEventFilter(this);
     btnOk->setFocus();
 }

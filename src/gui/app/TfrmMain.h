@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/Services.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/Jumpers.h"
@@ -14,6 +13,7 @@
 #include "orders/OrderFile.h"
 #include "output/ExportContent.h"
 #include "output/ListOfMaterials.h"
+#include "platform/Services.h"
 #include "pricing/PriceList.h"
 #include "results/Selection.h"
 

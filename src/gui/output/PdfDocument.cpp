@@ -6,7 +6,7 @@
 #include <QPdfWriter>
 
 #include "catalogue/Error.h"
-#include "output/QtDrawingSurface.h"
+#include "platform/QtDrawingSurface.h"
 #include "platform/TextConversion.h"
 
 namespace quill {

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "output/QtDrawingSurface.h"
 #include "platform/ErrorReport.h"
+#include "platform/QtDrawingSurface.h"
 
 TPrintPreview::TPrintPreview(quill::ListOfMaterials list, quill::Messages& messages,
                              QWidget* parent)

@@ -5,7 +5,7 @@
 #include <QPrintDialog>
 
 #include "catalogue/Error.h"
-#include "output/QtDrawingSurface.h"
+#include "platform/QtDrawingSurface.h"
 #include "platform/TextConversion.h"
 
 namespace quill {

@@ -16,10 +16,10 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
-#include "app/Services.h"
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
 #include "platform/AtomicSave.h"
+#include "platform/Services.h"
 #include "platform/TextConversion.h"
 
 using namespace quill;

@@ -1,4 +1,4 @@
-#include "catalogue/LargeAllocator.h"
+#include "inifile/LargeAllocator.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "output/QtDrawingSurface.h"
+#include "platform/QtDrawingSurface.h"
 
 #include <QFontMetrics>
 #include <QTextLayout>

@@ -1,4 +1,4 @@
-#include "catalogue/BigIniFile.h"
+#include "inifile/BigIniFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "catalogue/Error.h"
-#include "catalogue/LargeAllocator.h"
+#include "inifile/LargeAllocator.h"
 #include "platform/AtomicSave.h"
 #include "platform/RegularFile.h"
 
