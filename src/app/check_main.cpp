@@ -11,6 +11,7 @@
 #include "catalogue/DataFiles.h"
 #include "check/DataCheck.h"
 #include "platform/UserFolders.h"
+#include "session/ProgramData.h"
 
 namespace fs = std::filesystem;
 
@@ -26,24 +27,6 @@ const char* const kUsage =
     "each problem as FILE:LINE: [SECTION] MESSAGE and a summary. Exit status 0 without\n"
     "problems, 1 with problems, 2 when the data cannot be read.\n";
 
-fs::path OwnFolder(const char* argv0) {
-    std::error_code ec;
-    const fs::path self = fs::canonical("/proc/self/exe", ec);
-    if (!ec) return self.parent_path();
-    return fs::absolute(argv0, ec).parent_path();
-}
-
-// Beside the program folder as in the sample data set; PREFIX/share/quillroute
-// for a program installed in PREFIX/lib/quillroute.
-fs::path DefaultSharedFolder(const fs::path& program) {
-    fs::path folder = fs::absolute(program).lexically_normal();
-    if (folder.filename().empty()) folder = folder.parent_path();
-    for (const fs::path& shared : {folder.parent_path() / "shared",
-                                   folder.parent_path().parent_path() / "share/quillroute/shared"})
-        if (quill::FindFileIgnoringCase(shared, "M_lom.dat")) return shared;
-    return program;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,8 +34,8 @@ int main(int argc, char* argv[]) {
         std::fputs(kUsage, argc > 1 && std::string(argv[1]) == "--help" ? stdout : stderr);
         return argc > 1 && std::string(argv[1]) == "--help" ? 0 : 2;
     }
-    const fs::path program = argc > 1 ? fs::path(argv[1]) : OwnFolder(argv[0]);
-    fs::path shared = argc > 2 ? fs::path(argv[2]) : DefaultSharedFolder(program);
+    const fs::path program = argc > 1 ? fs::path(argv[1]) : quill::OwnFolder(argv[0]);
+    fs::path shared = argc > 2 ? fs::path(argv[2]) : quill::DefaultSharedFolder(program);
 
     // Where the program itself would keep "update.ini"; nothing is made there.
     quill::NameApplication();

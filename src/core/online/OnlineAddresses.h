@@ -21,6 +21,11 @@ inline constexpr const char* kOnlineKey = "\\Software\\Orlenk\\Online";
 inline constexpr const char* kDefaultUpdateServer = "https://www.orlenk.example/quickupdate/";
 inline constexpr const char* kDefaultWebSite = "https://www.orlenk.example";
 
+// The maker's addresses, shown under the logo, in the links and in the
+// printed list's footer.
+inline constexpr const char* kMakerWebAddress = "https://www.orlenk.example";
+inline constexpr const char* kMakerSupportEmail = "quillroute@orlenk.example";
+
 OnlineAddresses ReadOnlineAddresses(Registry& registry);
 
 }  // namespace quill

@@ -168,4 +168,30 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
     return page;
 }
 
+const std::array<std::string, 10>& FinalPageLabels() {
+    static const std::array<std::string, 10> labels = {"Part Number:",
+                                                       "Description:",
+                                                       "Price:",
+                                                       "Attenuation (dB/100 ft):",
+                                                       "Attenuation (dB/100 m):",
+                                                       "Total Attenuation (dB):",
+                                                       "Insertion Loss (dB):",
+                                                       "Efficiency (%):",
+                                                       "Max Power (kW):",
+                                                       "Average Power (kW):"};
+    return labels;
+}
+
+const std::array<std::string, 7>& FigureLabels() {
+    static const std::array<std::string, 7> labels = {
+        "Attenuation (dB/100 ft):", "Attenuation (dB/100m):", "Total Attenuation (dB):",
+        "Insertion Loss (dB):",     "Efficiency (%):",        "Max Power (kW):",
+        "Average Power (kW):"};
+    return labels;
+}
+
+StringList PartsListHeadings(const std::string& priceHeading) {
+    return {"Qty", "UOM", "Part Number", "Description", priceHeading, "Extended"};
+}
+
 }  // namespace quill

@@ -62,4 +62,10 @@ struct PartsListPage {
 PartsListPage BuildPartsList(const Selection& selection, const TJumper& assembly,
                              const CurrencyInForce& currency);
 
+// The row labels of the final page and of the parts list's figures.
+const std::array<std::string, 10>& FinalPageLabels();
+const std::array<std::string, 7>& FigureLabels();
+// The parts list's column headings with the price heading of the currency.
+StringList PartsListHeadings(const std::string& priceHeading);
+
 }  // namespace quill

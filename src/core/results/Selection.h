@@ -4,7 +4,9 @@
 
 namespace quill {
 
-// What pages 1 and 2 hold when a result is shown, as the controls show it.
+// What pages 1 and 2 hold when a result is shown, as the controls show it:
+// the user's choices and what the page derives from them (the diameter, the
+// connectors' own names).
 struct Selection {
     bool feeder = false;
     int feederIndex = -1;  // 0 both ends, 1 top only, 2 bottom only, 3 none; -1 for a jumper
@@ -22,8 +24,12 @@ struct Selection {
     std::string topLabel, bottomLabel;  // the chosen connectors' own names
     std::string topSpecial = "(none)", bottomSpecial = "(none)";
     std::string topInner = "(N/A)", bottomInner = "(N/A)";
-    bool vellisk = false;      // the Vellisk attachment is chosen
-    bool platedGrade = false;  // the Plated connector grade is chosen
+    bool vellisk = false;                        // the Vellisk attachment is chosen
+    bool platedGrade = false;                    // the Plated connector grade is chosen
+    int cableGradeIndex = 0;                     // 0 standard, 1 premium, 2 flame retardant
+    bool topActual = true, bottomActual = true;  // chosen by name, else by what it mates to
+    std::string topConnector, bottomConnector;   // as the lists show them
+    int standardLengthItem = -1;  // on the standard lengths page: the row taken; -1 stays there
 
     double Length() const;
     double BeginMHz() const;  // GHz texts are turned into MHz

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <filesystem>
 
+#include "online/OnlineAddresses.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Downloader.h"
@@ -31,6 +32,5 @@ struct Services {
     quill::Downloader& downloader;
 };
 
-// The maker's addresses, shown under the logo and in the links.
-inline constexpr const char* kMakerWebAddress = "https://www.orlenk.example";
-inline constexpr const char* kMakerSupportEmail = "quillroute@orlenk.example";
+using quill::kMakerSupportEmail;
+using quill::kMakerWebAddress;

@@ -1,0 +1,76 @@
+#include "orders/OrderBook.h"
+
+#include "pricing/Currency.h"
+
+namespace quill {
+
+std::string CurrencyCaption(const std::string& code) {
+    for (const CurrencyItem& item : kCurrencyItems)
+        if (item.shownCode == code) return item.caption;
+    return code;
+}
+
+OrderBook::OrderBook(std::filesystem::path lastOrderFile) : lastOrder_(std::move(lastOrderFile)) {}
+
+std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,
+                           bool orderCurrencyChoosable) {
+    if (!order_.AcceptsCurrency(shownCode)) {
+        const std::string order = CurrencyCaption(order_.Currency());
+        return "This order is priced in " + order + ", and this result is shown in " +
+               CurrencyCaption(shownCode) + ".\r" +
+               (orderCurrencyChoosable
+                    ? "To add it, first choose " + order + " from the Currency Settings menu."
+                    : "Results can only be added to an order in the currency they are shown in.");
+    }
+    order_.Merge(lines, shownCode);
+    lastOrder_.MarkChanged();
+    typed_.clear();
+    return {};
+}
+
+std::string OrderBook::CellText(std::size_t row, int column) const {
+    if (const auto typed = typed_.find({row, column}); typed != typed_.end()) return typed->second;
+    const ItemView item = order_.View(row);
+    switch (column) {
+        case 0:
+            return std::string(item.quantity);
+        case 1:
+            return std::string(item.unit);
+        case 2:
+            return std::string(item.partNumber);
+        case 3:
+            return std::string(item.description);
+        case 4:
+            return std::string(item.price);
+        default:
+            return order_.ExtendedText(row);
+    }
+}
+
+bool OrderBook::EditCell(std::size_t row, int column, const std::string& text) {
+    bool changed = false;
+    if (column == 0 && (changed = order_.CopyBackQuantity(row, text))) lastOrder_.MarkChanged();
+    typed_[{row, column}] = text;
+    return changed;
+}
+
+void OrderBook::DeleteRows(const std::vector<int>& rows) {
+    order_.DeleteRows(std::vector<std::size_t>(rows.begin(), rows.end()));
+    lastOrder_.MarkChanged();
+    typed_.clear();
+}
+
+void OrderBook::Open(OrderFileContent content) {
+    order_ = std::move(content.order);
+    if (content.existed) lastOrder_.MarkChanged();
+    typed_.clear();
+}
+
+bool OrderBook::SetDetails(const OrderDetails& details) {
+    if (details == order_.Details()) return false;
+    order_.SetDetails(details);
+    lastOrder_.MarkChanged();
+    return true;
+}
+
+}  // namespace quill

@@ -1,0 +1,75 @@
+#include "session/ProgramData.h"
+
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+#include "catalogue/Error.h"
+#include "platform/Clock.h"
+
+namespace quill {
+
+namespace fs = std::filesystem;
+
+fs::path ProgramData::JumpersFile() const { return DataFilePath(programFolder, "dat/jumpers.dat"); }
+
+std::string MissingFilesMessage(const StringList& missing) {
+    std::string text = "One or more files needed to run this application are missing.";
+    for (const std::string& file : missing) text += "\r" + file;
+    return text;
+}
+
+std::string EmptyCatalogueMessage(const fs::path& catalogue) {
+    return "The catalogue " + catalogue.string() +
+           " holds no cable this program can read, so there is nothing to choose from. Please "
+           "install the catalogue again.";
+}
+
+fs::path OwnFolder(const char* argv0) {
+    std::error_code error;
+    const fs::path self = fs::canonical("/proc/self/exe", error);
+    if (!error) return self.parent_path();
+    return fs::absolute(argv0, error).parent_path();
+}
+
+fs::path DefaultSharedFolder(const fs::path& program) {
+    fs::path folder = fs::absolute(program).lexically_normal();
+    if (folder.filename().empty()) folder = folder.parent_path();
+    for (const fs::path& shared : {folder.parent_path() / "shared",
+                                   folder.parent_path().parent_path() / "share/quillroute/shared"})
+        if (FindFileIgnoringCase(shared, "M_lom.dat")) return shared;
+    return program;
+}
+
+std::string FileDate(const fs::path& file) {
+    std::error_code error;
+    const fs::file_time_type changed = fs::last_write_time(file, error);
+    if (error) return {};
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(changed));
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return {};
+    return FormatDate(Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+}
+
+ProgramData LoadProgramData(const fs::path& programFolder, const fs::path& sharedFolder,
+                            const LoadStep& run) {
+    ProgramData data;
+    data.programFolder = programFolder;
+    data.sharedFolder = sharedFolder;
+    const auto rates = FindFileIgnoringCase(programFolder, "xcngrate.dat");
+    data.hasExchangeRates = rates.has_value();
+    run([&] { data.priceList = PriceList(ReadAllLines(DataFilePath(sharedFolder, "M_lom.dat"))); });
+    if (rates) {
+        data.exchangeRateDate = FileDate(*rates);
+        run([&] { data.exchangeRates = ExchangeRates(ReadAllLines(*rates)); });
+    }
+    const fs::path catalogue = DataFilePath(programFolder, "dat/tlineconnectors.dat");
+    if (run([&] { LoadCableCatalogue(catalogue, data.catalogue); }) && data.catalogue.empty())
+        run([&] { throw QuillError(EmptyCatalogueMessage(catalogue)); });
+    run([&] { data.frequencies = BuildFrequencyLists(AllCables(data.catalogue)); });
+    run([&] { data.imageLines = ReadAllLines(DataFilePath(programFolder, "dat/images.dat")); });
+    return data;
+}
+
+}  // namespace quill

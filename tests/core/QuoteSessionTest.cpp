@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "catalogue/Error.h"
+#include "orders/OrderBook.h"
+#include "session/ExportedContent.h"
+#include "session/ProgramData.h"
+#include "session/QuoteSession.h"
+
+using namespace quill;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSample = fs::path(QUILLROUTE_SAMPLE_DATA);
+
+ProgramData Load(const fs::path& data, std::vector<std::string>* errors = nullptr) {
+    return LoadProgramData(data / "program", data / "shared",
+                           [&](const std::function<void()>& step) {
+                               try {
+                                   step();
+                                   return true;
+                               } catch (const std::exception& error) {
+                                   if (errors) errors->push_back(MessageOf(error));
+                                   return false;
+                               }
+                           });
+}
+
+// The wizard as it starts, with a 10 ft jumper of the remembered cable and
+// plated 7-16 DIN Male connectors at both ends.
+Selection Jumper(const std::string& length = "10") {
+    Selection s;
+    s.lengthText = length;
+    s.cableText = "RVX4-50K";
+    s.vellisk = true;
+    s.platedGrade = true;
+    s.topConnector = s.bottomConnector = "7-16 DIN Male";
+    return s;
+}
+
+struct Quote {
+    const char* name;
+    Selection selection;
+    const char* currency;
+    // Expected: the page and two of its cells, or the refusal's start and page.
+    const char* page;
+    std::string first, second;
+    int field = -1;
+};
+
+Selection With(Selection s, const std::function<void(Selection&)>& change) {
+    change(s);
+    return s;
+}
+
+}  // namespace
+
+// Each row goes through the whole wizard at once, as quillroute-quote does,
+// on one session as the window keeps one.
+TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
+    const Quote quotes[] = {
+        {"listed jumper", Jumper(), "USD", "tsFinal", "J4V-DMDM-10", "156.73"},
+        {"in euros", Jumper(), "EUR", "tsFinal", "J4V-DMDM-10", "144.45"},
+        {"no standard length near", Jumper("20"), "USD", "tsFinal", "J4V-DMDM-20", " 166.83"},
+        {"standard lengths near",
+         With(Jumper("7"), [](Selection& s) { s.bottomConnector = "N Male"; }), "USD", "tsNoLength",
+         "J4V-DMNM-7", "2.13"},
+        {"a standard length taken",
+         With(Jumper("7"),
+              [](Selection& s) {
+                  s.bottomConnector = "N Male";
+                  s.standardLengthItem = 1;
+              }),
+         "USD", "tsFinal", "J4V-DMNM-6", "128.89"},
+        {"feeder without a top connector",
+         With(Jumper("200"),
+              [](Selection& s) {
+                  s.feeder = true;
+                  s.feederIndex = 2;
+                  s.topIncluded = false;
+                  s.vellisk = false;
+                  s.bottomInner = "Captivated";
+              }),
+         "USD", "tsNoPN", "RVX4-50K", "3"},
+        {"length not a number", Jumper("ten"), "USD", "Page1",
+         "This field must contain a numeric value.", "", 0},
+        {"band reversed",
+         With(Jumper(), [](Selection& s) { s.beginText = "2200", s.endText = "800"; }), "USD",
+         "Page1", "Ending frequency must be greater", ""},
+        {"nothing in the band",
+         With(Jumper(), [](Selection& s) { s.beginText = "50000", s.endText = "60000"; }), "USD",
+         "Page1", "Sorry, there are no items", ""},
+    };
+    ProgramData data = Load(kSample);
+    QuoteSession session(data);
+    for (const Quote& quote : quotes) {
+        SCOPED_TRACE(quote.name);
+        session.SetCurrency(session.ChoosableCurrency(quote.currency));
+        const NextOutcome outcome = session.Resolve(quote.selection);
+        if (std::string(quote.page) == "Page1") {
+            ASSERT_TRUE(outcome.refusal);
+            EXPECT_EQ(outcome.refusal->message.rfind(quote.first, 0), 0u)
+                << outcome.refusal->message;
+            EXPECT_EQ(outcome.refusal->staysOn, WizardStep::Page1);
+            EXPECT_EQ(outcome.refusal->field, quote.field);
+            continue;
+        }
+        ASSERT_TRUE(outcome.resolved && session.Result());
+        const QuoteResult& result = *session.Result();
+        EXPECT_EQ(ResultPageName(result.page), std::string(quote.page));
+        switch (result.page) {
+            case ResultKind::Final:
+                EXPECT_EQ(result.final.values[0], quote.first);
+                EXPECT_EQ(result.final.values[2], quote.second);
+                EXPECT_EQ(result.final.priceLabel, "Price (" + std::string(quote.currency) + "):");
+                EXPECT_EQ(result.itemLines.at(0).price, quote.second);
+                break;
+            case ResultKind::StandardLengths:
+                EXPECT_EQ(result.lengths.cells[0][1], quote.first);
+                EXPECT_EQ(result.lengths.cells[0][3], quote.second);
+                break;
+            case ResultKind::PartsList:
+                EXPECT_EQ(result.partsList.rows.at(0).partNumber, quote.first);
+                EXPECT_EQ(std::to_string(result.itemLines.size()), quote.second);
+                break;
+        }
+    }
+}
+
+// A choice the lists do not offer is no selection; a currency change shows
+// the result shown in the new currency without a new quote.
+TEST(QuoteSession, RefusesChoicesNotOfferedAndRepricesTheResultShown) {
+    ProgramData data = Load(kSample);
+    QuoteSession session(data);
+    EXPECT_THROW(session.Resolve(With(Jumper(), [](Selection& s) { s.cableText = "NOPE"; })),
+                 QuillError);
+    EXPECT_THROW(session.Resolve(With(Jumper(), [](Selection& s) { s.topInner = "Glue"; })),
+                 QuillError);
+    ASSERT_TRUE(session.Resolve(Jumper()).resolved);
+    session.SetCurrency(session.ChoosableCurrency("EUR"));
+    EXPECT_EQ(session.Result()->final.values[2], "144.45");
+    EXPECT_EQ(session.Result()->itemLines.at(0).price, "144.45");
+    EXPECT_EQ(session.ChoosableCurrency("XYZ"), 0);
+}
+
+// A cable whose flags allow standard connectors but which has only plated
+// ones: with the regular attachment and the standard grade the end's list is
+// empty, its label still names the earlier connector, and Next is refused
+// rather than pricing an assembly without a connector.
+TEST(QuoteSession, AnEndThatNoConnectorFitsIsRefused) {
+    TempDir dir;
+    dir.Write("program/dat/tlineconnectors.dat",
+              "[HEADER]\r\n[A]\r\nTLine=1|3000|A|A|FOAM|0.1|0.001|1/2|S|ATC|Y|Y|Y|1|10|\r\n"
+              "C1=1|A-PV|7-16 DIN Male||7-16 DIN Female||P|S|\r\n");
+    dir.Write("program/dat/images.dat", "");
+    dir.Write("program/dat/jumpers.dat", "[HEADER]\r\n");
+    dir.Write("shared/M_lom.dat", "C|FOAM|A|FT|cable A|1.00|\r\n");
+    ProgramData data = Load(dir.Path());
+    QuoteSession session(data);
+    Selection s = With(Jumper(), [](Selection& s) { s.cableText = "A"; });
+    ASSERT_TRUE(session.Resolve(s).resolved);
+    session.SetAttachment(1);
+    session.SetConnectorGrade(1);
+    EXPECT_TRUE(session.PageTwo().top.connector.items.empty());
+    const NextOutcome outcome = session.ResolvePageTwo();
+    ASSERT_TRUE(outcome.refusal);
+    EXPECT_EQ(outcome.refusal->staysOn, WizardStep::Page2);
+    EXPECT_NE(outcome.refusal->message.find("the top connector"), std::string::npos);
+}
+
+// Start-up goes on past a file it cannot read; the missing files are named.
+TEST(ProgramData, LoadsWhatItCanAndNamesWhatIsMissing) {
+    TempDir dir;
+    fs::copy(kSample, dir.Path(), fs::copy_options::recursive);
+    fs::remove(dir / "shared/M_lom.dat");
+    std::vector<std::string> errors;
+    const ProgramData data = Load(dir.Path(), &errors);
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(data.catalogue.empty());
+    EXPECT_FALSE(data.frequencies.begin.empty());
+    EXPECT_TRUE(data.hasExchangeRates);
+    EXPECT_EQ(data.exchangeRateDate.size(), 10u);
+    EXPECT_EQ(MissingFilesMessage(MissingRequiredFiles(dir / "shared", dir / "program")),
+              "One or more files needed to run this application are missing.\r" +
+                  (dir / "shared" / "M_Lom.dat").string());
+}
+
+// The order of the run: one currency, typed texts that show until the rows
+// are shown afresh, and the exports made from it and from the result shown.
+TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
+    TempDir dir;
+    OrderBook book(dir / "last.lom");
+    const ItemLines lines = {{"2", "Each", "P1", "part one", "1.50", ItemKind::StandardPart}};
+    EXPECT_EQ(book.Add(lines, "EUR", true), "");
+    EXPECT_EQ(book.Add(lines, "USD", true),
+              "This order is priced in Euros (EUR), and this result is shown in US Dollars "
+              "(USD).\rTo add it, first choose Euros (EUR) from the Currency Settings menu.");
+    EXPECT_NE(book.Add(lines, "USD", false).find("only be added"), std::string::npos);
+    EXPECT_TRUE(book.EditCell(0, 0, "3"));
+    EXPECT_FALSE(book.EditCell(0, 3, "typed description"));
+    EXPECT_EQ(book.Lines().TotalText(), "4.50");
+
+    const ExportContent order = ContentToExport(nullptr, book, {true, "01/02/2026", "03/04/2026"});
+    ASSERT_EQ(RowsOf(order).size(), 1u);
+    EXPECT_EQ(RowsOf(order)[0],
+              (StringList{"3", "Each", "P1", "typed description", "1.50", "4.50"}));
+    EXPECT_EQ(ListToPrint(book).rows, RowsOf(order));
+    EXPECT_TRUE(order.foreignCurrency);
+    book.ForgetTypedTexts();
+    EXPECT_EQ(RowsOf(ContentToExport(nullptr, book, {}))[0][3], "part one");
+    EXPECT_EQ(book.Keep().outcome, LastOrderFile::Outcome::Written);
+
+    ProgramData data = Load(kSample);
+    QuoteSession session(data);
+    ASSERT_TRUE(session.Resolve(Jumper()).resolved);
+    const ExportContent final = ContentToExport(&*session.Result(), book, {});
+    EXPECT_EQ(final.block, ExportContent::Block::FinalSelection);
+    EXPECT_EQ(final.pairs[2].label, "Price (USD):");
+    EXPECT_EQ(final.pairs[2].value, "156.73");
+}
