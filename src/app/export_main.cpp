@@ -5,8 +5,6 @@
 //                     [--currency CODE] [--program-folder DIR] ORDER.qrf OUTPUT
 
 #include <QCoreApplication>
-#include <QDate>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <map>
@@ -22,6 +20,7 @@
 #include "platform/SystemClock.h"
 #include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"
+#include "session/ExportedContent.h"
 
 namespace {
 
@@ -77,14 +76,6 @@ bool ParseOptions(const QStringList& arguments, Options& options) {
     return true;
 }
 
-// The modification date of the exchange-rate file, as the window shows it.
-std::string ExchangeRateDate(const fs::path& programFolder) {
-    const auto rates = quill::FindFileIgnoringCase(programFolder, "xcngrate.dat");
-    if (!rates) return {};
-    const QFileInfo info(QString::fromStdString(rates->string()));
-    return info.lastModified().date().toString("MM/dd/yyyy").toStdString();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -108,7 +99,10 @@ int main(int argc, char* argv[]) {
     try {
         quill::OrderFileContent read = quill::ReadOrderFile(options.order);
         if (!read.existed) return Fail("cannot find the order file " + options.order.string());
-        const quill::Order& order = read.order;
+        // The order as the window holds it once opened; no last-order file is kept.
+        quill::OrderBook book({});
+        book.Open(std::move(read));
+        const quill::Order& order = book.Lines();
         std::string currency = order.Currency();
         if (!options.currency.empty()) {
             if (currency != "USD" && currency != options.currency)
@@ -119,20 +113,17 @@ int main(int argc, char* argv[]) {
 
         std::string error;
         if (options.format == "pdf") {
-            quill::ListOfMaterials list;
-            const quill::ExportContent content = quill::OrderExportContent(order);
-            list.rows = quill::RowsOf(content);
-            list.total = content.total.value;
-            list.webAddress = kMakerWebAddress;
-            list.details = order.Details();
-            error = quill::SaveFileAtomically(options.output, quill::ListOfMaterialsPdf(list));
+            error = quill::SaveFileAtomically(options.output,
+                                              quill::ListOfMaterialsPdf(quill::ListToPrint(book)));
         } else {
-            quill::ExportContent content = quill::OrderExportContent(order);
-            content.foreignCurrency = currency != "USD";
-            content.exchangeRateDate = ExchangeRateDate(options.programFolder);
+            quill::ExportNotes notes;
+            notes.foreignCurrency = currency != "USD";
+            const auto rates = quill::FindFileIgnoringCase(options.programFolder, "xcngrate.dat");
+            if (rates) notes.exchangeRateDate = quill::FileDate(*rates);
             const quill::SystemClock clock;
-            content.pricingUpdateDate = quill::FormatDate(quill::ReadPricingDate(
+            notes.pricingUpdateDate = quill::FormatDate(quill::ReadPricingDate(
                 quill::WrittenFilesFolderFor(options.programFolder), clock.Today()));
+            const quill::ExportContent content = quill::ContentToExport(nullptr, book, notes);
             if (options.format == "xlsx")
                 error = quill::SaveFileAtomically(options.output, quill::RenderWorkbook(content));
             else
