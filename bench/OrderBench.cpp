@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <filesystem>
 
@@ -55,6 +56,7 @@ struct OrderEnvironment {
         registry,        shell,       messages,  clock,   folder / "program", folder / "program",
         {"x", "y", "z"}, fileDialogs, clipboard, printer, downloader};
     std::unique_ptr<TfrmMain> window;
+    TOrderPage* page = nullptr;
 
     OrderEnvironment() {
         Application();
@@ -66,10 +68,10 @@ struct OrderEnvironment {
         window = std::make_unique<TfrmMain>(services);
         window->FormCreate();
         window->show();
-        window->orderLines = LargeOrder();
-        window->lastOrder.MarkChanged();
-        window->PageControl1->SetActivePage(window->tsOrder);
-        window->RefillOrderGrid();
+        window->Book().Open({LargeOrder(), true});
+        page = window->findChild<TOrderPage*>("tsOrder");
+        window->findChild<quill::PageControl*>("PageControl1")->SetActivePage(page);
+        page->RefillOrderGrid();
         QApplication::processEvents();
     }
     ~OrderEnvironment() {
@@ -82,11 +84,11 @@ struct OrderEnvironment {
 
 static void BM_OrderAddOneLine(benchmark::State& state) {
     OrderEnvironment environment;
-    TfrmMain& window = *environment.window;
+    TOrderPage& page = *environment.page;
     int next = kItems;
     for (auto _ : state) {
-        window.partsListLines = {Item(next++)};
-        window.AddResultToOrder();
+        page.AddResult({Item(next++)}, "USD", true);
+        page.RefillOrderGrid();
     }
     if (environment.messages.boxes != 0) state.SkipWithError("a message box came up");
 }
@@ -95,12 +97,12 @@ BENCHMARK(BM_OrderAddOneLine)->Unit(benchmark::kMillisecond);
 // A quantity typed into a cell in the middle, as the grid reports it.
 static void BM_OrderQuantityEdit(benchmark::State& state) {
     OrderEnvironment environment;
-    TfrmMain& window = *environment.window;
-    quill::Grid* grid = window.orderPage->grdOrder;
+    TOrderPage& page = *environment.page;
+    auto* grid = page.findChild<quill::Grid*>("grdOrder");
     int value = 0;
     for (auto _ : state) {
         grid->SetCell(0, kItems / 2, QString::number(10 + (value++ % 2)));
-        window.grdOrderCellEdit(0, kItems / 2);
+        page.grdOrderCellEdit(0, kItems / 2);
     }
     if (environment.messages.boxes != 0) state.SkipWithError("a message box came up");
 }
@@ -134,8 +136,8 @@ static void BM_OrderOpen(benchmark::State& state) {
     const fs::path file = environment.folder / "program" / "large.qrf";
     quill::WriteOrderFile(file, LargeOrder());
     environment.fileDialogs.answer = file;
-    for (auto _ : state) environment.window->Open1Click();
-    if (environment.window->orderLines.Count() != kItems) state.SkipWithError("not opened");
+    for (auto _ : state) environment.page->Open1Click();
+    if (environment.window->Book().Lines().Count() != kItems) state.SkipWithError("not opened");
 }
 BENCHMARK(BM_OrderOpen)->Unit(benchmark::kMillisecond);
 
@@ -146,12 +148,9 @@ static void BM_OrderExportCommand(benchmark::State& state) {
     OrderEnvironment environment;
     environment.fileDialogs.answer =
         environment.folder / (state.range(0) == 0 ? "order.xls" : "order.xlsx");
-    for (auto _ : state) {
-        if (state.range(0) == 0)
-            environment.window->ToanMSExcelSpreadsheet1Click();
-        else
-            environment.window->ToAnExcelWorkbook1Click();
-    }
+    QAction* command = environment.window->findChild<QAction*>(
+        state.range(0) == 0 ? "ToanMSExcelSpreadsheet1" : "ToAnExcelWorkbook1");
+    for (auto _ : state) command->trigger();
     if (!fs::exists(*environment.fileDialogs.answer)) state.SkipWithError("nothing written");
     state.SetLabel(state.range(0) == 0 ? "xls" : "xlsx");
 }

@@ -61,7 +61,7 @@ static void BM_WindowCreate(benchmark::State& state) {
     for (auto _ : state) {
         TfrmMain window(environment.services);
         if (!window.FormCreate()) state.SkipWithError("start-up refused the data");
-        benchmark::DoNotOptimize(window.cableCatalogue.size());
+        benchmark::DoNotOptimize(window.Session().Data().catalogue.size());
     }
 }
 BENCHMARK(BM_WindowCreate)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -78,14 +78,17 @@ static void BM_NextOnPageTwo(benchmark::State& state) {
     Environment environment(LargeDataFolder());
     TfrmMain window(environment.services);
     if (!window.FormCreate()) state.SkipWithError("start-up refused the data");
-    window.cboLength->SetText("10");
-    window.btnNext->click();
+    window.findChild<quill::ComboBox*>("cboLength")->SetText("10");
+    auto* next = window.findChild<QPushButton*>("btnNext");
+    auto* back = window.findChild<QPushButton*>("btnBack");
+    auto* pages = window.findChild<quill::PageControl*>("PageControl1");
+    next->click();
     for (auto _ : state) {
-        window.btnNext->click();
+        next->click();
         state.PauseTiming();
-        if (window.PageControl1->ActivePage() != window.tsFinal)
+        if (pages->ActivePage()->objectName() != "tsFinal")
             state.SkipWithError("Next on page 2 did not end on the final page");
-        window.btnBack->click();
+        back->click();
         state.ResumeTiming();
     }
 }

@@ -122,7 +122,7 @@ class Clients : public OrderFixture {
         Start();
         ToFinal();
         AddToOrder();
-        Click(Order()->btnAdd);
+        Click(window->findChild<QPushButton*>("btnAdd"));
         ToPartsList("12.5");
         AddToOrder();
         TypeDescription(0, "Clamp <Type A> & \"N\"");
@@ -142,10 +142,10 @@ TEST_F(Clients, CalcReadsTheFinalPageOneRowARow) {
     shell.applications = {".xls"};
     Start();
     ToFinal();
-    const Table rows = CalcRows(Export(window->ToanMSExcelSpreadsheet1, "final.xls"), temp.Path());
+    const Table rows = CalcRows(Export(ui().ToanMSExcelSpreadsheet1, "final.xls"), temp.Path());
     ASSERT_EQ(rows.size(), 12u);  // ten rows of the page, the reminder and the last update
     for (int row = 0; row < 10; ++row) {
-        std::vector<std::string> expected = GridRow(window->grdFinal, row, 2);
+        std::vector<std::string> expected = GridRow(ui().grdFinal, row, 2);
         std::replace(expected[1].begin(), expected[1].end(), '\r', ' ');
         EXPECT_EQ(AsCalcHolds(rows[row]), AsCalcHolds(expected)) << row;
     }
@@ -156,7 +156,7 @@ TEST_F(Clients, CalcReadsTheFinalPageOneRowARow) {
 TEST_F(Clients, CalcReadsTheOrderAsTheGridShowsIt) {
     if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
     OrderWithMarkup();
-    const Table rows = CalcRows(Export(window->ToanMSExcelSpreadsheet1, "order.xls"), temp.Path());
+    const Table rows = CalcRows(Export(ui().ToanMSExcelSpreadsheet1, "order.xls"), temp.Path());
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"Qty.", "UOM", "Part Number", "Description",
@@ -186,7 +186,7 @@ TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
     OrderWithMarkup();
     RecalculatingCalcProfile(temp.Path());
     const Table rows =
-        CalcRows(Export(window->ToAnExcelWorkbook1, "order.xlsx"), temp.Path(), "", true);
+        CalcRows(Export(ui().ToAnExcelWorkbook1, "order.xlsx"), temp.Path(), "", true);
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"\"Qty.\"", "\"UOM\"", "\"Part Number\"",
@@ -243,7 +243,7 @@ TEST(SpreadsheetTexts, CalcRunsNoFormulaFromAnOrdersTexts) {
 TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupCharactersAsText) {
     if (!Installed("chromium")) GTEST_SKIP() << "Chromium is not installed";
     OrderWithMarkup();
-    const Table rows = BrowserRows(Export(window->ToanHTMLDocument1, "order.html"), temp.Path());
+    const Table rows = BrowserRows(Export(ui().ToanHTMLDocument1, "order.html"), temp.Path());
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
     for (int row = 0; row < grid->RowCount(); ++row)
@@ -256,10 +256,9 @@ TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
     if (!Installed("chromium")) GTEST_SKIP() << "Chromium is not installed";
     Start();
     ToFinal();
-    const Table rows = BrowserRows(Export(window->ToanHTMLDocument1, "final.html"), temp.Path());
+    const Table rows = BrowserRows(Export(ui().ToanHTMLDocument1, "final.html"), temp.Path());
     ASSERT_GE(rows.size(), 10u);
-    for (int row = 0; row < 10; ++row)
-        EXPECT_EQ(rows[row], GridRow(window->grdFinal, row, 2)) << row;
+    for (int row = 0; row < 10; ++row) EXPECT_EQ(rows[row], GridRow(ui().grdFinal, row, 2)) << row;
 }
 
 TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
@@ -270,7 +269,7 @@ TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
     WriteOrder(temp / "customer.qrf", items,
                "Company Name=Nordic Towers AB\r\nJob Number=J-2026-114\r\nApp=Quillroute\r\n");
     Start({"OPEN", QString::fromStdString((temp / "customer.qrf").string())});
-    const fs::path pdf = Export(window->ToAPDFDocument1, "customer.pdf");
+    const fs::path pdf = Export(ui().ToAPDFDocument1, "customer.pdf");
     const auto pages = quill::SplitFields(Output("pdftotext -layout " + Quoted(pdf) + " -"), "\f");
     ASSERT_EQ(pages.size(), 3u);
     const std::string& first = pages[0];
@@ -294,7 +293,7 @@ TEST_F(Clients, APdfReaderFindsEveryPageRowAndTheTotal) {
     Start({"OPEN", QString::fromStdString((temp / "many.qrf").string())});
     printer.pdf = temp / "printed.pdf";
     printer.Pick();
-    window->Print1->trigger();
+    ui().Print1->trigger();
     ASSERT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
     const std::string text = Output("pdftotext -layout " + Quoted(printer.pdf) + " -");
     const auto pages = quill::SplitFields(text, "\f");

@@ -150,11 +150,11 @@ class UpdateCommand : public Downloads {
     // Runs the update command; the dialog, once shown, gets the test's hands.
     void RunUpdate(std::function<void(TfrmUpdate&)> hands) {
         bool shown = false;
-        window->QuickUpdateDlg1->onShown = [&](TfrmUpdate& dialog) {
+        window->Online().QuickUpdate().onShown = [&](TfrmUpdate& dialog) {
             shown = true;
             hands(dialog);
         };
-        window->QuickUpdate1->trigger();
+        ui().QuickUpdate1->trigger();
         EXPECT_TRUE(shown);
     }
 };
@@ -229,18 +229,18 @@ TEST_F(UpdateCommand, AnUpdatesFolderThatCannotBeMadeIsNamed) {
 TEST_F(UpdateCommand, EveryUpdateButtonRunsTheCommand) {
     Start();
     int runs = 0;
-    window->QuickUpdateDlg1->onShown = [&](TfrmUpdate& dialog) {
+    window->Online().QuickUpdate().onShown = [&](TfrmUpdate& dialog) {
         ++runs;
         dialog.btnCancel->click();
     };
     ToFinal();
-    window->btnUpdate2->click();
+    ui().btnUpdate2->click();
     StartOver();
     ToPartsList();
-    window->btnUpdate1->click();
+    ui().btnUpdate1->click();
     AddToOrder();
-    ASSERT_TRUE(Order()->BitBtn2->isEnabled());
-    Order()->BitBtn2->click();
+    ASSERT_TRUE(window->findChild<QPushButton*>("BitBtn2")->isEnabled());
+    window->findChild<QPushButton*>("BitBtn2")->click();
     EXPECT_EQ(runs, 3);
     EXPECT_FALSE(fs::exists(programFolder / "update.ini")) << "a cancelled update records nothing";
 }
@@ -251,11 +251,11 @@ class NewsPages : public OnlineFixture {
   protected:
     // Shows the news; the dialog, once shown, gets the test's hands.
     bool ShowNews(std::function<void(TfrmNews&)> hands) {
-        window->NewsDlg1->onShown = [&](TfrmNews& dialog) {
+        window->Online().News().onShown = [&](TfrmNews& dialog) {
             hands(dialog);
             dialog.close();
         };
-        return window->NewsDlg1->Execute();
+        return window->Online().News().Execute();
     }
     static QPoint LineCentre(const QPlainTextEdit* memo, int line) {
         QTextCursor cursor(memo->document()->findBlockByNumber(line));

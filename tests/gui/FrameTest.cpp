@@ -25,10 +25,10 @@ class FrameTest : public WizardFixture {
 
     // Moves the pointer onto a control, as the user does to read its hint.
     std::string HintShownFor(QWidget* widget) {
-        window->StatusBar1->clearMessage();
+        ui().StatusBar1->clearMessage();
         QTest::mouseMove(widget, widget->rect().center());
         QApplication::processEvents();
-        return S(window->StatusBar1->currentMessage());
+        return S(ui().StatusBar1->currentMessage());
     }
 };
 
@@ -36,62 +36,61 @@ class FrameTest : public WizardFixture {
 
 TEST_F(FrameTest, PageOneOffersNeitherBackNorStartOver) {
     EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(window->btnBack->isEnabled());
-    EXPECT_FALSE(window->btnRestart->isEnabled());
-    EXPECT_FALSE(window->StartOver1->isEnabled());
-    for (QPushButton* button :
-         {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
+    EXPECT_FALSE(ui().btnBack->isEnabled());
+    EXPECT_FALSE(ui().btnRestart->isEnabled());
+    EXPECT_FALSE(ui().StartOver1->isEnabled());
+    for (QPushButton* button : {ui().btnRestart, ui().btnClose, ui().btnBack, ui().btnNext})
         EXPECT_TRUE(button->isVisible()) << S(button->objectName());
 }
 
 TEST_F(FrameTest, NavigationButtonsCarryTheirCaptionsAndHints) {
-    EXPECT_EQ(S(window->btnRestart->text()), "&Start Over");
-    EXPECT_EQ(S(window->btnClose->text()), "&Close");
-    EXPECT_EQ(S(window->btnBack->text()), "<- Back");
-    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
-    EXPECT_EQ(S(window->btnRestart->toolTip()), "Go back to the beginning.");
-    EXPECT_EQ(S(window->btnClose->toolTip()), "Close");
-    EXPECT_EQ(S(window->btnBack->toolTip()), "Go Back");
-    EXPECT_EQ(S(window->btnNext->toolTip()), "Proceed");
+    EXPECT_EQ(S(ui().btnRestart->text()), "&Start Over");
+    EXPECT_EQ(S(ui().btnClose->text()), "&Close");
+    EXPECT_EQ(S(ui().btnBack->text()), "<- Back");
+    EXPECT_EQ(S(ui().btnNext->text()), "Next ->");
+    EXPECT_EQ(S(ui().btnRestart->toolTip()), "Go back to the beginning.");
+    EXPECT_EQ(S(ui().btnClose->toolTip()), "Close");
+    EXPECT_EQ(S(ui().btnBack->toolTip()), "Go Back");
+    EXPECT_EQ(S(ui().btnNext->toolTip()), "Proceed");
     // Left to right: Start Over, Close, Back, Next.
-    EXPECT_LT(window->btnRestart->x(), window->btnClose->x());
-    EXPECT_LT(window->btnClose->x(), window->btnBack->x());
-    EXPECT_LT(window->btnBack->x(), window->btnNext->x());
+    EXPECT_LT(ui().btnRestart->x(), ui().btnClose->x());
+    EXPECT_LT(ui().btnClose->x(), ui().btnBack->x());
+    EXPECT_LT(ui().btnBack->x(), ui().btnNext->x());
 }
 
 TEST_F(FrameTest, PageTwoOffersBackAndStartOver) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page2);
-    EXPECT_TRUE(window->btnBack->isEnabled());
-    EXPECT_TRUE(window->btnRestart->isEnabled());
-    EXPECT_TRUE(window->StartOver1->isEnabled());
-    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
-    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
-    EXPECT_FALSE(window->Export1->menuAction()->isEnabled());
-    EXPECT_FALSE(window->Print1->isEnabled());
-    EXPECT_FALSE(window->CopyToClipboard1->isEnabled());
-    EXPECT_FALSE(window->Save1->isEnabled());
+    EXPECT_EQ(ui().PageControl1->ActivePage(), ui().Page2);
+    EXPECT_TRUE(ui().btnBack->isEnabled());
+    EXPECT_TRUE(ui().btnRestart->isEnabled());
+    EXPECT_TRUE(ui().StartOver1->isEnabled());
+    EXPECT_EQ(S(ui().btnNext->text()), "Next ->");
+    EXPECT_FALSE(ui().CurrencySettings1->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().Export1->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().Print1->isEnabled());
+    EXPECT_FALSE(ui().CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(ui().Save1->isEnabled());
 }
 
 TEST_F(FrameTest, BackFromPageTwoReturnsToPageOne) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
     Back();
     EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(window->btnBack->isEnabled());
-    EXPECT_FALSE(window->btnRestart->isEnabled());
-    EXPECT_FALSE(window->StartOver1->isEnabled());
+    EXPECT_FALSE(ui().btnBack->isEnabled());
+    EXPECT_FALSE(ui().btnRestart->isEnabled());
+    EXPECT_FALSE(ui().StartOver1->isEnabled());
 }
 
 TEST_F(FrameTest, StartOverReturnsToPageOne) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
     StartOver();
     EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(window->btnRestart->isEnabled());
+    EXPECT_FALSE(ui().btnRestart->isEnabled());
 }
 
 TEST_F(FrameTest, StartOverFromTheMenuReturnsToPageOne) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    window->StartOver1->trigger();
+    ui().StartOver1->trigger();
     EXPECT_EQ(Page(), 0);
 }
 
@@ -102,66 +101,66 @@ TEST_F(FrameTest, StartOverShortcutReturnsToPageOne) {
 }
 
 TEST_F(FrameTest, CloseButtonClosesTheWindow) {
-    Click(window->btnClose);
+    Click(ui().btnClose);
     EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FrameTest, ExitClosesTheWindow) {
-    window->Exit1->trigger();
+    ui().Exit1->trigger();
     EXPECT_FALSE(window->isVisible());
 }
 
 // --------------------------------------------------------------- the menu
 
 TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
-    EXPECT_EQ(S(window->File1->title()), "File");
+    EXPECT_EQ(S(ui().File1->title()), "File");
     const struct {
         QAction* action;
         const char* caption;
         const char* shortcut;
     } items[] = {
-        {window->Open1, "&Open", "Ctrl+O"},
-        {window->Save1, "&Save", "Ctrl+S"},
-        {window->Print1, "&Print", "Ctrl+P"},
-        {window->PrintPreview1, "Print Pre&view...", ""},
-        {window->CopyToClipboard1, "&Copy To Clipboard", "Ctrl+C"},
-        {window->ViewLastOrder1, "&View Last Order", "Ctrl+V"},
-        {window->OrderDetails1, "Order &Details...", ""},
-        {window->ViewLatestNewsFromOrlenk1, "View Latest News From &Orlenk", "Ctrl+A"},
-        {window->QuickUpdate1, "&Quick Update", "Ctrl+U"},
-        {window->StartOver1, "S&tart Over", "Ctrl+R"},
-        {window->Exit1, "E&xit", "Ctrl+X"},
-        {window->ToATextFile1, "To a text file", ""},
-        {window->ToanHTMLDocument1, "To an HTML Document", ""},
-        {window->ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
-        {window->ToAPDFDocument1, "To a PDF Document", ""},
-        {window->Help1, "About", ""},
+        {ui().Open1, "&Open", "Ctrl+O"},
+        {ui().Save1, "&Save", "Ctrl+S"},
+        {ui().Print1, "&Print", "Ctrl+P"},
+        {ui().PrintPreview1, "Print Pre&view...", ""},
+        {ui().CopyToClipboard1, "&Copy To Clipboard", "Ctrl+C"},
+        {ui().ViewLastOrder1, "&View Last Order", "Ctrl+V"},
+        {ui().OrderDetails1, "Order &Details...", ""},
+        {ui().ViewLatestNewsFromOrlenk1, "View Latest News From &Orlenk", "Ctrl+A"},
+        {ui().QuickUpdate1, "&Quick Update", "Ctrl+U"},
+        {ui().StartOver1, "S&tart Over", "Ctrl+R"},
+        {ui().Exit1, "E&xit", "Ctrl+X"},
+        {ui().ToATextFile1, "To a text file", ""},
+        {ui().ToanHTMLDocument1, "To an HTML Document", ""},
+        {ui().ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
+        {ui().ToAPDFDocument1, "To a PDF Document", ""},
+        {ui().Help1, "About", ""},
     };
     for (const auto& item : items) {
         ASSERT_NE(item.action, nullptr) << item.caption;
         EXPECT_EQ(S(item.action->text()), item.caption);
         EXPECT_EQ(item.action->shortcut(), QKeySequence(item.shortcut)) << item.caption;
     }
-    EXPECT_EQ(S(window->Export1->title()), "&Export");
-    EXPECT_EQ(window->Export1->menuAction()->shortcut(), QKeySequence());
-    EXPECT_EQ(S(window->CurrencySettings1->title()), "Currency Settings");
+    EXPECT_EQ(S(ui().Export1->title()), "&Export");
+    EXPECT_EQ(ui().Export1->menuAction()->shortcut(), QKeySequence());
+    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currency Settings");
 
     // The File menu in order, with its two separators.
-    const QList<QAction*> file = window->File1->actions();
-    const std::vector<QAction*> expected = {window->Open1,
-                                            window->Save1,
-                                            window->Print1,
-                                            window->PrintPreview1,
-                                            window->Export1->menuAction(),
-                                            window->CopyToClipboard1,
-                                            window->OrderDetails1,
-                                            window->ViewLastOrder1,
+    const QList<QAction*> file = ui().File1->actions();
+    const std::vector<QAction*> expected = {ui().Open1,
+                                            ui().Save1,
+                                            ui().Print1,
+                                            ui().PrintPreview1,
+                                            ui().Export1->menuAction(),
+                                            ui().CopyToClipboard1,
+                                            ui().OrderDetails1,
+                                            ui().ViewLastOrder1,
                                             nullptr,
-                                            window->ViewLatestNewsFromOrlenk1,
-                                            window->QuickUpdate1,
+                                            ui().ViewLatestNewsFromOrlenk1,
+                                            ui().QuickUpdate1,
                                             nullptr,
-                                            window->StartOver1,
-                                            window->Exit1};
+                                            ui().StartOver1,
+                                            ui().Exit1};
     ASSERT_EQ(file.size(), static_cast<qsizetype>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
         if (expected[i] == nullptr)
@@ -169,80 +168,80 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
         else
             EXPECT_EQ(file[i], expected[i]) << i;
     }
-    EXPECT_EQ(window->Export1->actions(),
-              (QList<QAction*>{window->ToATextFile1, window->ToanHTMLDocument1,
-                               window->ToanMSExcelSpreadsheet1, window->ToAnExcelWorkbook1,
-                               window->ToAPDFDocument1}));
-    EXPECT_EQ(window->ToAnExcelWorkbook1->text(), "To an Excel &Workbook (.xlsx)");
+    EXPECT_EQ(
+        ui().Export1->actions(),
+        (QList<QAction*>{ui().ToATextFile1, ui().ToanHTMLDocument1, ui().ToanMSExcelSpreadsheet1,
+                         ui().ToAnExcelWorkbook1, ui().ToAPDFDocument1}));
+    EXPECT_EQ(ui().ToAnExcelWorkbook1->text(), "To an Excel &Workbook (.xlsx)");
 
     // The menu bar: File, Currency Settings, About.
     const QList<QAction*> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(bar[0], window->File1->menuAction());
-    EXPECT_EQ(bar[1], window->CurrencySettings1->menuAction());
-    EXPECT_EQ(bar[2], window->Help1);
+    EXPECT_EQ(bar[0], ui().File1->menuAction());
+    EXPECT_EQ(bar[1], ui().CurrencySettings1->menuAction());
+    EXPECT_EQ(bar[2], ui().Help1);
 }
 
 TEST_F(FrameTest, PageOneDisablesTheResultCommands) {
-    EXPECT_FALSE(window->Export1->menuAction()->isEnabled());
-    EXPECT_FALSE(window->Print1->isEnabled());
-    EXPECT_FALSE(window->CopyToClipboard1->isEnabled());
-    EXPECT_FALSE(window->Save1->isEnabled());
-    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().Export1->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().Print1->isEnabled());
+    EXPECT_FALSE(ui().CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(ui().Save1->isEnabled());
+    EXPECT_FALSE(ui().CurrencySettings1->menuAction()->isEnabled());
 }
 
 TEST_F(FrameTest, SpreadsheetExportIsDisabledWithoutASpreadsheetProgram) {
-    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_FALSE(ui().ToanMSExcelSpreadsheet1->isEnabled());
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_FALSE(ui().ToanMSExcelSpreadsheet1->isEnabled());
     Back();
-    EXPECT_FALSE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_FALSE(ui().ToanMSExcelSpreadsheet1->isEnabled());
 }
 
 TEST_F(FrameTest, SpreadsheetExportFollowsTheSpreadsheetProgram) {
     shell.applications = {".xls"};  // a desktop with a program for spreadsheet files
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    EXPECT_TRUE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_TRUE(ui().ToanMSExcelSpreadsheet1->isEnabled());
 }
 
 // ------------------------------------------------------------------ hints
 
 TEST_F(FrameTest, StatusBarShowsTheHintOfTheControlUnderThePointer) {
-    EXPECT_EQ(HintShownFor(window->btnNext), "Proceed");
-    EXPECT_EQ(HintShownFor(window->btnClose), "Close");
-    EXPECT_EQ(HintShownFor(window->rgApp->Button(1)), "Select An Application");
-    EXPECT_EQ(HintShownFor(window->cboBeginning), "Select A Beginning Frequency");
-    EXPECT_EQ(HintShownFor(window->lblEmail), "email questions and comments");
+    EXPECT_EQ(HintShownFor(ui().btnNext), "Proceed");
+    EXPECT_EQ(HintShownFor(ui().btnClose), "Close");
+    EXPECT_EQ(HintShownFor(ui().rgApp->Button(1)), "Select An Application");
+    EXPECT_EQ(HintShownFor(ui().cboBeginning), "Select A Beginning Frequency");
+    EXPECT_EQ(HintShownFor(ui().lblEmail), "email questions and comments");
 }
 
 TEST_F(FrameTest, StatusBarShowsPageTwoHints) {
     ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    EXPECT_EQ(HintShownFor(window->cboTLineData), "Select Cable Size");
-    EXPECT_EQ(HintShownFor(window->rgConnectorGrade->Button(0)), "Select Connector Grade");
-    EXPECT_EQ(HintShownFor(window->cboC2Inner),
+    EXPECT_EQ(HintShownFor(ui().cboTLineData), "Select Cable Size");
+    EXPECT_EQ(HintShownFor(ui().rgConnectorGrade->Button(0)), "Select Connector Grade");
+    EXPECT_EQ(HintShownFor(ui().cboC2Inner),
               "Select inner connector attachment for bottom connector");
-    EXPECT_EQ(HintShownFor(window->rbC1MatesTo), "Connector Mates To");
+    EXPECT_EQ(HintShownFor(ui().rbC1MatesTo), "Connector Mates To");
 }
 
 TEST_F(FrameTest, StatusBarShowsAHintSentByAnyControl) {
     QStatusTipEvent tip("Orlenk Corporation");
-    QApplication::sendEvent(window->Page1, &tip);
-    EXPECT_EQ(S(window->StatusBar1->currentMessage()), "Orlenk Corporation");
+    QApplication::sendEvent(ui().Page1, &tip);
+    EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "Orlenk Corporation");
 }
 
 // ------------------------------------------------------------------ links
 
 TEST_F(FrameTest, LogoOpensTheMakersWebSite) {
-    EXPECT_EQ(S(window->imgLogo->toolTip()), std::string("visit ") + kMakerWebAddress);
-    QTest::mouseClick(window->imgLogo, Qt::LeftButton);
+    EXPECT_EQ(S(ui().imgLogo->toolTip()), std::string("visit ") + kMakerWebAddress);
+    QTest::mouseClick(ui().imgLogo, Qt::LeftButton);
     ASSERT_EQ(shell.opened, (Texts{kMakerWebAddress}));
     EXPECT_TRUE(shell.opened[0].starts_with("http"));
     EXPECT_TRUE(messages.calls.empty());
 }
 
 TEST_F(FrameTest, EmailLinkOpensAMessageWithTheProgramAsSubject) {
-    EXPECT_EQ(S(window->lblEmail->text()), std::string("email: ") + kMakerSupportEmail);
-    QTest::mouseClick(window->lblEmail, Qt::LeftButton);
+    EXPECT_EQ(S(ui().lblEmail->text()), std::string("email: ") + kMakerSupportEmail);
+    QTest::mouseClick(ui().lblEmail, Qt::LeftButton);
     EXPECT_EQ(shell.opened,
               (Texts{std::string("mailto:") + kMakerSupportEmail + "?subject=Quillroute"}));
 }
@@ -259,7 +258,7 @@ TEST_F(FrameTest, AboutOpensTheAboutBoxModallyAndReleasesIt) {
         caption = S(modal->windowTitle());
         static_cast<QDialog*>(modal)->accept();
     });
-    window->Help1->trigger();
+    ui().Help1->trigger();
     EXPECT_TRUE(seen);
     EXPECT_EQ(caption, "About");
     QApplication::processEvents();

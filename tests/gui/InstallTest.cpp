@@ -149,14 +149,14 @@ TEST_F(InstalledProgram, QuotesOrdersSavesReopensAndExportsIntoTheUsersDataFolde
     // The catalogue, the pictures and the price list come from the installation.
     Start();
     ToFinal();
-    EXPECT_TRUE(window->imgCable->HasPicture());
+    EXPECT_TRUE(ui().imgCable->HasPicture());
     AddToOrder();
     EXPECT_EQ(RowTexts(0).at(2), "J4V-DMDM-10");
     EXPECT_NE(ReadBytes(userFolder / "Quillroute.lom").find("|J4V-DMDM-10|"), std::string::npos);
 
     const fs::path saved = userFolder / "data" / "quote.qrf";
     fileDialogs.Choose(saved);
-    Click(Order()->btnSave);
+    Click(window->findChild<QPushButton*>("btnSave"));
     ASSERT_EQ(fileDialogs.calls.size(), 1u);
     EXPECT_EQ(fileDialogs.calls[0].request.initialFolder, userFolder / "data");
     EXPECT_EQ(ReadBytes(saved), ReadBytes(userFolder / "Quillroute.lom"));
@@ -166,19 +166,19 @@ TEST_F(InstalledProgram, QuotesOrdersSavesReopensAndExportsIntoTheUsersDataFolde
     fileDialogs.calls.clear();
     Start();
     fileDialogs.Choose(saved);
-    window->Open1->trigger();
+    ui().Open1->trigger();
     ASSERT_EQ(fileDialogs.calls.size(), 1u);
     EXPECT_EQ(fileDialogs.calls[0].request.initialFolder, userFolder / "data");
-    ASSERT_EQ(Shown(), window->tsOrder) << ::testing::PrintToString(messages.calls);
+    ASSERT_EQ(Shown(), ui().tsOrder) << ::testing::PrintToString(messages.calls);
     EXPECT_EQ(RowTexts(0).at(2), "J4V-DMDM-10");
 
     const struct {
         QAction* action;
         const char* folder;
-    } exports[] = {{window->ToATextFile1, "txt"},
-                   {window->ToanMSExcelSpreadsheet1, "xls"},
-                   {window->ToanHTMLDocument1, "html"},
-                   {window->ToAPDFDocument1, "pdf"}};
+    } exports[] = {{ui().ToATextFile1, "txt"},
+                   {ui().ToanMSExcelSpreadsheet1, "xls"},
+                   {ui().ToanHTMLDocument1, "html"},
+                   {ui().ToAPDFDocument1, "pdf"}};
     for (const auto& out : exports) {
         fileDialogs.Choose(userFolder / out.folder / "order");
         out.action->trigger();

@@ -95,7 +95,7 @@ TEST_F(Reminders, YesToTheNewsPromptShowsTheHeadlines) {
     MakeServices({});
     window = std::make_unique<TfrmMain>(*services);
     ASSERT_TRUE(window->FormCreate());
-    window->NewsDlg1->onShown = [&](TfrmNews& dialog) {
+    window->Online().News().onShown = [&](TfrmNews& dialog) {
         ++shown;
         EXPECT_EQ(dialog.memNews->toPlainText().count('\n'), 2);
         dialog.btnClose->click();
@@ -113,7 +113,7 @@ TEST_F(Reminders, YesToTheReminderOpensTheUpdateDialog) {
     window = std::make_unique<TfrmMain>(*services);
     ASSERT_TRUE(window->FormCreate());
     std::string days;
-    window->QuickUpdateDlg1->onShown = [&](TfrmUpdate& dialog) {
+    window->Online().QuickUpdate().onShown = [&](TfrmUpdate& dialog) {
         days = S(dialog.cboNumDays->Text());
         dialog.btnCancel->click();
     };
@@ -306,11 +306,11 @@ TEST_F(UpdateDialog, Screenshots) {
 
     ServeNews(12);
     Start();
-    window->NewsDlg1->onShown = [&](TfrmNews& news) {
+    window->Online().News().onShown = [&](TfrmNews& news) {
         shoot(&news, "news");
         news.close();
     };
-    window->NewsDlg1->Execute();
+    window->Online().News().Execute();
 }
 
 }  // namespace

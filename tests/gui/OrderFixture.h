@@ -20,33 +20,33 @@ using Row = std::vector<std::string>;
 
 class OrderFixture : public WizardFixture {
   protected:
-    TOrderPage* Order() const { return window->orderPage; }
-    Grid* Rows() const { return window->orderPage->grdOrder; }
-    QWidget* Shown() const { return window->PageControl1->ActivePage(); }
+    TOrderPage* Order() const { return window->findChild<TOrderPage*>("tsOrder"); }
+    Grid* Rows() const { return window->findChild<Grid*>("grdOrder"); }
+    QWidget* Shown() const { return ui().PageControl1->ActivePage(); }
     fs::path LastOrder() const { return programFolder / "Quillroute.lom"; }
 
     // Jumper, the length given, the rest as page 1 and page 2 come: the final
     // page of the standard jumper J4V-DMDM-<length>.
     void ToFinal(const QString& length = "10") {
-        Type(window->cboLength, length);
+        Type(ui().cboLength, length);
         GoToPageTwo();
         Next();
-        ASSERT_EQ(Shown(), window->tsFinal) << ::testing::PrintToString(messages.calls);
+        ASSERT_EQ(Shown(), ui().tsFinal) << ::testing::PrintToString(messages.calls);
     }
 
     // Feeder without a top connector: cable, one connector, one attachment charge.
     void ToPartsList(const QString& length = "200") {
-        Click(window->rgApp, 1);
-        Click(window->chkTopConnector);
-        Type(window->cboLength, length);
+        Click(ui().rgApp, 1);
+        Click(ui().chkTopConnector);
+        Type(ui().cboLength, length);
         GoToPageTwo();
         Next();
-        ASSERT_EQ(Shown(), window->tsNoPN) << ::testing::PrintToString(messages.calls);
+        ASSERT_EQ(Shown(), ui().tsNoPN) << ::testing::PrintToString(messages.calls);
     }
 
     void AddToOrder() {
         Next();
-        ASSERT_EQ(Shown(), window->tsOrder) << ::testing::PrintToString(messages.calls);
+        ASSERT_EQ(Shown(), ui().tsOrder) << ::testing::PrintToString(messages.calls);
     }
 
     Row RowTexts(int row) const {
@@ -54,7 +54,7 @@ class OrderFixture : public WizardFixture {
         for (const QString& text : Rows()->RowTexts(row)) texts.push_back(S(text));
         return texts;
     }
-    std::string Total() const { return S(Order()->edtOrderTotal->text()); }
+    std::string Total() const { return S(window->findChild<QLineEdit*>("edtOrderTotal")->text()); }
 
     // A closed editor goes at the next turn of the event loop; it must not be
     // mistaken for the next one.

@@ -44,12 +44,11 @@ TEST_F(OrderPage, AStandardJumperJoinsTheOrderAndTheOrderPageTakesOver) {
     EXPECT_EQ(row[5], "156.73");
     EXPECT_EQ(Total(), "156.73");
     // The page has its own buttons; the wizard's are hidden.
-    for (QPushButton* button :
-         {window->btnRestart, window->btnClose, window->btnBack, window->btnNext})
+    for (QPushButton* button : {ui().btnRestart, ui().btnClose, ui().btnBack, ui().btnNext})
         EXPECT_FALSE(button->isVisible()) << S(button->objectName());
-    EXPECT_TRUE(window->Save1->isEnabled());
-    EXPECT_FALSE(window->CurrencySettings1->isEnabled());
-    EXPECT_TRUE(window->Export1->isEnabled());
+    EXPECT_TRUE(ui().Save1->isEnabled());
+    EXPECT_FALSE(ui().CurrencySettings1->isEnabled());
+    EXPECT_TRUE(ui().Export1->isEnabled());
     EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
     // The last order is kept beside the program at once.
     EXPECT_NE(ReadBytes(LastOrder()).find("1=1|Each|QR-001|J4V-DMDM-10|"), std::string::npos);
@@ -59,7 +58,7 @@ TEST_F(OrderPage, TheSameJumperTwiceIsOneRowOfTwoAndStartOverKeepsTheOrder) {
     Start();
     ToFinal();
     AddToOrder();
-    Click(Order()->btnAdd);
+    Click(window->findChild<QPushButton*>("btnAdd"));
     EXPECT_EQ(Page(), 0);
     Next();
     Next();
@@ -78,9 +77,9 @@ TEST_F(OrderPage, APartsListJoinsLineByLineWithDecimalLengths) {
     EXPECT_EQ(RowTexts(0), (Row{"7.5", "Feet", "RVX4-50K", RowTexts(0)[3], "2.62", "19.65"}));
     EXPECT_EQ(RowTexts(1)[0], "1");
     EXPECT_EQ(RowTexts(2)[1], "Each");
-    ASSERT_EQ(window->orderLines.Count(), 3u);
-    EXPECT_EQ(window->orderLines.Items()[0].kind, quill::ItemKind::FoamCable);
-    EXPECT_EQ(window->orderLines.Items()[2].kind, quill::ItemKind::AttachmentCharge);
+    ASSERT_EQ(window->Book().Lines().Count(), 3u);
+    EXPECT_EQ(window->Book().Lines().Items()[0].kind, quill::ItemKind::FoamCable);
+    EXPECT_EQ(window->Book().Lines().Items()[2].kind, quill::ItemKind::AttachmentCharge);
     // A step is one foot; the fraction stays.
     Spin(0, 1);
     EXPECT_EQ(RowTexts(0)[0], "8.5");
@@ -94,7 +93,7 @@ TEST_F(OrderPage, AnEditedDescriptionIsRestoredByTheNextAddition) {
     AddToOrder();
     TypeDescription(0, "changed for this quote");
     EXPECT_EQ(RowTexts(0)[3], "changed for this quote");
-    Click(Order()->btnAdd);
+    Click(window->findChild<QPushButton*>("btnAdd"));
     ToPartsList();
     AddToOrder();
     EXPECT_EQ(RowTexts(0)[3].rfind(kFinalDescription, 0), 0u);
@@ -104,19 +103,19 @@ TEST_F(OrderPage, AResultInAnotherCurrencyIsRefusedUntilThatCurrencyIsChosen) {
     Start();
     ToFinal();
     AddToOrder();
-    Click(Order()->btnAdd);
+    Click(window->findChild<QPushButton*>("btnAdd"));
     Next();
     Next();
     Menu("Euro1")->trigger();
     Next();
-    EXPECT_EQ(Shown(), window->tsFinal);
+    EXPECT_EQ(Shown(), ui().tsFinal);
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].kind, "warning");
     EXPECT_NE(messages.Boxes()[0].text.find("This order is priced in US Dollars (USD)"),
               std::string::npos)
         << messages.Boxes()[0].text;
-    EXPECT_EQ(window->orderLines.Count(), 1u);
-    EXPECT_EQ(window->orderLines.Items()[0].quantity, "1");
+    EXPECT_EQ(window->Book().Lines().Count(), 1u);
+    EXPECT_EQ(window->Book().Lines().Items()[0].quantity, "1");
 
     Menu("US1")->trigger();
     AddToOrder();
@@ -138,7 +137,7 @@ TEST_F(OrderPage, SpinButtonsStepTheQuantityAndStopAtZero) {
     EXPECT_EQ(RowTexts(0)[0], "0");
     EXPECT_EQ(RowTexts(0)[5], "0.00");
     EXPECT_EQ(Total(), "0.00");
-    EXPECT_EQ(window->orderLines.Items()[0].quantity, "0");
+    EXPECT_EQ(window->Book().Lines().Items()[0].quantity, "0");
 }
 
 TEST_F(OrderPage, ATypedQuantityIsTakenAndANonNumberIsRefusedByName) {
@@ -165,7 +164,7 @@ TEST_F(OrderPage, DeletingNeedsASelectionAndAYes) {
     AddToOrder();
     ASSERT_EQ(Rows()->RowCount(), 3);
     messages.Reset();
-    Click(Order()->btnDeleteSelected);
+    Click(window->findChild<QPushButton*>("btnDeleteSelected"));
     ASSERT_EQ(messages.calls.size(), 2u);
     EXPECT_EQ(messages.calls[0].kind, "beep");
     EXPECT_EQ(messages.calls[1].kind, "information");
@@ -173,20 +172,20 @@ TEST_F(OrderPage, DeletingNeedsASelectionAndAYes) {
 
     SelectRows({1, 2});
     messages.Answer(false);
-    Click(Order()->btnDeleteSelected);
+    Click(window->findChild<QPushButton*>("btnDeleteSelected"));
     EXPECT_EQ(Rows()->RowCount(), 3);
     EXPECT_EQ(messages.Boxes().back().kind, "confirm-warning");
 
     const std::string first = RowTexts(0)[2];
     SelectRows({1, 2});
     messages.Answer(true);
-    Click(Order()->btnDeleteSelected);
+    Click(window->findChild<QPushButton*>("btnDeleteSelected"));
     ASSERT_EQ(Rows()->RowCount(), 1);
     EXPECT_EQ(RowTexts(0)[2], first);
 
     SelectRows({0});
     messages.Answer(true);
-    Click(Order()->btnDeleteSelected);
+    Click(window->findChild<QPushButton*>("btnDeleteSelected"));
     EXPECT_EQ(Rows()->RowCount(), 0);
     EXPECT_EQ(Total(), "0.00");
     EXPECT_TRUE(quill::ReadOrderFile(LastOrder()).order.Empty());
@@ -201,7 +200,7 @@ TEST_F(OrderPage, SaveWritesTheOrderWhereTheUserChose) {
     Spin(0, 1);
     const fs::path file = programFolder / "data" / "quote.qrf";
     fileDialogs.Choose(file);
-    Click(Order()->btnSave);
+    Click(window->findChild<QPushButton*>("btnSave"));
     ASSERT_EQ(fileDialogs.calls.size(), 1u);
     EXPECT_EQ(fileDialogs.calls[0].kind, "save");
     EXPECT_EQ(fileDialogs.calls[0].request.filter, "Quillroute Files (*.qrf)|*.qrf");
@@ -212,7 +211,7 @@ TEST_F(OrderPage, SaveWritesTheOrderWhereTheUserChose) {
     EXPECT_NE(ReadBytes(file).find("1=2|Each|QR-001|J4V-DMDM-10|"), std::string::npos);
 
     fileDialogs.Cancel();
-    window->Save1->trigger();
+    ui().Save1->trigger();
     EXPECT_EQ(FolderNames(programFolder / "data"), (std::vector<std::string>{"quote.qrf"}));
 }
 
@@ -223,13 +222,13 @@ TEST_F(OrderPage, ASaveThatFailsSaysWhyAndKeepsTheOldFile) {
     const fs::path folder = programFolder / "data" / "quote.qrf";
     fs::create_directories(folder);  // a folder where the file should go
     fileDialogs.Choose(folder);
-    Click(Order()->btnSave);
+    Click(window->findChild<QPushButton*>("btnSave"));
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
     EXPECT_NE(messages.Boxes()[0].text.find("Cannot write file " + folder.string()),
               std::string::npos);
     EXPECT_TRUE(fs::is_directory(folder));
-    EXPECT_EQ(window->orderLines.Count(), 1u);
+    EXPECT_EQ(window->Book().Lines().Count(), 1u);
 }
 
 TEST_F(OrderPage, OpenShowsTheFilesOrderAndKeepsItAsTheLastOrder) {
@@ -239,14 +238,14 @@ TEST_F(OrderPage, OpenShowsTheFilesOrderAndKeepsItAsTheLastOrder) {
                "2=12.5|Feet||RVX4-50K|cable|2.62|\r\n");
     Start();
     fileDialogs.Choose(file);
-    window->Open1->trigger();
+    ui().Open1->trigger();
     EXPECT_EQ(fileDialogs.calls.at(0).kind, "open");
-    ASSERT_EQ(Shown(), window->tsOrder);
+    ASSERT_EQ(Shown(), ui().tsOrder);
     ASSERT_EQ(Rows()->RowCount(), 2);
     EXPECT_EQ(RowTexts(0), (Row{"4", "Each", "J4V-DMDM-6", "six foot jumper", "145.41", "581.64"}));
     EXPECT_EQ(RowTexts(1)[5], "32.75");
     EXPECT_EQ(Total(), "614.39");
-    EXPECT_EQ(window->orderLines.Items()[1].kind, quill::ItemKind::AirCable);
+    EXPECT_EQ(window->Book().Lines().Items()[1].kind, quill::ItemKind::AirCable);
     EXPECT_EQ(quill::ReadOrderFile(LastOrder()).order.Count(), 2u);
 }
 
@@ -254,8 +253,8 @@ TEST_F(OrderPage, CancellingOpenOnAFreshStartKeepsTheLastOrder) {
     temp.Write("program/Quillroute.lom", "yesterday's order");
     Start();
     fileDialogs.Cancel();
-    window->Open1->trigger();
-    EXPECT_EQ(Shown(), window->tsOrder);
+    ui().Open1->trigger();
+    EXPECT_EQ(Shown(), ui().tsOrder);
     EXPECT_EQ(Rows()->RowCount(), 0);
     EXPECT_EQ(Total(), "0.00");
     EXPECT_EQ(ReadBytes(LastOrder()), "yesterday's order");
@@ -271,7 +270,7 @@ TEST_F(OrderPage, AFileThatCannotBeReadLeavesTheOrderAsItWas) {
     for (const fs::path& file : {noise, folder}) {
         messages.Reset();
         fileDialogs.Choose(file);
-        window->Open1->trigger();
+        ui().Open1->trigger();
         ASSERT_EQ(messages.Boxes().size(), 1u) << file;
         EXPECT_EQ(messages.Boxes()[0].kind, "error");
         EXPECT_NE(messages.Boxes()[0].text.find(file.string()), std::string::npos);
@@ -282,7 +281,7 @@ TEST_F(OrderPage, AFileThatCannotBeReadLeavesTheOrderAsItWas) {
 
 TEST_F(OrderPage, ViewLastOrderFindsTheOrderOfAnEarlierRun) {
     Start();
-    window->ViewLastOrder1->trigger();
+    ui().ViewLastOrder1->trigger();
     EXPECT_EQ(messages.Boxes(), (Calls{{"error", "No Order To View"}}));
     ToFinal();
     AddToOrder();
@@ -291,8 +290,8 @@ TEST_F(OrderPage, ViewLastOrderFindsTheOrderOfAnEarlierRun) {
 
     messages.Reset();
     Start();
-    window->ViewLastOrder1->trigger();
-    ASSERT_EQ(Shown(), window->tsOrder);
+    ui().ViewLastOrder1->trigger();
+    ASSERT_EQ(Shown(), ui().tsOrder);
     ASSERT_EQ(Rows()->RowCount(), 1);
     EXPECT_EQ(RowTexts(0)[0], "2");
     EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
@@ -304,16 +303,16 @@ TEST_F(OrderPage, TheCommandLineOpensAnOrderFileInAnyCase) {
     const fs::path file = temp / "from explorer.qrf";
     WriteOrder(file, "1=3|Each||F4DM-PV|connector|48.50|\r\n");
     Start({"open", QString::fromStdString(file.string())});
-    ASSERT_EQ(Shown(), window->tsOrder);
+    ASSERT_EQ(Shown(), ui().tsOrder);
     ASSERT_EQ(Rows()->RowCount(), 1);
     EXPECT_EQ(Total(), "145.50");
-    EXPECT_FALSE(window->btnNext->isVisible());
+    EXPECT_FALSE(ui().btnNext->isVisible());
 }
 
 TEST_F(OrderPage, TheCommandLineWithAMissingFileKeepsTheLastOrder) {
     temp.Write("program/Quillroute.lom", "yesterday's order");
     Start({"OPEN", QString::fromStdString((temp / "gone.qrf").string())});
-    EXPECT_EQ(Shown(), window->tsOrder);
+    EXPECT_EQ(Shown(), ui().tsOrder);
     EXPECT_EQ(Rows()->RowCount(), 0);
     EXPECT_TRUE(messages.Boxes().empty());
     EXPECT_EQ(ReadBytes(LastOrder()), "yesterday's order");
@@ -325,14 +324,15 @@ TEST_F(OrderPage, AnOrderInEurosBringsItsCurrency) {
                "App=Quillroute\r\nCurrency=EUR\r\n");
     Start();
     fileDialogs.Choose(file);
-    window->Open1->trigger();
+    ui().Open1->trigger();
     EXPECT_TRUE(Menu("Euro1")->isChecked());
     EXPECT_FALSE(Menu("US1")->isChecked());
-    EXPECT_TRUE(Order()->lblOrderCurrency->isVisible());
-    EXPECT_NE(S(Order()->lblOrderCurrency->text()).find("Euros (EUR)"), std::string::npos);
+    EXPECT_TRUE(window->findChild<QLabel*>("lblOrderCurrency")->isVisible());
+    EXPECT_NE(S(window->findChild<QLabel*>("lblOrderCurrency")->text()).find("Euros (EUR)"),
+              std::string::npos);
     // Saved again, the order still says so.
     fileDialogs.Choose(temp / "again.qrf");
-    Click(Order()->btnSave);
+    Click(window->findChild<QPushButton*>("btnSave"));
     EXPECT_NE(ReadBytes(temp / "again.qrf").find("Currency=EUR\r\n"), std::string::npos);
     EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
 }
@@ -345,15 +345,15 @@ TEST_F(OrderPage, ALastOrderThatCannotBeWrittenIsReportedOnceAndShownUntilItWork
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
     EXPECT_NE(messages.Boxes()[0].text.find(LastOrder().string()), std::string::npos);
-    EXPECT_TRUE(Order()->lblOrderNotice->isVisible());
+    EXPECT_TRUE(window->findChild<QLabel*>("lblOrderNotice")->isVisible());
     Spin(0, 3);
     EXPECT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(RowTexts(0)[0], "4");
-    EXPECT_EQ(window->orderLines.Items()[0].quantity, "4");
+    EXPECT_EQ(window->Book().Lines().Items()[0].quantity, "4");
 
     fs::remove(LastOrder());
     Spin(0, 1);
-    EXPECT_FALSE(Order()->lblOrderNotice->isVisible());
+    EXPECT_FALSE(window->findChild<QLabel*>("lblOrderNotice")->isVisible());
     EXPECT_EQ(quill::ReadOrderFile(LastOrder()).order.Items()[0].quantity, "5");
 }
 
@@ -361,8 +361,8 @@ TEST_F(OrderPage, ALastOrderThatCannotBeWrittenIsReportedOnceAndShownUntilItWork
 
 TEST_F(OrderPage, EditShortcutsStayWithTheEditBoxThatHasTheFocus) {
     Start();
-    QLineEdit* edit = window->cboLength->lineEdit();
-    Focus(window->cboLength);
+    QLineEdit* edit = ui().cboLength->lineEdit();
+    Focus(ui().cboLength);
     edit->setText("12");
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
@@ -410,33 +410,33 @@ namespace {
 TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     Start();
     ToFinal();
-    EXPECT_FALSE(window->OrderDetails1->isEnabled());  // only on the order page
+    EXPECT_FALSE(ui().OrderDetails1->isEnabled());  // only on the order page
     AddToOrder();
-    ASSERT_TRUE(window->OrderDetails1->isEnabled());
+    ASSERT_TRUE(ui().OrderDetails1->isEnabled());
     const std::string today = quill::FormatDate(clock.Today());
 
     // Cancelled: nothing changes, not even the date the dialog offered.
     const std::string lastOrderBefore = ReadBytes(LastOrder());
     bool shown = false;
-    ASSERT_NE(window->OrderDetailsDlg1, nullptr);
-    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+    ASSERT_NE(window->findChild<TOrderDetailsDlg*>(), nullptr);
+    window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
         shown = true;
         EXPECT_EQ(S(dialog.edits[quill::OrderDetails::kDate]->text()), today);
         dialog.edits[0]->setText("Nordic Towers");
         dialog.buttons->button(QDialogButtonBox::Cancel)->click();
     };
-    window->OrderDetails1->trigger();
+    ui().OrderDetails1->trigger();
     EXPECT_TRUE(shown);
-    EXPECT_TRUE(window->orderLines.Details().Empty());
+    EXPECT_TRUE(window->Book().Lines().Details().Empty());
     EXPECT_EQ(ReadBytes(LastOrder()), lastOrderBefore);
 
-    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+    window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
         dialog.findChild<QLineEdit*>("edtCompanyName")->setText("Nordic\tTowers AB ");
         dialog.findChild<QLineEdit*>("edtShipToStateProvince")->setText("Uppsala l\u00e4n");
         dialog.buttons->button(QDialogButtonBox::Ok)->click();
     };
-    window->OrderDetails1->trigger();
-    const quill::OrderDetails& details = window->orderLines.Details();
+    ui().OrderDetails1->trigger();
+    const quill::OrderDetails& details = window->Book().Lines().Details();
     EXPECT_EQ(details.values[0], "Nordic Towers AB");
     EXPECT_EQ(details.values[quill::OrderDetails::kDate], today);
     EXPECT_EQ(details.values[8], "Uppsala l\xe4n");
@@ -444,21 +444,21 @@ TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     EXPECT_NE(lastOrder.find("[Header]\r\nCompany Name=Nordic Towers AB\r\n"), std::string::npos);
     EXPECT_NE(lastOrder.find("Date=" + today + "\r\n"), std::string::npos);
     EXPECT_NE(lastOrder.find("Ship To State/Province=Uppsala l\xe4n\r\n"), std::string::npos);
-    EXPECT_EQ(window->PrintedList().details, details);
+    EXPECT_EQ(quill::ListToPrint(window->Book()).details, details);
 
     const fs::path file = temp / "quote.qrf";
     fileDialogs.Choose(file);
-    Click(Order()->btnSave);
-    window->orderLines.SetDetails({});
+    Click(window->findChild<QPushButton*>("btnSave"));
+    window->Book().SetDetails({});
     fileDialogs.Choose(file);
-    window->Open1->trigger();
-    EXPECT_EQ(window->orderLines.Details(), details);
+    ui().Open1->trigger();
+    EXPECT_EQ(window->Book().Lines().Details(), details);
     // The dialog shows what the order holds.
-    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+    window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
         EXPECT_EQ(S(dialog.edits[0]->text()), "Nordic Towers AB");
         dialog.reject();
     };
-    window->OrderDetails1->trigger();
+    ui().OrderDetails1->trigger();
 }
 
 TEST_F(OrderPage, Screenshots) {
@@ -472,7 +472,7 @@ TEST_F(OrderPage, Screenshots) {
     ToFinal();
     AddToOrder();
     shoot("order-one-row");
-    Click(Order()->btnAdd);
+    Click(window->findChild<QPushButton*>("btnAdd"));
     ToPartsList("12.5");
     AddToOrder();
     shoot("order-long-description");
@@ -483,20 +483,20 @@ TEST_F(OrderPage, Screenshots) {
                  "|7-16 DIN Male connector, Vellisk attachment|48.50|\r\n";
     WriteOrder(temp / "fifteen.qrf", items);
     fileDialogs.Choose(temp / "fifteen.qrf");
-    window->Open1->trigger();
+    ui().Open1->trigger();
     shoot("order-fifteen-rows");
     Rows()->verticalScrollBar()->setValue(Rows()->verticalScrollBar()->maximum());
     shoot("order-fifteen-rows-scrolled");
     window->resize(900, 600);
     shoot("order-wide");
-    window->OrderDetailsDlg1->onShown = [&](TOrderDetailsDlg& dialog) {
+    window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
         dialog.edits[0]->setText("Nordic Towers AB");
         dialog.edits[5]->setText("Hilltop North");
         QApplication::processEvents();
         dialog.grab().save(folder + "/order-details.png");
         dialog.reject();
     };
-    window->OrderDetails1->trigger();
+    ui().OrderDetails1->trigger();
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(Output, TheClipboardGetsTheFinalPageAndItsNotes) {
     temp.Write("program/update.ini", "[UPDATE]\r\nlast=11/02/2026\r\n");
     Start();
     ToFinal();
-    window->CopyToClipboard1->trigger();
+    ui().CopyToClipboard1->trigger();
     ASSERT_EQ(clipboard.texts.size(), 1u);
     const std::string& text = clipboard.texts[0];
     EXPECT_EQ(text.rfind("Part Number: J4V-DMDM-10\rDescription: 10 foot cable assembly", 0), 0u);
@@ -61,7 +61,7 @@ TEST_F(Output, TheRealClipboardHoldsTheTextOfTheOrder) {
     window->show();
     ToFinal();
     AddToOrder();
-    window->CopyToClipboard1->trigger();
+    ui().CopyToClipboard1->trigger();
     const QString text = QApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith("Qty.: 1\rUOM: Each\rPart Number: J4V-DMDM-10\r")) << S(text);
     EXPECT_TRUE(text.contains("\rOrder Total: 156.73\r\r\r\rReminder: Prices are subject"));
@@ -71,7 +71,7 @@ TEST_F(Output, ATextFileOfThePartsListLeavesTheKindColumnOutAndOpens) {
     Start();
     ToPartsList();
     const fs::path file = ChooseFile("parts");  // typed without an extension
-    window->ToATextFile1->trigger();
+    ui().ToATextFile1->trigger();
     ASSERT_EQ(fileDialogs.calls.size(), 1u);
     EXPECT_EQ(fileDialogs.calls[0].request.filter, "Text Files (*.txt)|*.txt");
     EXPECT_EQ(fileDialogs.calls[0].request.initialFolder, programFolder / "txt");
@@ -90,10 +90,10 @@ TEST_F(Output, TheSpreadsheetCommandFollowsTheDesktopAndExportsTheGridAsShown) {
     Start();
     ToFinal();
     AddToOrder();
-    EXPECT_TRUE(window->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_TRUE(ui().ToanMSExcelSpreadsheet1->isEnabled());
     TypeDescription(0, "as the customer asked");
     ChooseFile("order.xls");
-    window->ToanMSExcelSpreadsheet1->trigger();
+    ui().ToanMSExcelSpreadsheet1->trigger();
     const std::string text = ReadBytes(temp / "order.xls");
     EXPECT_EQ(text.rfind("Qty.\tUOM\tPart Number\tDescription\tPrice\tExtended\t\r\r\n", 0), 0u);
     EXPECT_TRUE(
@@ -106,14 +106,14 @@ TEST_F(Output, AnHtmlDocumentOfTheFinalPageBreaksTheDescriptionsLines) {
     ToFinal();
     Menu("Euro1")->trigger();
     ChooseFile("final.html");
-    window->ToanHTMLDocument1->trigger();
+    ui().ToanHTMLDocument1->trigger();
     const std::string html = ReadBytes(temp / "final.html");
     EXPECT_TRUE(Contains(html, "(1/2 in.)<BR>SPECIAL INSTRUCTIONS: <BR>Connector1"));
     EXPECT_TRUE(Contains(html,
                          "<TR><TD><B>Foreign Currencies:</B></TD><TD>Currencies other than "
                          "United States Dollars($US) are provided for information purposes "
                          "only and are based on exchange rates as of " +
-                             S(QString::fromStdString(window->exchangeRateDate))));
+                             S(QString::fromStdString(window->Session().Data().exchangeRateDate))));
     EXPECT_EQ(shell.opened.size(), 1u);
 }
 
@@ -124,7 +124,7 @@ TEST_F(Output, AFailedWriteSaysWhyKeepsTheOldFileAndOpensNothing) {
     fileDialogs.Choose(file);
     {
         FileSizeLimit limit(64);
-        window->ToATextFile1->trigger();
+        ui().ToATextFile1->trigger();
     }
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
@@ -133,7 +133,7 @@ TEST_F(Output, AFailedWriteSaysWhyKeepsTheOldFileAndOpensNothing) {
     EXPECT_TRUE(shell.opened.empty());
 
     fileDialogs.Cancel();
-    window->ToanHTMLDocument1->trigger();
+    ui().ToanHTMLDocument1->trigger();
     EXPECT_TRUE(shell.opened.empty());
 }
 
@@ -142,7 +142,7 @@ TEST_F(Output, NotesOfAnOrderOpenedAtStartUpCarryThePricingDate) {
     WriteOrder(temp / "old.qrf", "1=2|Each||F4DM-PV|connector|48.50|\r\n");
     Start({"OPEN", QString::fromStdString((temp / "old.qrf").string())});
     ChooseFile("old.txt");
-    window->ToATextFile1->trigger();
+    ui().ToATextFile1->trigger();
     EXPECT_TRUE(ReadBytes(temp / "old.txt")
                     .ends_with("Your pricing database was last updated on 10/15/2026\r\n"));
 }
@@ -154,12 +154,12 @@ TEST_F(Output, PrintingPrintsTheOrderAndACancelPrintsNothing) {
     ToFinal();
     AddToOrder();
     printer.Cancel();
-    window->Print1->trigger();
+    ui().Print1->trigger();
     EXPECT_TRUE(printer.jobs.empty());
 
     printer.pdf = temp / "printed.pdf";
     printer.Pick();
-    Click(Order()->BitBtn1);
+    Click(window->findChild<QPushButton*>("BitBtn1"));
     EXPECT_EQ(printer.jobs, (std::vector<std::string>{"Quillroute(TM) LOM"}));
     EXPECT_EQ(ReadBytes(printer.pdf).rfind("%PDF", 0), 0u);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -175,7 +175,7 @@ TEST_F(Output, APrintingFailureEndsTheJobRestoresTheCursorAndSaysSo) {
     printer.pdf = temp / "printed.pdf";
     printer.failAfterPages = 0;
     printer.Pick();
-    window->Print1->trigger();
+    ui().Print1->trigger();
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0], (Calls::value_type{"error", "The printer ran out of paper."}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -186,7 +186,7 @@ TEST_F(Output, APdfDocumentIsWrittenAndOpened) {
     ToFinal();
     AddToOrder();
     ChooseFile("order");
-    window->ToAPDFDocument1->trigger();
+    ui().ToAPDFDocument1->trigger();
     EXPECT_EQ(fileDialogs.calls.at(0).request.initialFolder, programFolder / "pdf");
     EXPECT_EQ(ReadBytes(temp / "order.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(shell.opened, (std::vector<std::string>{(temp / "order.pdf").string()}));
@@ -198,7 +198,7 @@ TEST_F(Output, ThePreviewShowsEveryPageThatWouldPrint) {
         items += std::to_string(i) + "=1|Each||P" + std::to_string(i) + "|d|1.00|\r\n";
     WriteOrder(temp / "many.qrf", items);
     Start({"OPEN", QString::fromStdString((temp / "many.qrf").string())});
-    EXPECT_TRUE(window->PrintPreview1->isEnabled());
+    EXPECT_TRUE(ui().PrintPreview1->isEnabled());
     int pages = -1;
     QTimer::singleShot(0, [&] {
         auto* preview = qobject_cast<TPrintPreview*>(QApplication::activeModalWidget());
@@ -207,7 +207,7 @@ TEST_F(Output, ThePreviewShowsEveryPageThatWouldPrint) {
         if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) pages = widget->pageCount();
         preview->reject();
     });
-    window->PrintPreview1->trigger();
+    ui().PrintPreview1->trigger();
     EXPECT_EQ(pages, 3);
 }
 
@@ -241,17 +241,17 @@ TEST_F(Output, Screenshots) {
         Start({"OPEN", QString::fromStdString((temp / "order.qrf").string())});
         printer.pdf = out / ("lom-" + std::to_string(count) + ".pdf");
         printer.Pick();
-        window->Print1->trigger();
+        ui().Print1->trigger();
         if (count == 10) {
             fileDialogs.Choose(out / "order.html");
-            window->ToanHTMLDocument1->trigger();
+            ui().ToanHTMLDocument1->trigger();
             QTimer::singleShot(300, [&] {
                 QWidget* preview = QApplication::activeModalWidget();
                 if (!preview) return;
                 preview->grab().save(folder + "/preview.png");
                 preview->close();
             });
-            window->PrintPreview1->trigger();
+            ui().PrintPreview1->trigger();
         }
     }
 }

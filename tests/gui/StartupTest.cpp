@@ -28,65 +28,64 @@ TEST_F(StartupTest, OpensOnPageOneWithTheDefaultSelection) {
     EXPECT_EQ(S(window->windowTitle()), "Quillroute\u2122");
 
     EXPECT_EQ(Page(), 0);
-    EXPECT_EQ(window->PageControl1->ActivePage(), window->Page1);
-    EXPECT_EQ(window->rgApp->ItemIndex(), 0);
-    EXPECT_EQ(S(window->rgApp->Button(0)->text()), "Jumper");
+    EXPECT_EQ(ui().PageControl1->ActivePage(), ui().Page1);
+    EXPECT_EQ(ui().rgApp->ItemIndex(), 0);
+    EXPECT_EQ(S(ui().rgApp->Button(0)->text()), "Jumper");
 
-    EXPECT_EQ(Items(window->cboLength), Range(1, 50));
-    EXPECT_EQ(Text(window->cboLength), "6");
-    EXPECT_EQ(window->cboLength->ItemIndex(), 5);
-    EXPECT_TRUE(window->rbFeet->isChecked());
-    EXPECT_FALSE(window->rbMeters->isChecked());
+    EXPECT_EQ(Items(ui().cboLength), Range(1, 50));
+    EXPECT_EQ(Text(ui().cboLength), "6");
+    EXPECT_EQ(ui().cboLength->ItemIndex(), 5);
+    EXPECT_TRUE(ui().rbFeet->isChecked());
+    EXPECT_FALSE(ui().rbMeters->isChecked());
 
-    EXPECT_EQ(Text(window->cboBeginning), "800");
-    EXPECT_EQ(Text(window->cboEnding), "2200");
+    EXPECT_EQ(Text(ui().cboBeginning), "800");
+    EXPECT_EQ(Text(ui().cboEnding), "2200");
 
-    EXPECT_EQ(window->rgCableType->ItemIndex(), 1);
-    EXPECT_EQ(S(window->rgCableType->Button(1)->text()), "Foam Coaxial");
-    EXPECT_TRUE(window->rgCableType->Button(0)->isEnabled());
-    EXPECT_TRUE(window->rgCableType->Button(1)->isEnabled());
-    EXPECT_FALSE(window->rgCableType->Button(2)->isEnabled()) << "Elliptical Waveguide";
+    EXPECT_EQ(ui().rgCableType->ItemIndex(), 1);
+    EXPECT_EQ(S(ui().rgCableType->Button(1)->text()), "Foam Coaxial");
+    EXPECT_TRUE(ui().rgCableType->Button(0)->isEnabled());
+    EXPECT_TRUE(ui().rgCableType->Button(1)->isEnabled());
+    EXPECT_FALSE(ui().rgCableType->Button(2)->isEnabled()) << "Elliptical Waveguide";
 
-    EXPECT_TRUE(window->chkTopConnector->isChecked());
-    EXPECT_TRUE(window->chkBottomConnector->isChecked());
-    EXPECT_FALSE(window->gbxConnectors->isVisible());
-    EXPECT_FALSE(window->rgFeeder->isVisible());
-    EXPECT_EQ(window->rgFeeder->ItemIndex(), -1);
+    EXPECT_TRUE(ui().chkTopConnector->isChecked());
+    EXPECT_TRUE(ui().chkBottomConnector->isChecked());
+    EXPECT_FALSE(ui().gbxConnectors->isVisible());
+    EXPECT_FALSE(ui().rgFeeder->isVisible());
+    EXPECT_EQ(ui().rgFeeder->ItemIndex(), -1);
 
-    EXPECT_TRUE(window->imgTopJumper->isVisible());
-    EXPECT_TRUE(window->imgBottomJumper->isVisible());
-    EXPECT_FALSE(window->imgFeeder->isVisible());
-    EXPECT_EQ(PictureFile(window->imgTopJumper), "topjumper.gif");
-    EXPECT_EQ(PictureFile(window->imgBottomJumper), "bottomjumper.gif");
-    EXPECT_EQ(PictureFile(window->imgFeeder), "mainfeeder.gif");
-    EXPECT_EQ(PictureFile(window->imgVL), "vl.gif");
+    EXPECT_TRUE(ui().imgTopJumper->isVisible());
+    EXPECT_TRUE(ui().imgBottomJumper->isVisible());
+    EXPECT_FALSE(ui().imgFeeder->isVisible());
+    EXPECT_EQ(PictureFile(ui().imgTopJumper), "topjumper.gif");
+    EXPECT_EQ(PictureFile(ui().imgBottomJumper), "bottomjumper.gif");
+    EXPECT_EQ(PictureFile(ui().imgFeeder), "mainfeeder.gif");
+    EXPECT_EQ(PictureFile(ui().imgVL), "vl.gif");
 
-    EXPECT_FALSE(window->btnBack->isEnabled());
-    EXPECT_FALSE(window->btnRestart->isEnabled());
-    EXPECT_TRUE(window->btnNext->isEnabled());
-    EXPECT_FALSE(window->StartOver1->isEnabled());
-    EXPECT_EQ(S(window->btnNext->text()), "Next ->");
+    EXPECT_FALSE(ui().btnBack->isEnabled());
+    EXPECT_FALSE(ui().btnRestart->isEnabled());
+    EXPECT_TRUE(ui().btnNext->isEnabled());
+    EXPECT_FALSE(ui().StartOver1->isEnabled());
+    EXPECT_EQ(S(ui().btnNext->text()), "Next ->");
 }
 
 TEST_F(StartupTest, RemembersTheDefaultCableAndConnectors) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(window->cableModelName, "RVX4-50K");
-    EXPECT_EQ(window->top.connectorName, "7-16 DIN Male");
-    EXPECT_EQ(window->bottom.connectorName, "7-16 DIN Male");
-    EXPECT_EQ(window->cableGradeIndex, 0);
-    EXPECT_EQ(window->connectorGradeIndex, 0);
-    EXPECT_EQ(window->connectorAttachmentIndex, 0);
-    EXPECT_EQ(window->frequencyUnit, "M");
+    EXPECT_EQ(window->Session().Remembered().cableModelName, "RVX4-50K");
+    EXPECT_EQ(window->Session().PageTwo().top.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->Session().PageTwo().bottom.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->Session().Remembered().cableGrade, 0);
+    EXPECT_EQ(window->Session().Remembered().connectorGrade, 0);
+    EXPECT_EQ(window->Session().Remembered().attachment, 0);
 }
 
 // --------------------------------------------------------- frequency lists
 
 TEST_F(StartupTest, FrequencyListsHoldEachCableEndOnceInNumericOrder) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(Items(window->cboBeginning), kBeginnings);
-    EXPECT_EQ(Items(window->cboEnding), kEndings);
-    EXPECT_EQ(window->beginFrequencyList, kBeginnings);
-    EXPECT_EQ(window->endFrequencyList, kEndings);
+    EXPECT_EQ(Items(ui().cboBeginning), kBeginnings);
+    EXPECT_EQ(Items(ui().cboEnding), kEndings);
+    EXPECT_EQ(window->Session().Data().frequencies.begin, kBeginnings);
+    EXPECT_EQ(window->Session().Data().frequencies.end, kEndings);
 }
 
 TEST_F(StartupTest, FrequenciesSortByValueNotByText) {
@@ -105,34 +104,34 @@ TEST_F(StartupTest, FrequenciesSortByValueNotByText) {
         "",
     });
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(Items(window->cboBeginning), (Texts{"80", "900", "1800"}));
-    EXPECT_EQ(Items(window->cboEnding), (Texts{"1.5", "2500", "10000"}));
+    EXPECT_EQ(Items(ui().cboBeginning), (Texts{"80", "900", "1800"}));
+    EXPECT_EQ(Items(ui().cboEnding), (Texts{"1.5", "2500", "10000"}));
     // Neither 800 nor 2200 is an end of any cable: nothing is selected.
-    EXPECT_EQ(window->cboBeginning->ItemIndex(), -1);
-    EXPECT_EQ(Text(window->cboBeginning), "");
-    EXPECT_EQ(window->cboEnding->ItemIndex(), -1);
-    EXPECT_EQ(Text(window->cboEnding), "");
+    EXPECT_EQ(ui().cboBeginning->ItemIndex(), -1);
+    EXPECT_EQ(Text(ui().cboBeginning), "");
+    EXPECT_EQ(ui().cboEnding->ItemIndex(), -1);
+    EXPECT_EQ(Text(ui().cboEnding), "");
 }
 
 TEST_F(StartupTest, EmptyFrequencyBoxesAreNoErrorUntilNextAsksForThem) {
     WriteCatalogue({"[A]", "TLine=900|2500|A|A|FOAM|0.1|0.001|1/2|S||Y|Y|Y|1|10|",
                     "C1=1|P|N Male||N Female||P|S|"});
     ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_EQ(Text(window->cboBeginning), "");
-    ASSERT_EQ(Text(window->cboEnding), "");
-    Type(window->cboBeginning, "900");
-    Focus(window->cboLength);
-    Focus(window->cboBeginning);
-    Focus(window->cboLength);
+    ASSERT_EQ(Text(ui().cboBeginning), "");
+    ASSERT_EQ(Text(ui().cboEnding), "");
+    Type(ui().cboBeginning, "900");
+    Focus(ui().cboLength);
+    Focus(ui().cboBeginning);
+    Focus(ui().cboLength);
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
     // Leaving the beginning offered the endings above it.
-    EXPECT_EQ(Text(window->cboEnding), "2500");
-    Erase(window->cboEnding);
-    Focus(window->cboLength);
+    EXPECT_EQ(Text(ui().cboEnding), "2500");
+    Erase(ui().cboEnding);
+    Focus(ui().cboLength);
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-    Click(window->btnNext);
+    Click(ui().btnNext);
     EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
-    EXPECT_TRUE(window->cboEnding->hasFocus());
+    EXPECT_TRUE(ui().cboEnding->hasFocus());
     EXPECT_EQ(Page(), 0);
 }
 
@@ -144,7 +143,7 @@ class StartupWithoutCables : public WizardFixture,
 TEST_P(StartupWithoutCables, SaysTheCatalogueHoldsNoCable) {
     temp.Write("program/dat/tlineconnectors.dat", GetParam());
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_TRUE(Items(window->cboBeginning).empty());
+    EXPECT_TRUE(Items(ui().cboBeginning).empty());
     ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
     EXPECT_NE(messages.Boxes()[0].text.find(ProgramFile("dat/tlineconnectors.dat").string()),
@@ -163,26 +162,26 @@ TEST_F(StartupTest, ACatalogueWithLfLineEndsLoadsAsOneWithCrLf) {
                "C1=1|P|N Male||N Female||P|S|\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
-    EXPECT_EQ(Items(window->cboBeginning), (Texts{"900"}));
-    EXPECT_EQ(window->cableCatalogue.at(0)->ConnectorCount(), 1);
+    EXPECT_EQ(Items(ui().cboBeginning), (Texts{"900"}));
+    EXPECT_EQ(window->Session().Data().catalogue.at(0)->ConnectorCount(), 1);
 }
 
 // ---------------------------------------------------------- exchange rates
 
 TEST_F(StartupTest, ExchangeRatesShowTheCurrencyMenuDisabledOnPageOne) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(S(window->CurrencySettings1->title()), "Currency Settings");
-    EXPECT_TRUE(window->CurrencySettings1->menuAction()->isVisible());
-    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isEnabled());
+    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currency Settings");
+    EXPECT_TRUE(ui().CurrencySettings1->menuAction()->isVisible());
+    EXPECT_FALSE(ui().CurrencySettings1->menuAction()->isEnabled());
 }
 
 TEST_F(StartupTest, WithoutExchangeRatesTheCurrencyMenuIsHidden) {
     fs::remove(ProgramFile("xcngrate.dat"));
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-    EXPECT_FALSE(window->CurrencySettings1->menuAction()->isVisible());
-    EXPECT_TRUE(window->exchangeRateLines.empty());
-    EXPECT_EQ(window->exchangeRateDate, "");
+    EXPECT_FALSE(ui().CurrencySettings1->menuAction()->isVisible());
+    EXPECT_FALSE(window->Session().Data().hasExchangeRates);
+    EXPECT_EQ(window->Session().Data().exchangeRateDate, "");
 }
 
 TEST_F(StartupTest, ForeignCurrencyNoticesEndWithTheDateOfTheRates) {
@@ -193,7 +192,7 @@ TEST_F(StartupTest, ForeignCurrencyNoticesEndWithTheDateOfTheRates) {
     rates.close();
 
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(window->exchangeRateDate, "07/04/2003");
+    EXPECT_EQ(window->Session().Data().exchangeRateDate, "07/04/2003");
     for (const char* name : {"lblforeign1", "lblforeign2"}) {
         const auto* label = window->findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << name;
@@ -224,8 +223,8 @@ TEST_F(StartupTest, MissingPathValueGivesOnlyTheSecondRegistryMessage) {
 
 TEST_F(StartupTest, SharedFolderComesFromTheRegistry) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(window->SharedFolder(), sharedFolder);
-    EXPECT_FALSE(window->priceList.Lines().empty());
+    EXPECT_EQ(window->Session().Data().sharedFolder, sharedFolder);
+    EXPECT_FALSE(window->Session().Data().priceList.Lines().empty());
 }
 
 class StartupMissingFileTest : public WizardFixture,
@@ -259,10 +258,10 @@ TEST_F(StartupTest, DataFileNamesMatchWithoutRegardToCase) {
     fs::rename(ProgramFile("xcngrate.dat"), ProgramFile("XcngRate.DAT"));
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-    EXPECT_EQ(Items(window->cboBeginning), kBeginnings);
-    EXPECT_FALSE(window->priceList.Lines().empty());
-    EXPECT_FALSE(window->imageLines.empty());
-    EXPECT_TRUE(window->CurrencySettings1->menuAction()->isVisible());
+    EXPECT_EQ(Items(ui().cboBeginning), kBeginnings);
+    EXPECT_FALSE(window->Session().Data().priceList.Lines().empty());
+    EXPECT_FALSE(window->Session().Data().imageLines.empty());
+    EXPECT_TRUE(ui().CurrencySettings1->menuAction()->isVisible());
 }
 
 TEST_F(StartupTest, MissingPageOnePicturesAreNoError) {
@@ -270,8 +269,8 @@ TEST_F(StartupTest, MissingPageOnePicturesAreNoError) {
         fs::remove(ProgramFile(std::string("images/") + name));
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-    EXPECT_FALSE(window->imgTopJumper->HasPicture());
-    EXPECT_FALSE(window->imgVL->HasPicture());
+    EXPECT_FALSE(ui().imgTopJumper->HasPicture());
+    EXPECT_FALSE(ui().imgVL->HasPicture());
 }
 
 TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
@@ -294,7 +293,7 @@ TEST_F(StartupTest, MalformedCatalogueRecordIsReportedAndTheWindowStillOpens) {
         << boxes[0].text;
     EXPECT_TRUE(window->isVisible());
     // The cable read before the bad record is there to choose.
-    EXPECT_EQ(Items(window->cboBeginning), (Texts{"30"}));
+    EXPECT_EQ(Items(ui().cboBeginning), (Texts{"30"}));
 }
 
 // ------------------------------------------------------------ the program run

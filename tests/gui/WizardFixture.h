@@ -30,13 +30,19 @@
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
 #include "../support/TempDir.h"
+#include "Ui.h"
 #include "app/TfrmMain.h"
 #include "controls/ComboBox.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "online/OnlineChecks.h"
+#include "online/TNewsDlg.h"
+#include "online/TQuickUpdateDlg.h"
+#include "orders/TOrderPage.h"
 #include "platform/QtDownloader.h"
 #include "platform/Services.h"
+#include "session/ExportedContent.h"
 
 namespace wizard {
 
@@ -148,7 +154,10 @@ class WizardFixture : public ::testing::Test {
 
     // ---------------------------------------------------------- the user's hands
 
-    int Page() const { return window->PageControl1->ActivePageIndex(); }
+    // The controls of the window as it is now.
+    Ui& ui() const { return uiOf_(window.get()); }
+
+    int Page() const { return ui().PageControl1->ActivePageIndex(); }
 
     void Click(quill::RadioGroup* group, int item) {
         ASSERT_NE(group->Button(item), nullptr);
@@ -163,9 +172,9 @@ class WizardFixture : public ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, point);
     }
 
-    void Next() { Click(window->btnNext); }
-    void Back() { Click(window->btnBack); }
-    void StartOver() { Click(window->btnRestart); }
+    void Next() { Click(ui().btnNext); }
+    void Back() { Click(ui().btnBack); }
+    void StartOver() { Click(ui().btnRestart); }
 
     // Next from page 1 with what page 1 shows, arriving on page 2.
     void GoToPageTwo() {
@@ -265,6 +274,7 @@ class WizardFixture : public ::testing::Test {
     static quill::QtDownloader::Timing TestTiming() { return {2000, 1}; }
     std::unique_ptr<Services> services;
     std::unique_ptr<TfrmMain> window;
+    mutable UiOf uiOf_;
 };
 
 }  // namespace wizard

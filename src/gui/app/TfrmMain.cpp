@@ -17,18 +17,22 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/MainMenu.h"
 #include "app/TfrmAbout.h"
 #include "catalogue/DataFiles.h"
-#include "controls/ComboBox.h"
 #include "controls/Hint.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
-#include "controls/RadioGroup.h"
-#include "online/TNewsDlg.h"
-#include "online/TQuickUpdateDlg.h"
+#include "online/OnlineChecks.h"
 #include "orders/TOrderPage.h"
+#include "output/Exports.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
+#include "pricing/PricingDate.h"
+#include "results/TBandPlotDlg.h"
+#include "results/TResultPages.h"
+#include "selection/PageOne.h"
+#include "selection/PageTwo.h"
 
 using namespace quill;
 
@@ -41,7 +45,8 @@ const char* const kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
 TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     : QMainWindow(parent),
       services(services_),
-      lastOrder(DataFilePath(services_.writtenFolder, "Quillroute.lom")) {
+      guard_(services_.messages),
+      book_(DataFilePath(services_.writtenFolder, "Quillroute.lom")) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromUtf8("Quillroute\u2122"));
     // The pages were laid out for a small dialog font; at 584 x 538 a larger
@@ -50,9 +55,7 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     small.setPointSizeF(8);
     setFont(small);
     BuildFrame();
-    BuildMainMenu();
-    ComposeOnline();
-    ComposeBandPlot();
+    ComposeParts();
     PlaceOnScreen();
 }
 
@@ -96,28 +99,19 @@ void TfrmMain::showEvent(QShowEvent* event) {
 // The checks run after the activation is complete, outside Qt's handling of
 // it, and once however many events announced it.
 void TfrmMain::QueueScheduleChecks() {
-    if (!awayFromProgram_ || checksQueued_ || checkingSchedules_) return;
+    if (!awayFromProgram_ || checksQueued_ || online_->Checking()) return;
     checksQueued_ = true;
     QTimer::singleShot(0, this, [this] {
         checksQueued_ = false;
         awayFromProgram_ = false;
-        Guarded([this] { FormActivate(); })();
+        guard_.Run([this] { online_->FormActivate(); });
     });
 }
 
 TfrmMain::~TfrmMain() {
     // A window destroyed while shown closes as it goes, and an open cell
     // editor then commits its text: by that time nothing of ours may run.
-    if (orderPage) orderPage->Detach();
-}
-
-std::function<void()> TfrmMain::Guarded(std::function<void()> handler) {
-    return [this, handler = std::move(handler)] {
-        if (guardDepth > 0) return handler();
-        ++guardDepth;
-        RunGuarded(services.messages, handler);
-        --guardDepth;
-    };
+    if (orderPage_) orderPage_->Detach();
 }
 
 void TfrmMain::BuildFrame() {
@@ -134,20 +128,20 @@ void TfrmMain::BuildFrame() {
     pages->setWidgetResizable(true);
     PageControl1 = new PageControl(pages);
     PageControl1->setObjectName("PageControl1");
-    Page1 = BuildPageOne();
-    Page2 = BuildPageTwo();
-    tsNoPN = BuildPartsListPage();
-    tsNoLength = BuildStandardLengthsPage();
-    tsFinal = BuildFinalPage();
-    tsOrder = ComposeOrderPage();
+    pageOne_ = new TPageOne(session_, services.messages, guard_);
+    pageTwo_ = new TPageTwo(session_, guard_, services.programFolder);
+    partsList_ = new TPartsListPage;
+    lengths_ = new TStandardLengthsPage;
+    final_ = new TFinalPage;
+    orderPage_ = new TOrderPage(book_, services, guard_);
     // Show handlers run inside the operation that changed the page, so an
     // error there stops that operation as a whole.
-    PageControl1->AddPage(Page1, [this] { Page1Show(); });
-    PageControl1->AddPage(Page2, [this] { Page2Show(); });
-    PageControl1->AddPage(tsNoPN, [this] { tsNoPNShow(); });
-    PageControl1->AddPage(tsNoLength, [this] { tsNoLengthShow(); });
-    PageControl1->AddPage(tsFinal, [this] { tsFinalShow(); });
-    PageControl1->AddPage(tsOrder, [this] { tsOrderShow(); });
+    PageControl1->AddPage(pageOne_, [this] { Page1Show(); });
+    PageControl1->AddPage(pageTwo_, [this] { Page2Show(); });
+    PageControl1->AddPage(partsList_, [this] { tsNoPNShow(); });
+    PageControl1->AddPage(lengths_, [this] { tsNoLengthShow(); });
+    PageControl1->AddPage(final_, [this] { tsFinalShow(); });
+    PageControl1->AddPage(orderPage_, [this] { tsOrderShow(); });
     pages->setWidget(PageControl1);
     layout->addWidget(pages, 1);
 
@@ -178,7 +172,7 @@ void TfrmMain::BuildFrame() {
         button->setToolTip(hint);
         button->setStatusTip(hint);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, Guarded(std::move(click)));
+        connect(button, &QPushButton::clicked, this, guard_(std::move(click)));
         bottomRow->addWidget(button);
     };
     navigationButton(btnRestart, "btnRestart", "&Start Over", "Go back to the beginning.",
@@ -194,15 +188,37 @@ void TfrmMain::BuildFrame() {
     setStatusBar(StatusBar1);
 }
 
-QWidget* TfrmMain::NewPage(const char* name) {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    SetHint(page, "Orlenk Corporation");
-    return page;
+void TfrmMain::ComposeParts() {
+    exports_ = std::make_unique<TExports>(
+        services, session_, book_,
+        [this] {
+            QWidget* page = PageControl1->ActivePage();
+            return page == final_ || page == partsList_;
+        },
+        this);
+    online_ = std::make_unique<TOnlineChecks>(services, this, [this] { PricingUpdated(); });
+    menu_ = new TMainMenu(*this, guard_, *orderPage_, *exports_, *online_,
+                          {[this] { btnRestartClick(); }, [this] { btnCloseClick(); },
+                           [this] { Help1Click(); }, [this](int tag) { ChooseCurrency(tag); }});
+    BandPlotDlg1 = new TBandPlotDlg(services, this);
+    for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_}) {
+        connect(page->UpdateButton(), &QPushButton::clicked, this,
+                guard_([this] { online_->QuickUpdate1Click(); }));
+        connect(page->BandPlotButton(), &QPushButton::clicked, this,
+                [this] { btnBandPlotClick(); });
+    }
+    connect(orderPage_, &TOrderPage::printRequested, this,
+            guard_([this] { exports_->Print1Click(); }));
+    connect(orderPage_, &TOrderPage::addRequested, this, guard_([this] { btnRestartClick(); }));
+    connect(orderPage_, &TOrderPage::closeRequested, this, guard_([this] { btnCloseClick(); }));
+    connect(orderPage_, &TOrderPage::updateRequested, this,
+            guard_([this] { online_->QuickUpdate1Click(); }));
+    orderPage_->onOpened = [this] { OrderOpened(); };
 }
 
 bool TfrmMain::FormCreate() {
     // The shared data folder comes from the registry, as the maker's other tools find it.
+    std::filesystem::path sharedFolder;
     if (!services.registry.KeyExists(kCommonFilesKey))
         services.messages.Error("Unable to locate Registry Key");
     if (const auto path = services.registry.ReadString(kCommonFilesKey, "Path"))
@@ -211,74 +227,32 @@ bool TfrmMain::FormCreate() {
         services.messages.Error("Unable to create path from Registry");
 
     const auto& program = services.programFolder;
-    hasExchangeRates = FindFileIgnoringCase(program, "xcngrate.dat").has_value();
     if (const StringList missing = MissingRequiredFiles(sharedFolder, program); !missing.empty()) {
-        // The sentence stays as users know it; the files it means follow.
-        std::string text = "One or more files needed to run this application are missing.";
-        for (const std::string& file : missing) text += "\r" + file;
         services.messages.Beep();
-        services.messages.Error(text);
+        services.messages.Error(MissingFilesMessage(missing));
         return false;
     }
-
-    top.connectorName = bottom.connectorName = "7-16 DIN Male";
-    cableModelName = "RVX4-50K";
-    connectorGradeIndex = cableGradeIndex = connectorAttachmentIndex = 0;
-    frequencyUnit = "M";
-    LoadLengthCombo(1, 50, 5);
-
+    pageOne_->Start(program);
     // A bad data file must not keep the window from showing: its error box
     // says what is wrong and the program goes on with what could be read.
-    const auto load = [this](const std::function<void()>& step) {
-        return RunGuarded(services.messages, step);
-    };
-    load([&] { priceList = PriceList(ReadAllLines(DataFilePath(sharedFolder, "M_lom.dat"))); });
-    if (hasExchangeRates) {
-        CurrencySettings1->menuAction()->setVisible(true);
-        const auto rates = DataFilePath(program, "xcngrate.dat");
-        exchangeRateDate = FromQt(QFileInfo(QString::fromStdString(rates.string()))
-                                      .lastModified()
-                                      .date()
-                                      .toString("MM/dd/yyyy"));
-        load([&] {
-            exchangeRateLines = ReadAllLines(rates);
-            exchangeRates = ExchangeRates(exchangeRateLines);
-        });
-        MarkUnavailableCurrencies();
-    }
-    const auto catalogue = DataFilePath(program, "dat/tlineconnectors.dat");
-    if (load([&] { LoadCableCatalogue(catalogue, cableCatalogue); }) && cableCatalogue.empty())
-        services.messages.Error("The catalogue " + catalogue.string() +
-                                " holds no cable this program can read, so there is nothing to "
-                                "choose from. Please install the catalogue again.");
-    PageControl1->SetActivePage(Page1);
-    load([&] { FillFrequencyLists(); });
-    rgCableType->SetItemEnabled(2, false);
-    load([&] { imageLines = ReadAllLines(DataFilePath(program, "dat/images.dat")); });
-    LoadPicture(imgTopJumper, "topjumper.gif");
-    LoadPicture(imgBottomJumper, "bottomjumper.gif");
-    LoadPicture(imgFeeder, "mainfeeder.gif");
-    LoadPicture(imgVL, "vl.gif");
-    LoadPicture(imgLogo, "logo.gif");
-    AppendExchangeRateDate();
+    data_ = LoadProgramData(program, sharedFolder,
+                            [this](const std::function<void()>& step) { return guard_.Run(step); });
+    if (data_.hasExchangeRates) menu_->ShowCurrencies(data_.exchangeRates);
+    PageControl1->SetActivePage(pageOne_);
+    pageOne_->FillFrequencyLists();
+    pageTwo_->Start();
+    ShowImage(imgLogo, program, "logo.gif");
+    for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_})
+        page->AppendExchangeRateDate(data_.exchangeRateDate);
     OpenFromCommandLine();
-    load([&] { PageControl1->RunShowHandler(); });
+    guard_.Run([&] { PageControl1->RunShowHandler(); });
     return true;
-}
-
-QString TfrmMain::ImagePath(const std::string& fileName) const {
-    return ToQt(DataFilePath(services.programFolder / "images", fileName).string());
-}
-
-void TfrmMain::LoadPicture(Picture* picture, const std::string& fileName) {
-    // A missing picture is not worth an error box: the control shows none.
-    if (fileName.empty() || !picture->Load(ImagePath(fileName))) picture->Clear();
 }
 
 void TfrmMain::btnNextClick() {
     switch (PageControl1->ActivePageIndex()) {
         case 0:
-            if (ApplyPageOneSelection()) PageControl1->SetActivePage(Page2);
+            if (ApplyPageOneSelection()) PageControl1->SetActivePage(pageTwo_);
             break;
         case 1:
             ResolvePageTwo();
@@ -290,23 +264,16 @@ void TfrmMain::btnNextClick() {
 }
 
 void TfrmMain::btnBackClick() {
-    PageControl1->SetActivePage(PageControl1->ActivePageIndex() > 1 ? Page2 : Page1);
+    PageControl1->SetActivePage(
+        PageControl1->ActivePageIndex() > 1 ? static_cast<QWidget*>(pageTwo_) : pageOne_);
 }
 
-void TfrmMain::btnRestartClick() { PageControl1->SetActivePage(Page1); }
+void TfrmMain::btnRestartClick() { PageControl1->SetActivePage(pageOne_); }
 
 void TfrmMain::btnCloseClick() { close(); }
 
 void TfrmMain::SetFrameMenus(bool enabled) {
-    CurrencySettings1->setEnabled(enabled);
-    Export1->setEnabled(enabled);
-    Print1->setEnabled(enabled);
-    PrintPreview1->setEnabled(enabled);
-    CopyToClipboard1->setEnabled(enabled);
-    StartOver1->setEnabled(btnRestart->isEnabled());
-    Save1->setEnabled(false);
-    OrderDetails1->setEnabled(false);
-    ToanMSExcelSpreadsheet1->setEnabled(IsSpreadsheetAvailable());
+    menu_->SetFrameMenus(enabled, btnRestart->isEnabled(), exports_->IsSpreadsheetAvailable());
 }
 
 void TfrmMain::SetNavigationVisible(bool visible) {
@@ -314,12 +281,11 @@ void TfrmMain::SetNavigationVisible(bool visible) {
         button->setVisible(visible);
 }
 
-void TfrmMain::Page1Show() {
-    SetNavigationVisible(true);
-    btnRestart->setEnabled(false);
-    btnBack->setEnabled(false);
-    btnNext->setText("Next ->");
-    SetFrameMenus(false);
+void TfrmMain::OpenFromCommandLine() {
+    const QStringList& parameters = services.parameters;
+    if (parameters.size() != 2 || UpperCase(FromQt(parameters[0])) != "OPEN") return;
+    const std::filesystem::path file = parameters[1].toStdString();
+    RunGuarded(services.messages, [&] { orderPage_->OpenFile(file); });
 }
 
 void TfrmMain::imgLogoClick() { services.shell.Open(kMakerWebAddress); }
@@ -335,8 +301,8 @@ void TfrmMain::Help1Click() {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == imgLogo) Guarded([this] { imgLogoClick(); })();
-        if (watched == lblEmail) Guarded([this] { lblEmailClick(); })();
+        if (watched == imgLogo) guard_.Run([this] { imgLogoClick(); });
+        if (watched == lblEmail) guard_.Run([this] { lblEmailClick(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

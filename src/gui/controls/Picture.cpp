@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "catalogue/DataFiles.h"
+
 namespace quill {
 
 namespace {
@@ -83,6 +85,13 @@ void Picture::Render() {
         return;
     }
     setPixmap(original_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void ShowImage(Picture* picture, const std::filesystem::path& programFolder,
+               const std::string& fileName) {
+    const QString path =
+        QString::fromStdString(DataFilePath(programFolder / "images", fileName).string());
+    if (fileName.empty() || !picture->Load(path)) picture->Clear();
 }
 
 }  // namespace quill

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
+#include <filesystem>
+#include <string>
 
 namespace quill {
 
@@ -52,5 +54,10 @@ class Picture : public QLabel {
     bool enlarge_ = false;
     bool modest_ = false;
 };
+
+// Shows a picture of the program's "images" folder. A missing picture is not
+// worth an error box: the control shows none.
+void ShowImage(Picture* picture, const std::filesystem::path& programFolder,
+               const std::string& fileName);
 
 }  // namespace quill

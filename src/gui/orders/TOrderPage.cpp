@@ -12,6 +12,10 @@
 
 #include "controls/Grid.h"
 #include "controls/Hint.h"
+#include "orders/OrderBook.h"
+#include "orders/TOrderDetailsDlg.h"
+#include "platform/ErrorReport.h"
+#include "platform/Services.h"
 #include "platform/TextConversion.h"
 
 using namespace quill;
@@ -36,7 +40,9 @@ QPushButton* PageButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TOrderPage::TOrderPage(QWidget* parent) : QWidget(parent) {
+TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guard)
+    : book_(book), services_(services) {
+    OrderDetailsDlg1 = new TOrderDetailsDlg(this);
     setObjectName("tsOrder");
     SetHint(this, "Orlenk Corporation");
     auto* layout = new QVBoxLayout(this);
@@ -104,6 +110,28 @@ TOrderPage::TOrderPage(QWidget* parent) : QWidget(parent) {
     buttons->addStretch(1);
     buttons->addWidget(btnExitQR);
     layout->addLayout(buttons);
+
+    grdOrder->onCellEdit = [this, &guard](int column, int row) {
+        guard([this, column, row] { grdOrderCellEdit(column, row); })();
+    };
+    grdOrder->onSpin = [this](int column, int row, double value) {
+        return grdOrderSpinIncrement(column, row, value);
+    };
+    grdOrder->acceptEdit = [this](int column, int row, const QString& text) {
+        return column != 0 ||
+               book_.RefusedQuantity(static_cast<std::size_t>(row), FromQt(text)).empty();
+    };
+    grdOrder->onEditRefused = [this](int, int row, const QString& text) {
+        services_.messages.Warning(
+            book_.RefusedQuantity(static_cast<std::size_t>(row), FromQt(text)));
+    };
+    connect(btnSave, &QPushButton::clicked, this, guard([this] { btnSaveClick(); }));
+    connect(btnDeleteSelected, &QPushButton::clicked, this,
+            guard([this] { btnDeleteSelectedClick(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, &TOrderPage::printRequested);
+    connect(btnAdd, &QPushButton::clicked, this, &TOrderPage::addRequested);
+    connect(btnExitQR, &QPushButton::clicked, this, &TOrderPage::closeRequested);
+    connect(BitBtn2, &QPushButton::clicked, this, &TOrderPage::updateRequested);
 }
 
 void TOrderPage::ShowItems(const ItemLines& items) {
@@ -121,14 +149,6 @@ void TOrderPage::ShowItems(const ItemLines& items) {
     }
     grdOrder->setUpdatesEnabled(true);
 }
-
-void TOrderPage::ShowExtended(int row, const std::string& text) {
-    grdOrder->SetCell(kExtended, row, ToQt(text));
-}
-
-void TOrderPage::ShowTotal(const std::string& text) { edtOrderTotal->setText(ToQt(text)); }
-
-void TOrderPage::FitToContent() { FitColumns(); }
 
 void TOrderPage::CellChanged(int column, int row) {
     if (column == kDescription) {
@@ -156,14 +176,6 @@ void TOrderPage::Detach() {
     grdOrder->acceptEdit = nullptr;
     grdOrder->onEditRefused = nullptr;
 }
-
-QString TOrderPage::QuantityText(int row) const { return grdOrder->Cell(kQty, row); }
-
-void TOrderPage::SetQuantityText(int row, const std::string& text) {
-    grdOrder->SetCell(kQty, row, ToQt(text));
-}
-
-std::vector<int> TOrderPage::SelectedRows() const { return grdOrder->SelectedRows(); }
 
 // Every column but the description is as wide as its widest text; the
 // description takes the rest and wraps. Texts are compared by length first so
@@ -225,4 +237,139 @@ int TOrderPage::DescriptionHeight(const QString& text) {
 bool TOrderPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grdOrder->viewport() && event->type() == QEvent::Resize) FitColumns();
     return QWidget::eventFilter(watched, event);
+}
+
+namespace {
+
+const char* const kOrderFilter = "Quillroute Files (*.qrf)|*.qrf";
+
+const char* const kNothingSelected =
+    "To delete items, highlight the rows you wish to delete\rby clicking the rowbar on the "
+    "left.\rTo delete multiple rows, hold down the Ctrl key while\rselecting each row.";
+const char* const kConfirmDelete =
+    "Are you sure you want to delete the selected items?\rThis action can not be undone!";
+
+}  // namespace
+
+bool TOrderPage::AddResult(const ItemLines& lines, const std::string& shownCode,
+                           bool orderCurrencyChoosable) {
+    const std::string refusal = book_.Add(lines, shownCode, orderCurrencyChoosable);
+    if (!refusal.empty()) services_.messages.Warning(refusal);
+    return refusal.empty();
+}
+
+void TOrderPage::RefillOrderGrid() {
+    book_.ForgetTypedTexts();
+    ShowItems(book_.Lines().Items());
+    ShowCurrency(CurrencyCaption(book_.Lines().Currency()));
+    RecalculateOrder();
+}
+
+void TOrderPage::RecalculateOrder(int changedRow) {
+    if (changedRow < 0) {
+        for (std::size_t row = 0; row < book_.Lines().Count(); ++row)
+            grdOrder->SetCell(kExtended, static_cast<int>(row),
+                              ToQt(book_.Lines().ExtendedText(row)));
+        FitColumns();
+    } else if (static_cast<std::size_t>(changedRow) < book_.Lines().Count()) {
+        // One quantity changed: one extended price, not the whole grid.
+        grdOrder->SetCell(kExtended, changedRow,
+                          ToQt(book_.Lines().ExtendedText(static_cast<std::size_t>(changedRow))));
+        CellChanged(kExtended, changedRow);
+    }
+    edtOrderTotal->setText(ToQt(book_.Lines().TotalText()));
+    SaveLastOrder();
+}
+
+void TOrderPage::SaveLastOrder() {
+    const LastOrderFile::Result result = book_.Keep();
+    switch (result.outcome) {
+        case LastOrderFile::Outcome::NotNeeded:
+            return;
+        case LastOrderFile::Outcome::Written:
+            ShowSaveProblem({});
+            return;
+        case LastOrderFile::Outcome::Failed:
+            services_.messages.Error(result.error +
+                                     "\rThe order stays as it is here, but \"View Last Order\" "
+                                     "will not find it in a later run. Save it to a file to keep "
+                                     "it.");
+            break;
+        case LastOrderFile::Outcome::StillFailing:
+            break;
+    }
+    ShowSaveProblem("The last order is not being kept: " + result.error +
+                    ". Save the order to a file to keep it.");
+}
+
+void TOrderPage::grdOrderCellEdit(int column, int row) {
+    CellChanged(column, row);
+    // Units and descriptions show only; a quantity is taken into the order.
+    book_.EditCell(static_cast<std::size_t>(row), column, FromQt(grdOrder->Cell(column, row)));
+    RecalculateOrder(row);
+}
+
+bool TOrderPage::grdOrderSpinIncrement(int, int, double value) { return value >= 0; }
+
+void TOrderPage::btnDeleteSelectedClick() {
+    const std::vector<int> rows = grdOrder->SelectedRows();
+    services_.messages.Beep();
+    if (rows.empty()) {
+        services_.messages.Information(kNothingSelected);
+        return;
+    }
+    if (!services_.messages.ConfirmWarning(kConfirmDelete)) return;
+    book_.DeleteRows(rows);
+    RefillOrderGrid();
+}
+
+void TOrderPage::OrderDetails1Click() {
+    const auto details =
+        OrderDetailsDlg1->Execute(book_.Lines().Details(), FormatDate(services_.clock.Today()));
+    if (details && book_.SetDetails(*details)) SaveLastOrder();
+}
+
+std::filesystem::path TOrderPage::OrderFolder() const {
+    const std::filesystem::path folder = services_.writtenFolder / "data";
+    std::error_code ignored;  // a folder that cannot be made shows in the dialog
+    std::filesystem::create_directory(folder, ignored);
+    return folder;
+}
+
+void TOrderPage::btnSaveClick() {
+    auto file = services_.fileDialogs.SaveFile({kOrderFilter, ".qrf", OrderFolder()});
+    if (!file) return;
+    if (!file->has_extension()) *file += ".qrf";
+    book_.SaveTo(*file);
+}
+
+void TOrderPage::Open1Click() {
+    const auto file = services_.fileDialogs.OpenFile({kOrderFilter, ".qrf", OrderFolder()});
+    if (file) {
+        ShowOpenedOrder(ReadOrderFile(*file));
+        return;
+    }
+    if (onOpened) onOpened();
+    RefillOrderGrid();
+}
+
+void TOrderPage::ViewLastOrder1Click() {
+    std::error_code ec;
+    if (!std::filesystem::exists(book_.LastOrderPath(), ec)) {
+        services_.messages.Error("No Order To View");
+        return;
+    }
+    ShowOpenedOrder(ReadOrderFile(book_.LastOrderPath()));
+}
+
+void TOrderPage::OpenFile(const std::filesystem::path& file) {
+    ShowOpenedOrder(ReadOrderFile(file));
+}
+
+// An order read from a file replaces the one in memory; the window brings its
+// currency with it, as if chosen from the menu.
+void TOrderPage::ShowOpenedOrder(OrderFileContent content) {
+    book_.Open(std::move(content));
+    if (onOpened) onOpened();
+    RefillOrderGrid();
 }

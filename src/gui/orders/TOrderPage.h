@@ -2,50 +2,86 @@
 
 #include <QHash>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "orders/ItemLine.h"
+#include "orders/OrderFile.h"
+#include "platform/Guard.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TOrderDetailsDlg;
+struct Services;
 
 namespace quill {
 class Grid;
-}
+class OrderBook;
+}  // namespace quill
 
-// The order page: the order's rows with their extended prices, the total and
-// the page's own buttons. It only shows what it is given; the main window
-// owns the order and handles the buttons and cell edits.
+// The order page ("tsOrder"): the order's rows with their extended prices,
+// the total and the page's buttons, with the handlers that change the order
+// and its files (saved orders and the last order).
 class TOrderPage : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TOrderPage(QWidget* parent = nullptr);
+    TOrderPage(quill::OrderBook& book, Services& services, OperationGuard& guard);
 
-    // Rebuilds the rows from the order's lines: quantity, unit, part number,
-    // description and price. Extended prices follow with ShowExtended.
-    void ShowItems(const quill::ItemLines& items);
-    void ShowExtended(int row, const std::string& text);
-    void ShowTotal(const std::string& text);
-    // Sizes the columns to their texts and the rows to their descriptions.
-    void FitToContent();
-    // After one cell changed: widens its column or fits its row when needed.
-    void CellChanged(int column, int row);
-    // Names the order's currency under the rows; nothing for US dollars.
-    void ShowCurrency(const std::string& caption);
-    // A lasting notice that the order is not being kept; empty hides it.
-    void ShowSaveProblem(const std::string& text);
+    // Adds a result's lines in the currency shown; false (after the warning)
+    // when the order is in another currency.
+    bool AddResult(const quill::ItemLines& lines, const std::string& shownCode,
+                   bool orderCurrencyChoosable);
+    void RefillOrderGrid();
+    // Extended prices, the total and the last-order file; after one quantity
+    // edit only that row's extended price is recomputed.
+    void RecalculateOrder(int changedRow = -1);
+    void grdOrderCellEdit(int column, int row);
+    bool grdOrderSpinIncrement(int column, int row, double value);
+    void btnDeleteSelectedClick();
+    void btnSaveClick();
+    void Open1Click();
+    void ViewLastOrder1Click();
+    void OpenFile(const std::filesystem::path& file);
+    // The customer details of the quote; a change is an order change.
+    void OrderDetails1Click();
 
     // Drops every handler the grid calls back, for a window going away.
     void Detach();
 
-    QString QuantityText(int row) const;
-    void SetQuantityText(int row, const std::string& text);
-    std::vector<int> SelectedRows() const;
+    // Runs when an order was read from a file, before its rows are shown.
+    std::function<void()> onOpened;
 
-    // Controls, named as the user interface names them.
+  signals:
+    void printRequested();
+    void addRequested();
+    void closeRequested();
+    void updateRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ShowItems(const quill::ItemLines& items);
+    void ShowCurrency(const std::string& caption);
+    void ShowSaveProblem(const std::string& text);
+    void SaveLastOrder();
+    void ShowOpenedOrder(quill::OrderFileContent content);
+    std::filesystem::path OrderFolder() const;
+    void FitColumns();
+    void FitRows(int first, int last);
+    // After one cell changed: widens its column or fits its row when needed.
+    void CellChanged(int column, int row);
+    int DescriptionHeight(const QString& text);
+
+    quill::OrderBook& book_;
+    Services& services_;
+    TOrderDetailsDlg* OrderDetailsDlg1 = nullptr;
+    int descriptionWidth_ = 0;
+    QHash<QString, int> heights_;  // of descriptions at descriptionWidth_
     quill::Grid* grdOrder = nullptr;
     QLabel* lblOrderTotal = nullptr;
     QLineEdit* edtOrderTotal = nullptr;
@@ -57,15 +93,4 @@ class TOrderPage : public QWidget {
     QPushButton* btnDeleteSelected = nullptr;
     QPushButton* BitBtn2 = nullptr;  // Update
     QPushButton* btnExitQR = nullptr;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void FitColumns();
-    void FitRows(int first, int last);
-    int DescriptionHeight(const QString& text);
-
-    int descriptionWidth_ = 0;
-    QHash<QString, int> heights_;  // of descriptions at descriptionWidth_
 };

@@ -1,3 +1,5 @@
+#include "selection/PageOne.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,13 +9,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/TfrmMain.h"
 #include "catalogue/DataFiles.h"
 #include "controls/ComboBox.h"
 #include "controls/Hint.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "platform/Messages.h"
 #include "platform/TextConversion.h"
+#include "session/QuoteSession.h"
 
 using namespace quill;
 
@@ -23,8 +26,15 @@ std::string Text(const ComboBox* box) { return FromQt(box->Text()); }
 
 }  // namespace
 
-QWidget* TfrmMain::BuildPageOne() {
-    QWidget* page = NewPage("Page1");
+TPageOne::TPageOne(QuoteSession& session, Messages& messages, OperationGuard& guard)
+    : session_(session), messages_(messages), guard_(guard) {
+    setObjectName("Page1");
+    SetHint(this, "Orlenk Corporation");
+    Build();
+}
+
+void TPageOne::Build() {
+    QWidget* page = this;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(12);
@@ -33,14 +43,14 @@ QWidget* TfrmMain::BuildPageOne() {
     rgApp->setObjectName("rgApp");
     rgApp->SetHint("Select An Application");
     rgApp->SetItemIndex(0);
-    rgApp->onClick = Guarded([this] { rgAppClick(); });
+    rgApp->onClick = guard_([this] { rgAppClick(); });
 
     GroupBox1 = new QGroupBox("Length:", page);
     GroupBox1->setObjectName("GroupBox1");
     SetHint(GroupBox1, "Select a Length");
     cboLength = new ComboBox(GroupBox1, true);
     cboLength->setObjectName("cboLength");
-    cboLength->onChange = Guarded([this] { cboLengthChange(); });
+    cboLength->onChange = guard_([this] { cboLengthChange(); });
     rbFeet = new QRadioButton("Feet", GroupBox1);
     rbFeet->setObjectName("rbFeet");
     rbFeet->setChecked(true);
@@ -67,8 +77,8 @@ QWidget* TfrmMain::BuildPageOne() {
     frequencyRow(0, cboBeginning, "cboBeginning",
                  "Beginning Frequency:", "Select A Beginning Frequency");
     frequencyRow(1, cboEnding, "cboEnding", "Ending Frequency:", "Select An Ending Frequency");
-    cboBeginning->onExit = Guarded([this] { cboBeginningExit(); });
-    cboEnding->onExit = Guarded([this] { cboEndingExit(); });
+    cboBeginning->onExit = guard_([this] { cboBeginningExit(); });
+    cboEnding->onExit = guard_([this] { cboEndingExit(); });
     // The band is always entered in MHz: the unit buttons exist but never show.
     rbMHz = new QRadioButton("MHz", GroupBox2);
     rbMHz->setObjectName("rbMHz");
@@ -78,10 +88,10 @@ QWidget* TfrmMain::BuildPageOne() {
     rbGHz->setObjectName("rbGHz");
     rbGHz->hide();
     connect(rbMHz, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Guarded([this] { SwitchFrequencyUnit("M"); })();
+        if (on) guard_([this] { SwitchFrequencyUnit("M"); })();
     });
     connect(rbGHz, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Guarded([this] { SwitchFrequencyUnit("G"); })();
+        if (on) guard_([this] { SwitchFrequencyUnit("G"); })();
     });
 
     rgCableType = new RadioGroup(
@@ -122,7 +132,7 @@ QWidget* TfrmMain::BuildPageOne() {
     boxes->addWidget(chkBottomConnector);
     // A check box changed from code acts as a click, as the user's would.
     for (QCheckBox* box : {chkTopConnector, chkBottomConnector})
-        connect(box, &QCheckBox::toggled, this, Guarded([this] { chkTopConnectorClick(); }));
+        connect(box, &QCheckBox::toggled, this, guard_([this] { chkTopConnectorClick(); }));
     gbxConnectors->hide();
 
     rgFeeder = new RadioGroup(
@@ -150,34 +160,55 @@ QWidget* TfrmMain::BuildPageOne() {
     grid->addLayout(right, 0, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-
-    top.included = chkTopConnector;
-    bottom.included = chkBottomConnector;
-    return page;
 }
 
-void TfrmMain::LoadLengthCombo(int first, int last, int selected) {
+void TPageOne::Start(const std::filesystem::path& programFolder) {
+    LoadLengthCombo(1, 50, 5);
+    rgCableType->SetItemEnabled(2, false);
+    ShowImage(imgTopJumper, programFolder, "topjumper.gif");
+    ShowImage(imgBottomJumper, programFolder, "bottomjumper.gif");
+    ShowImage(imgFeeder, programFolder, "mainfeeder.gif");
+}
+
+Selection TPageOne::Choices() const {
+    Selection s;
+    s.feeder = rgApp->ItemIndex() == 1;
+    s.feederIndex = rgFeeder->ItemIndex();
+    s.lengthText = Text(cboLength);
+    s.meters = rbMeters->isChecked();
+    s.ghz = rbGHz->isChecked();
+    s.beginText = Text(cboBeginning);
+    s.endText = Text(cboEnding);
+    s.cableTypeIndex = rgCableType->ItemIndex();
+    s.topIncluded = chkTopConnector->isChecked();
+    s.bottomIncluded = chkBottomConnector->isChecked();
+    return s;
+}
+
+void TPageOne::FocusField(int field) {
+    ComboBox* boxes[] = {cboLength, cboBeginning, cboEnding};
+    if (field >= 0 && field < 3) boxes[field]->setFocus(Qt::OtherFocusReason);
+}
+
+void TPageOne::LoadLengthCombo(int first, int last, int selected) {
     QStringList items;
     for (int length = first; length <= last; ++length) items << QString::number(length);
     cboLength->SetItems(items);
     cboLength->SetItemIndex(selected);
 }
 
-void TfrmMain::FillFrequencyLists() {
-    const FrequencyLists lists = BuildFrequencyLists(AllCables(cableCatalogue));
-    beginFrequencyList = lists.begin;
-    endFrequencyList = lists.end;
-    cboBeginning->SetItems(ToQt(beginFrequencyList));
-    cboEnding->SetItems(ToQt(endFrequencyList));
+void TPageOne::FillFrequencyLists() {
+    const FrequencyLists& lists = session_.Data().frequencies;
+    cboBeginning->SetItems(ToQt(lists.begin));
+    cboEnding->SetItems(ToQt(lists.end));
     cboBeginning->SetItemIndex(cboBeginning->IndexOf("800"));
     cboEnding->SetItemIndex(cboEnding->IndexOf("2200"));
 }
 
-void TfrmMain::rgAppClick() {
+void TPageOne::rgAppClick() {
     if (rgApp->ItemIndex() == 1) {
         rgFeeder->show();
         rgFeeder->SetItemIndex(0);
-        connectorAttachmentIndex = 1;
         LoadLengthCombo(100, 500, 100);
     } else {
         rgFeeder->hide();
@@ -185,9 +216,9 @@ void TfrmMain::rgAppClick() {
         rgCableType->SetItemIndex(1);
         chkTopConnector->setChecked(true);
         chkBottomConnector->setChecked(true);
-        connectorAttachmentIndex = 0;
         LoadLengthCombo(1, 50, 5);
     }
+    session_.SetApplication(rgApp->ItemIndex() == 1);
     const bool feeder = !rgFeeder->isHidden();
     gbxConnectors->setVisible(feeder);
     rgCableType->SetItemEnabled(2, feeder);
@@ -197,7 +228,7 @@ void TfrmMain::rgAppClick() {
     pictures_->setCurrentIndex(feeder ? 1 : 0);
 }
 
-void TfrmMain::chkTopConnectorClick() {
+void TPageOne::chkTopConnectorClick() {
     const bool topOn = chkTopConnector->isChecked();
     const bool bottomOn = chkBottomConnector->isChecked();
     rgFeeder->SetItemIndex(topOn && bottomOn ? 0 : topOn ? 1 : bottomOn ? 2 : 3);
@@ -206,36 +237,36 @@ void TfrmMain::chkTopConnectorClick() {
     rgFeeder->SetItemEnabled(2, bottomOn);
 }
 
-void TfrmMain::CheckValue(ComboBox* box) {
+void TPageOne::CheckValue(ComboBox* box) {
     if (IsNumericText(Text(box))) return;
-    services.messages.Beep();
-    services.messages.Warning("This field must contain a numeric value.");
+    messages_.Beep();
+    messages_.Warning("This field must contain a numeric value.");
     box->SetItemIndex(0);
 }
 
-void TfrmMain::cboLengthChange() { CheckValue(cboLength); }
+void TPageOne::cboLengthChange() { CheckValue(cboLength); }
 
 // Leaving one frequency box narrows the other one's list. A box left empty,
 // or one the user has not reached yet, is no error: there is nothing to
 // compare yet, and Next asks for what is missing.
-void TfrmMain::cboBeginningExit() {
+void TPageOne::cboBeginningExit() {
     const std::string ending = Text(cboEnding);
     CheckValue(cboBeginning);
     double begin = 0, end = 0;
     if (!TryStrToFloat(Text(cboBeginning), begin)) return;
-    cboEnding->SetItems(ToQt(FrequenciesAbove(endFrequencyList, begin)));
+    cboEnding->SetItems(ToQt(FrequenciesAbove(session_.Data().frequencies.end, begin)));
     cboEnding->SetItemIndex(0);
     if (!TryStrToFloat(ending, end) || begin > end) return;
     if (cboEnding->IndexOf(ToQt(ending)) < 0) cboEnding->AddItem(ToQt(ending));
     cboEnding->SetItemIndex(cboEnding->IndexOf(ToQt(ending)));
 }
 
-void TfrmMain::cboEndingExit() {
+void TPageOne::cboEndingExit() {
     const std::string beginning = Text(cboBeginning);
     CheckValue(cboEnding);
     double end = 0, begin = 0;
     if (!TryStrToFloat(Text(cboEnding), end)) return;
-    cboBeginning->SetItems(ToQt(FrequenciesBelow(beginFrequencyList, end)));
+    cboBeginning->SetItems(ToQt(FrequenciesBelow(session_.Data().frequencies.begin, end)));
     if (!TryStrToFloat(beginning, begin)) {
         cboBeginning->SetItemIndex(-1);
         return;
@@ -248,9 +279,9 @@ void TfrmMain::cboEndingExit() {
     cboBeginning->SetItemIndex(cboBeginning->IndexOf(ToQt(beginning)));
 }
 
-void TfrmMain::SwitchFrequencyUnit(const std::string& unit) {
+void TPageOne::SwitchFrequencyUnit(const std::string& unit) {
     const std::string upper = UpperCase(unit);
-    if (upper == frequencyUnit) return;
+    if (upper == frequencyUnit_) return;
     const double factor = upper == "G" ? 1.0 / 1000 : 1000;
     for (ComboBox* box : {cboBeginning, cboEnding}) {
         const std::string remembered = Text(box);
@@ -260,43 +291,5 @@ void TfrmMain::SwitchFrequencyUnit(const std::string& unit) {
         box->SetItems(items);
         box->SetText(ToQt(FloatToText(StrToFloat(remembered) * factor)));
     }
-    frequencyUnit = upper;
-}
-
-bool TfrmMain::ApplyPageOneSelection() {
-    // Every box must hold a number before anything is compared: the first
-    // that does not gets the warning and the focus.
-    for (ComboBox* box : {cboLength, cboBeginning, cboEnding}) {
-        double value = 0;
-        if (TryStrToFloat(Text(box), value)) continue;
-        services.messages.Beep();
-        services.messages.Warning("This field must contain a numeric value.");
-        box->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    double begin = StrToFloat(Text(cboBeginning));
-    double end = StrToFloat(Text(cboEnding));
-    if (begin > end) {
-        services.messages.Beep();
-        services.messages.Error("Ending frequency must be greater than beginning frequency.");
-        return false;
-    }
-    if (rbGHz->isChecked()) begin *= 1000, end *= 1000;
-    CableFilter filter;
-    filter.band = true;
-    filter.beginFrequency = begin;
-    filter.endFrequency = end;
-    filter.lengthUnit = rbFeet->isChecked() ? "Feet" : "Meters";
-    filter.length = StrToFloat(Text(cboLength));
-    filter.air = rgCableType->ItemIndex() == 0;
-    filter.foam = rgCableType->ItemIndex() == 1;
-    filter.waveguide = rgCableType->ItemIndex() == 2;
-    bandMatchedCables = FilterCables(AllCables(cableCatalogue), filter);
-    gradeMatchedCables = bandMatchedCables;
-    if (bandMatchedCables.empty()) {
-        services.messages.Beep();
-        services.messages.Warning("Sorry, there are no items that match your selection criteria.");
-        return false;
-    }
-    return true;
+    frequencyUnit_ = upper;
 }

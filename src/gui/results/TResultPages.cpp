@@ -1,37 +1,21 @@
-#include <QGridLayout>
+#include "results/TResultPages.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/TfrmMain.h"
 #include "controls/Grid.h"
 #include "controls/Hint.h"
 #include "controls/RadioGroup.h"
+#include "platform/TextConversion.h"
+#include "session/ExportedContent.h"
+#include "session/QuoteSession.h"
 
 using namespace quill;
 
-// The three result pages: their controls and how they are laid out.
-
 namespace {
-
-QLabel* BlueLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setStyleSheet("color: blue;");
-    return label;
-}
-
-QLabel* NoticeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setStyleSheet("color: #b00000; font-weight: bold;");
-    label->hide();
-    return label;
-}
 
 // A grid that only shows results: no cursor cell, nothing to select.
 void DisplayOnly(Grid* grid) {
@@ -39,33 +23,20 @@ void DisplayOnly(Grid* grid) {
     grid->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
-const char* const kForeignNotice =
-    "Currencies other than the United States Dollars ($US)  are provided for information purposes "
-    "only and are based on exchange rates as of: ";
-
 }  // namespace
 
-QPushButton* TfrmMain::BuildUpdateButton(QWidget* page, const char* name) {
-    auto* button = new QPushButton("Click here to &update your software", page);
-    button->setObjectName(name);
-    button->setStyleSheet("color: blue;");
-    button->setAutoDefault(false);
-    return button;
+// The texts of the program break their lines with CR for a page of one
+// width; on a page of any width the paragraphs stay and lines reflow.
+QString ParagraphText(const std::string& text) {
+    QString shown = ToQt(text);
+    shown.replace("\r\n", "\r").replace("\r\r", "\n\n").replace('\r', ' ');
+    return shown;
 }
 
-namespace {
+// ------------------------------------------------------------ parts list
 
-QPushButton* BandPlotButton(QWidget* page, const char* name) {
-    auto* button = new QPushButton("Show &Band Plot...", page);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
-QWidget* TfrmMain::BuildPartsListPage() {
-    QWidget* page = NewPage("tsNoPN");
+TPartsListPage::TPartsListPage() : TResultPage("tsNoPN") {
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
@@ -110,8 +81,8 @@ QWidget* TfrmMain::BuildPartsListPage() {
     totalRow->addWidget(lblTotal);
     totalRow->addWidget(edTotal);
     layout->addLayout(totalRow);
-    lblPriceNotice1 = NoticeLabel(page, "lblPriceNotice1");
-    layout->addWidget(lblPriceNotice1);
+    MakeShared(1);
+    layout->addWidget(priceNotice_);
 
     auto* lower = new QHBoxLayout;
     grdJumperspecs = new Grid(2, 7, page);
@@ -120,11 +91,7 @@ QWidget* TfrmMain::BuildPartsListPage() {
     grdJumperspecs->SetDefaultRowHeight(22);
     grdJumperspecs->SetReadOnly();
     DisplayOnly(grdJumperspecs);
-    const char* const labels[] = {
-        "Attenuation (dB/100 ft):", "Attenuation (dB/100m):", "Total Attenuation (dB):",
-        "Insertion Loss (dB):",     "Efficiency (%):",        "Max Power (kW):",
-        "Average Power (kW):"};
-    for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(0, row, labels[row]);
+    for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(0, row, ToQt(FigureLabels()[row]));
     // The labels set the width: "Attenuation (dB/100 ft)" and "(dB/100m)"
     // must both show whole to be told apart.
     grdJumperspecs->resizeColumnToContents(0);
@@ -135,28 +102,51 @@ QWidget* TfrmMain::BuildPartsListPage() {
     lower->addWidget(grdJumperspecs, 0, Qt::AlignTop);
 
     auto* notices = new QVBoxLayout;
-    lblUpdate1 = BlueLabel(page, "lblUpdate1", "Your pricing database was last updated on:");
-    lblforeign1 = BlueLabel(page, "lblforeign1", kForeignNotice);
-    lblforeign1->hide();
     Label11 = BlueLabel(page, "Label11",
                         "To get the most of your Orlenk software, make sure to update regularly to "
                         "get the latest pricing and product information.");
-    btnUpdate1 = BuildUpdateButton(page, "btnUpdate1");
-    notices->addWidget(lblUpdate1);
-    notices->addWidget(lblforeign1);
+    notices->addWidget(pricingDate_);
+    notices->addWidget(foreign_);
     notices->addWidget(Label11);
-    notices->addWidget(btnUpdate1);
-    btnBandPlot1 = BandPlotButton(page, "btnBandPlot1");
-    notices->addWidget(btnBandPlot1);
+    notices->addWidget(update_);
+    notices->addWidget(bandPlot_);
     notices->addStretch(1);
     lower->addLayout(notices, 1);
     layout->addLayout(lower);
     layout->addStretch(1);
-    return page;
 }
 
-QWidget* TfrmMain::BuildStandardLengthsPage() {
-    QWidget* page = NewPage("tsNoLength");
+void TPartsListPage::tsNoPNShow() {
+    grdJumper->ClearCells();
+    edTotal->clear();
+    for (int row = 0; row < grdJumperspecs->RowCount(); ++row) grdJumperspecs->SetCell(1, row, "");
+}
+
+void TPartsListPage::Show(const QuoteResult& result) {
+    const PartsListPage& page = result.partsList;
+    lblPartsList->setText(ParagraphText(page.explanation));
+    grdJumper->SetRowCount(static_cast<int>(page.rows.size()));
+    for (int row = 0; row < grdJumper->RowCount(); ++row) {
+        const PartsRow& r = page.rows[row];
+        const std::string cells[] = {r.qty,   r.uom,      r.partNumber, r.description,
+                                     r.price, r.extended, r.type};
+        for (int column = 0; column < 7; ++column)
+            grdJumper->SetCell(column, row, ToQt(cells[column]));
+    }
+    grdJumper->SetHeading(4, ToQt(page.priceHeading));
+    grdJumper->FitRowsToContent();
+    lblTotal->setText(ToQt(page.totalLabel));
+    edTotal->setText(ToQt(page.total));
+    for (int row = 0; row < 7; ++row) grdJumperspecs->SetCell(1, row, ToQt(page.figures[row]));
+    ShowPriceNotice(result.priceNotice);
+}
+
+// ------------------------------------------------------------ standard lengths
+
+TStandardLengthsPage::TStandardLengthsPage() {
+    setObjectName("tsNoLength");
+    SetHint(this, "Orlenk Corporation");
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 4, 6, 2);
     layout->setSpacing(4);
@@ -209,11 +199,27 @@ QWidget* TfrmMain::BuildStandardLengthsPage() {
     layout->addWidget(grdLengths);
     layout->addLayout(row);
     layout->addStretch(1);
-    return page;
 }
 
-QWidget* TfrmMain::BuildFinalPage() {
-    QWidget* page = NewPage("tsFinal");
+void TStandardLengthsPage::tsNoLengthShow() {
+    grdLengths->ClearCells();
+    rgStdLengths->SetItemIndex(0);
+}
+
+void TStandardLengthsPage::Show(const QuoteResult& result) {
+    for (int row = 0; row < 3; ++row) {
+        rgStdLengths->SetItemEnabled(row, result.lengths.enabled[row]);
+        for (int column = 0; column < 5; ++column)
+            grdLengths->SetCell(column, row, ToQt(result.lengths.cells[row][column]));
+    }
+}
+
+int TStandardLengthsPage::ChosenItem() const { return rgStdLengths->ItemIndex(); }
+
+// ------------------------------------------------------------ final page
+
+TFinalPage::TFinalPage() : TResultPage("tsFinal") {
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 3, 6, 2);
     layout->setSpacing(2);
@@ -230,43 +236,36 @@ QWidget* TfrmMain::BuildFinalPage() {
     grdFinal->SetRowHeight(1, 100);
     grdFinal->SetReadOnly();
     DisplayOnly(grdFinal);
-    const char* const labels[] = {"Part Number:",
-                                  "Description:",
-                                  "Price:",
-                                  "Attenuation (dB/100 ft):",
-                                  "Attenuation (dB/100 m):",
-                                  "Total Attenuation (dB):",
-                                  "Insertion Loss (dB):",
-                                  "Efficiency (%):",
-                                  "Max Power (kW):",
-                                  "Average Power (kW):"};
-    for (int row = 0; row < 10; ++row) grdFinal->SetCell(0, row, labels[row]);
+    for (int row = 0; row < 10; ++row) grdFinal->SetCell(0, row, ToQt(FinalPageLabels()[row]));
     grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdFinal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdFinal->setFixedHeight(grdFinal->FittingHeight());
     grdFinal->SetFitRowsToContent(true);  // the description row as high as its lines
     layout->addWidget(grdFinal);
-    lblPriceNotice2 = NoticeLabel(page, "lblPriceNotice2");
-    layout->addWidget(lblPriceNotice2);
-
-    lblUpdate2 = BlueLabel(page, "lblUpdate2", "Your pricing database was last updated on:");
-    lblforeign2 = BlueLabel(page, "lblforeign2", kForeignNotice);
-    lblforeign2->hide();
+    MakeShared(2);
+    layout->addWidget(priceNotice_);
     lblReminder = BlueLabel(page, "lblReminder",
                             "To get the most of your Orlenk software, you should update regularly "
                             "to get the latest pricing and product information.");
-    btnUpdate2 = BuildUpdateButton(page, "btnUpdate2");
-    layout->addWidget(lblUpdate2);
-    layout->addWidget(lblforeign2);
+    layout->addWidget(pricingDate_);
+    layout->addWidget(foreign_);
     auto* reminder = new QHBoxLayout;
     reminder->addWidget(lblReminder, 1);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(btnUpdate2);
-    btnBandPlot2 = BandPlotButton(page, "btnBandPlot2");
-    buttons->addWidget(btnBandPlot2);
+    buttons->addWidget(update_);
+    buttons->addWidget(bandPlot_);
     reminder->addLayout(buttons);
     layout->addLayout(reminder);
     layout->addStretch(1);
-    return page;
+}
+
+void TFinalPage::tsFinalShow() {
+    for (int row = 0; row < grdFinal->RowCount(); ++row) grdFinal->SetCell(1, row, "");
+}
+
+void TFinalPage::Show(const QuoteResult& result) {
+    for (int row = 0; row < 10; ++row) grdFinal->SetCell(1, row, ToQt(result.final.values[row]));
+    grdFinal->SetCell(0, 2, ToQt(result.final.priceLabel));
+    ShowPriceNotice(result.priceNotice);
 }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Guard.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class TExports;
+class TOnlineChecks;
+class TOrderPage;
+
+namespace quill {
+class ExchangeRates;
+}
+
+// The main menu: File (with Export), Currency Settings and About. Its
+// commands run on the order page, the exports and the online services; the
+// frame answers Start Over, Exit, About and a chosen currency.
+class TMainMenu : public QObject {
+    Q_OBJECT
+  public:
+    struct Frame {
+        std::function<void()> startOver, exit, about;
+        std::function<void(int tag)> chooseCurrency;
+    };
+    TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& order, TExports& exports,
+              TOnlineChecks& online, Frame frame);
+
+    // With exchange rates the currency menu shows, and a currency without a
+    // usable rate cannot be chosen.
+    void ShowCurrencies(const quill::ExchangeRates& rates);
+    // Checks the currency's items as the menu would, without running the choice.
+    void CheckCurrency(int tag);
+    // The result pages and the order page enable the output commands.
+    void SetFrameMenus(bool enabled, bool startOver, bool spreadsheet);
+    void ShowOrderPage();
+
+  private:
+    void BuildCurrencyMenu();
+    void ChooseCurrency(QAction* item);
+
+    OperationGuard& guard_;
+    Frame frame_;
+    QMenu* File1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
+    QMenu* Export1 = nullptr;
+    QAction* ToATextFile1 = nullptr;
+    QAction* ToanHTMLDocument1 = nullptr;
+    QAction* ToanMSExcelSpreadsheet1 = nullptr;
+    QAction* ToAnExcelWorkbook1 = nullptr;  // ".xlsx"
+    QAction* ToAPDFDocument1 = nullptr;
+    QAction* CopyToClipboard1 = nullptr;
+    QAction* ViewLastOrder1 = nullptr;
+    QAction* OrderDetails1 = nullptr;  // "Order Details...", on the order page
+    QAction* ViewLatestNewsFromOrlenk1 = nullptr;
+    QAction* QuickUpdate1 = nullptr;
+    QAction* StartOver1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* CurrencySettings1 = nullptr;
+    QAction* CurrencyNotice1 = nullptr;  // names the currencies without a usable rate
+    QAction* USDollarsUSD1 = nullptr;
+    QAction* US1 = nullptr;
+    std::vector<QAction*> currencyItems_;  // in menu order
+    QAction* Help1 = nullptr;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class TNewsDlg;
+class TQuickUpdateDlg;
+struct Services;
+
+// The online services of the window: the pricing update and the maker's
+// news, started by the user or by their schedules.
+class TOnlineChecks {
+  public:
+    // `updated` runs after an update the user accepted.
+    TOnlineChecks(Services& services, QWidget* parent, std::function<void()> updated);
+    ~TOnlineChecks();
+
+    // Each time the window becomes active: the update's check, then the news's.
+    void FormActivate();
+    bool Checking() const { return checking_; }
+    void QuickUpdate1Click();
+    void ViewLatestNewsFromOrlenk1Click();
+    TQuickUpdateDlg& QuickUpdate() { return *QuickUpdateDlg1; }
+    TNewsDlg& News() { return *NewsDlg1; }
+
+  private:
+    Services& services_;
+    std::function<void()> updated_;
+    bool checking_ = false;
+    std::unique_ptr<TQuickUpdateDlg> QuickUpdateDlg1;
+    std::unique_ptr<TNewsDlg> NewsDlg1;
+};

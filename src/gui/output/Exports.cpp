@@ -1,0 +1,115 @@
+#include "output/Exports.h"
+
+#include <QApplication>
+#include <system_error>
+
+#include "catalogue/Error.h"
+#include "output/PdfDocument.h"
+#include "output/TPrintPreview.h"
+#include "platform/AtomicSave.h"
+#include "platform/Services.h"
+#include "pricing/PricingDate.h"
+
+using namespace quill;
+
+namespace {
+
+// Turns the cursor into the busy one until the job is done, failed or not.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TExports::TExports(Services& services, const QuoteSession& session, const OrderBook& book,
+                   std::function<bool()> resultShown, QWidget* parent)
+    : services_(services),
+      session_(session),
+      book_(book),
+      resultShown_(std::move(resultShown)),
+      parent_(parent) {}
+
+bool TExports::IsSpreadsheetAvailable() const {
+#if defined(Q_OS_WIN)
+    return services_.registry.ClassKeyExists("Excel.Application");
+#else
+    // No registry to ask: whatever the desktop opens ".xls" files with.
+    return services_.shell.HasApplicationFor(".xls");
+#endif
+}
+
+ExportContent TExports::ExportedContent() const {
+    ExportNotes notes;
+    notes.foreignCurrency = session_.CurrencyTag() != 1;
+    notes.exchangeRateDate = session_.Data().exchangeRateDate;
+    // Read now, not when a result page was last shown: an order opened at
+    // start-up has shown none.
+    notes.pricingUpdateDate =
+        FormatDate(ReadPricingDate(services_.writtenFolder, services_.clock.Today()));
+    const bool result = resultShown_() && session_.Result().has_value();
+    return ContentToExport(result ? &*session_.Result() : nullptr, book_, notes);
+}
+
+void TExports::CopyToClipboard1Click() {
+    services_.clipboard.SetText(RenderClipboardText(ExportedContent()));
+}
+
+void TExports::ExportToFile(const char* folderName, const char* filter, const char* extension,
+                            const std::function<std::string()>& render) {
+    const std::filesystem::path folder = services_.writtenFolder / folderName;
+    std::error_code ignored;  // a folder that cannot be made shows in the dialog
+    std::filesystem::create_directory(folder, ignored);
+    std::optional<std::filesystem::path> file =
+        services_.fileDialogs.SaveFile({filter, extension, folder});
+    if (!file) return;
+    if (!file->has_extension()) *file += extension;
+    if (const std::string error = SaveFileAtomically(*file, render()); !error.empty())
+        throw QuillError(error);
+    services_.shell.Open(file->string());
+}
+
+void TExports::ToATextFile1Click() {
+    ExportToFile("txt", "Text Files (*.txt)|*.txt", ".txt",
+                 [this] { return RenderTextFile(ExportedContent()); });
+}
+
+void TExports::ToanMSExcelSpreadsheet1Click() {
+    ExportToFile("xls", "Excel Files (*.xls)|*.xls", ".xls",
+                 [this] { return RenderSpreadsheetFile(ExportedContent()); });
+}
+
+void TExports::ToAnExcelWorkbook1Click() {
+    ExportToFile("xls", "Excel Workbooks (*.xlsx)|*.xlsx", ".xlsx", [this] {
+        BusyCursor busy;
+        return RenderWorkbook(ExportedContent());
+    });
+}
+
+void TExports::ToanHTMLDocument1Click() {
+    ExportToFile("html", "HTML Files (*.html)|*.html", ".html",
+                 [this] { return RenderHtml(ExportedContent()); });
+}
+
+void TExports::ToAPDFDocument1Click() {
+    ExportToFile("pdf", "PDF Documents (*.pdf)|*.pdf", ".pdf", [this] {
+        BusyCursor busy;
+        return ListOfMaterialsPdf(ListToPrint(book_));
+    });
+}
+
+void TExports::Print1Click() {
+    if (!services_.printer.ChoosePrinter()) return;
+    BusyCursor busy;
+    const ListOfMaterials list = ListToPrint(book_);
+    services_.printer.Print(kPrintJobTitle, [&](DrawingSurface& surface, int pageWidth) {
+        PrintWholeList(surface, pageWidth, list);
+    });
+}
+
+void TExports::PrintPreview1Click() {
+    TPrintPreview preview(ListToPrint(book_), services_.messages, parent_);
+    preview.exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "session/ExportedContent.h"
+
+class QWidget;
+struct Services;
+
+// What leaves the program: the page shown, copied or exported in four forms,
+// and the order printed, previewed or written as PDF. Everything is made from
+// the session's result and the order book, never from the controls.
+class TExports {
+  public:
+    // `shown` answers the result page on the screen, or nothing for the order.
+    TExports(Services& services, const quill::QuoteSession& session, const quill::OrderBook& book,
+             std::function<bool()> resultShown, QWidget* parent);
+
+    quill::ExportContent ExportedContent() const;
+    bool IsSpreadsheetAvailable() const;
+    void CopyToClipboard1Click();
+    void ToATextFile1Click();
+    void ToanMSExcelSpreadsheet1Click();
+    void ToAnExcelWorkbook1Click();
+    void ToanHTMLDocument1Click();
+    void ToAPDFDocument1Click();
+    void Print1Click();
+    void PrintPreview1Click();
+
+  private:
+    // Asks for a file in the export's folder beside the program, writes what
+    // render makes through the atomic save and has the desktop open it.
+    void ExportToFile(const char* folderName, const char* filter, const char* extension,
+                      const std::function<std::string()>& render);
+
+    Services& services_;
+    const quill::QuoteSession& session_;
+    const quill::OrderBook& book_;
+    std::function<bool()> resultShown_;
+    QWidget* parent_;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QGroupBox>
+#include <filesystem>
+#include <functional>
+
+#include "platform/Guard.h"
+
+class QLabel;
+class QRadioButton;
+
+namespace quill {
+class ComboBox;
+class Picture;
+class QuoteSession;
+struct EndState;
+}  // namespace quill
+
+// One end of the assembly on page 2 ("C1" the top, "C2" the bottom): how the
+// connector is chosen, the connector, its own name and picture, its special
+// characteristic and inner attachment.
+class TConnectorEnd : public QGroupBox {
+    Q_OBJECT
+  public:
+    TConnectorEnd(bool top, quill::QuoteSession& session, OperationGuard& guard,
+                  std::function<void()> changed);
+
+    // Shows the end as the session has it.
+    void Show(const quill::EndState& end, const std::filesystem::path& programFolder);
+
+    void cboMatesToChange();
+    void cboDescriptionChange();
+    void cboInnerChange();
+    void rbActualClick();
+
+  private:
+    const bool top_;
+    quill::QuoteSession& session_;
+    std::function<void()> changed_;  // the page shows the session's state again
+    bool showing_ = false;           // controls set from the state run no handler
+    std::string pictureShown_;
+    QRadioButton* actual_ = nullptr;
+    QRadioButton* matesTo_ = nullptr;
+    quill::ComboBox* connector_ = nullptr;
+    QLabel* description_ = nullptr;
+    quill::Picture* picture_ = nullptr;
+    quill::ComboBox* special_ = nullptr;
+    quill::ComboBox* inner_ = nullptr;
+};
