@@ -21,4 +21,38 @@ std::string Windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
+namespace {
+
+char ByteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i)
+        if (kWindows1252High[i] == c) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace
+
+std::string Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80    ? 1
+                           : lead >= 0xF0 ? 4
+                           : lead >= 0xE0 ? 3
+                           : lead >= 0xC0 ? 2
+                                          : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool whole = length > 0 && i + length <= text.size();
+        for (int k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        out.push_back(whole ? ByteOf(c) : '?');
+        i += whole ? length : 1;
+    }
+    return out;
+}
+
 }  // namespace quill

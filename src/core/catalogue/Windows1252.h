@@ -23,5 +23,8 @@ constexpr char16_t Windows1252CodePoint(unsigned char byte) {
 
 // The core's Windows-1252 text as UTF-8, for the formats that want it.
 std::string Windows1252ToUtf8(std::string_view text);
+// UTF-8 text (as JSON carries it) in Windows-1252; a character it cannot
+// hold, or a byte that is no UTF-8, becomes "?".
+std::string Utf8ToWindows1252(std::string_view text);
 
 }  // namespace quill

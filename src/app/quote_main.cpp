@@ -1,0 +1,221 @@
+// quillroute-quote: quotes selections without a window, with the window's own
+// decisions. One JSON object a line in, one JSON object a line out.
+//
+//   quillroute-quote [--program-folder DIR] [--shared-folder DIR] < SELECTIONS > RESULTS
+
+#include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "catalogue/Error.h"
+#include "catalogue/Windows1252.h"
+#include "session/ProgramData.h"
+#include "session/QuoteSession.h"
+
+namespace fs = std::filesystem;
+using json = nlohmann::ordered_json;
+
+namespace {
+
+const char* const kUsage =
+    "usage: quillroute-quote [--program-folder DIR] [--shared-folder DIR]\n"
+    "Reads selections from standard input, one JSON object a line, and writes for each\n"
+    "one JSON object a line: the result page the window would show (\"page\": \"tsFinal\",\n"
+    "\"tsNoPN\" or \"tsNoLength\", with every cell as the window shows it, the item lines\n"
+    "and the notices), or {\"refusal\": {\"message\": ..., \"stays_on\": "
+    "\"Page1\"|\"Page2\"|null}}\n"
+    "when Next is refused, or {\"line\": N, \"error\": ...} for a line that is no\n"
+    "selection. The data is read as quillroute-check reads it.\n";
+
+struct Options {
+    fs::path programFolder, sharedFolder;
+};
+
+bool ParseOptions(int argc, char* argv[], Options& options) {
+    options.programFolder = quill::OwnFolder(argv[0]);
+    bool sharedGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (i + 1 >= argc) return false;
+        if (argument == "--program-folder") {
+            options.programFolder = argv[++i];
+        } else if (argument == "--shared-folder") {
+            options.sharedFolder = argv[++i];
+            sharedGiven = true;
+        } else {
+            return false;
+        }
+    }
+    if (!sharedGiven) options.sharedFolder = quill::DefaultSharedFolder(options.programFolder);
+    return true;
+}
+
+// A field the selection must have, of the type it must have.
+template <typename T>
+T Field(const json& object, const char* name) {
+    const auto found = object.find(name);
+    if (found == object.end()) throw quill::QuillError(std::string("no \"") + name + "\"");
+    try {
+        return found->get<T>();
+    } catch (const json::exception&) {
+        throw quill::QuillError(std::string("\"") + name + "\" has the wrong type");
+    }
+}
+
+int Choice(const json& object, const char* name, const std::vector<std::string>& captions) {
+    const std::string text = Field<std::string>(object, name);
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        if (captions[i] == text) return static_cast<int>(i);
+    throw quill::QuillError(std::string("\"") + name + "\" is not one of its choices");
+}
+
+void ReadEnd(const json& end, bool& actual, std::string& connector, std::string& special,
+             std::string& inner) {
+    actual = Choice(end, "mode", {"Mates To", "Actual"}) == 1;
+    connector = Field<std::string>(end, "connector");
+    special = Field<std::string>(end, "special");
+    inner = Field<std::string>(end, "inner");
+}
+
+quill::Selection ReadSelection(const json& line) {
+    if (!line.is_object()) throw quill::QuillError("a selection is a JSON object");
+    quill::Selection s;
+    s.feeder = Choice(line, "application", {"Jumper", "Feeder"}) == 1;
+    s.lengthText = Field<std::string>(line, "length");
+    s.meters = Choice(line, "unit", {"Feet", "Meters"}) == 1;
+    s.beginText = Field<std::string>(line, "begin");
+    s.endText = Field<std::string>(line, "end");
+    s.cableTypeIndex = Field<int>(line, "cable_type");
+    s.topIncluded = Field<bool>(line, "include_top");
+    s.bottomIncluded = Field<bool>(line, "include_bottom");
+    s.feederIndex = Field<int>(line, "rg_feeder");
+    s.cableGradeIndex = Field<int>(line, "cable_grade");
+    s.cableText = Field<std::string>(line, "cable");
+    s.vellisk = Field<int>(line, "attachment") == 0;
+    s.platedGrade = Field<int>(line, "connector_grade") == 0;
+    ReadEnd(Field<json>(line, "top"), s.topActual, s.topConnector, s.topSpecial, s.topInner);
+    ReadEnd(Field<json>(line, "bottom"), s.bottomActual, s.bottomConnector, s.bottomSpecial,
+            s.bottomInner);
+    s.standardLengthItem = line.value("std_length_item", -1);
+    return s;
+}
+
+json Pairs(const std::string* labels, const std::string* values, std::size_t count) {
+    json rows = json::array();
+    for (std::size_t i = 0; i < count; ++i) rows.push_back({labels[i], values[i]});
+    return rows;
+}
+
+json PageOf(const quill::QuoteResult& result, const quill::StringList& warnings) {
+    json page = {{"page", quill::ResultPageName(result.page)}};
+    switch (result.page) {
+        case quill::ResultKind::Final: {
+            std::array<std::string, 10> labels = quill::FinalPageLabels();
+            labels[2] = result.final.priceLabel;
+            page["cells"] = Pairs(labels.data(), result.final.values.data(), 10);
+            break;
+        }
+        case quill::ResultKind::PartsList: {
+            const quill::PartsListPage& parts = result.partsList;
+            page["explanation"] = parts.explanation;
+            page["headings"] = quill::PartsListHeadings(parts.priceHeading);
+            json rows = json::array();
+            for (const quill::PartsRow& r : parts.rows)
+                rows.push_back({r.qty, r.uom, r.partNumber, r.description, r.price, r.extended});
+            page["rows"] = rows;
+            page["total"] = {parts.totalLabel, parts.total};
+            page["figures"] = Pairs(quill::FigureLabels().data(), parts.figures.data(), 7);
+            break;
+        }
+        case quill::ResultKind::StandardLengths:
+            page["rows"] = result.lengths.cells;
+            page["enabled"] = result.lengths.enabled;
+            break;
+    }
+    json items = json::array();
+    for (const quill::ItemLine& item : result.itemLines) items.push_back(item.Format());
+    page["item_lines"] = items;
+    page["price_notice"] = result.priceNotice;
+    page["warnings"] = warnings;
+    return page;
+}
+
+json Refused(const std::string& message, const char* staysOn) {
+    return {{"refusal", {{"message", message}, {"stays_on", staysOn ? json(staysOn) : json()}}}};
+}
+
+// Every text of a JSON value re-encoded: the core's texts are Windows-1252,
+// JSON's are UTF-8.
+json Recoded(const json& value, std::string (*recode)(std::string_view)) {
+    if (value.is_string()) return recode(value.get<std::string>());
+    if (!value.is_structured()) return value;
+    json copy = value;
+    for (auto& [key, item] : copy.items()) item = Recoded(item, recode);
+    return copy;
+}
+
+json Quote(quill::QuoteSession& session, const json& line) {
+    const quill::Selection selection = ReadSelection(line);
+    const std::string code = Field<std::string>(line, "currency");
+    const int tag = session.ChoosableCurrency(code);
+    if (tag == 0) throw quill::QuillError("the currency " + code + " cannot be chosen");
+    session.SetCurrency(tag);
+    quill::NextOutcome outcome;
+    try {
+        outcome = session.Resolve(selection);
+    } catch (const quill::QuillError&) {
+        throw;  // a choice the lists do not offer: the line is no selection
+    } catch (const std::exception& error) {
+        return Refused(quill::MessageOf(error), "Page2");
+    }
+    if (outcome.refusal)
+        return Refused(outcome.refusal->message,
+                       outcome.refusal->staysOn == quill::WizardStep::Page1 ? "Page1" : "Page2");
+    if (!outcome.resolved) return Refused("", nullptr);
+    return PageOf(*session.Result(), outcome.warnings);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const fs::path& program = options.programFolder;
+    if (const auto missing = quill::MissingRequiredFiles(options.sharedFolder, program);
+        !missing.empty()) {
+        std::fprintf(stderr, "quillroute-quote: %s\n", quill::MissingFilesMessage(missing).c_str());
+        return 2;
+    }
+    bool loaded = true;
+    quill::ProgramData data = quill::LoadProgramData(
+        program, options.sharedFolder, [&](const std::function<void()>& step) {
+            try {
+                step();
+                return true;
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "quillroute-quote: %s\n", quill::MessageOf(error).c_str());
+                return loaded = false;
+            }
+        });
+    if (!loaded) return 2;
+    quill::QuoteSession session(data);
+    std::ios::sync_with_stdio(false);
+    std::string text;
+    for (long number = 1; std::getline(std::cin, text); ++number) {
+        json answer;
+        try {
+            answer = Quote(session, Recoded(json::parse(text), quill::Utf8ToWindows1252));
+        } catch (const json::exception& error) {
+            answer = {{"line", number}, {"error", std::string("not JSON: ") + error.what()}};
+        } catch (const std::exception& error) {
+            answer = {{"line", number}, {"error", quill::MessageOf(error)}};
+        }
+        std::cout << Recoded(answer, quill::Windows1252ToUtf8).dump() << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}

@@ -1,0 +1,236 @@
+// quillroute-quote against the window: random selections of the sample data
+// made with the user's hands, then the same selections quoted by the command;
+// every cell the window shows must be the command's.
+
+#include <nlohmann/json.hpp>
+#include <random>
+
+#include "../support/RunCommand.h"
+#include "WizardFixture.h"
+
+namespace wizard {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+class QuoteCommand : public WizardFixture {
+  protected:
+    std::mt19937 random{20261208};
+
+    int Below(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+    void ClickEnabled(quill::RadioGroup* group) {
+        std::vector<int> enabled;
+        for (int item = 0; item < group->ItemCount(); ++item)
+            if (group->ItemEnabled(item)) enabled.push_back(item);
+        if (!enabled.empty() && group->isEnabled()) Click(group, enabled[Below(enabled.size())]);
+    }
+    void PickAny(quill::ComboBox* box) {
+        if (box->ItemCount() > 0 && box->isEnabled())
+            Pick(box, box->Items()[Below(box->ItemCount())]);
+    }
+    void TypeAny(quill::ComboBox* box, const std::vector<QString>& extra) {
+        const QStringList items = box->Items();
+        const int choice = Below(items.size() + static_cast<int>(extra.size()));
+        Type(box, choice < items.size() ? items[choice] : extra[choice - items.size()]);
+    }
+
+    // Page 1 as a user fills it; its texts are read once Next took them. A
+    // plain request is a foam jumper in the usual band, as most quotes are.
+    void FillPageOne(bool plain) {
+        if (plain) {
+            Click(ui().rgApp, 0);
+            Click(ui().rgCableType, 1);
+            Click(ui().rbFeet);
+            Type(ui().cboLength, QString::number(1 + Below(30)));
+            Type(ui().cboBeginning, "800");
+            Type(ui().cboEnding, "2200");
+            return;
+        }
+        Click(ui().rgApp, Below(2));
+        if (ui().rgApp->ItemIndex() == 1) {
+            for (QCheckBox* box : {ui().chkTopConnector, ui().chkBottomConnector})
+                if (Chance(25)) Click(box);
+        }
+        ClickEnabled(ui().rgCableType);
+        Click(Chance(20) ? ui().rbMeters : ui().rbFeet);
+        TypeAny(ui().cboLength, {"7.5", "0", "12.25"});
+        TypeAny(ui().cboBeginning, {"1850"});
+        TypeAny(ui().cboEnding, {"1990", "5"});
+    }
+
+    void FillEnd(const char* prefix) {
+        const QString p = prefix;
+        if (!window->findChild<QRadioButton*>("rb" + p + "Actual")->isEnabled()) return;
+        Click(window->findChild<QRadioButton*>(Chance(30) ? "rb" + p + "MatesTo"
+                                                          : "rb" + p + "Actual"));
+        PickAny(window->findChild<quill::ComboBox*>("cbo" + p + "MatesTo"));
+        PickAny(window->findChild<quill::ComboBox*>("cbo" + p + "Description"));
+        PickAny(window->findChild<quill::ComboBox*>("cbo" + p + "Inner"));
+    }
+
+    json EndOf(const char* prefix) const {
+        const QString p = prefix;
+        return {{"mode", window->findChild<QRadioButton*>("rb" + p + "Actual")->isChecked()
+                             ? "Actual"
+                             : "Mates To"},
+                {"connector", Text(window->findChild<quill::ComboBox*>("cbo" + p + "MatesTo"))},
+                {"special", Text(window->findChild<quill::ComboBox*>("cbo" + p + "Description"))},
+                {"inner", Text(window->findChild<quill::ComboBox*>("cbo" + p + "Inner"))}};
+    }
+
+    json Selection(const std::string& currency) const {
+        return {{"application", ui().rgApp->ItemIndex() == 1 ? "Feeder" : "Jumper"},
+                {"length", Text(ui().cboLength)},
+                {"unit", ui().rbMeters->isChecked() ? "Meters" : "Feet"},
+                {"begin", Text(ui().cboBeginning)},
+                {"end", Text(ui().cboEnding)},
+                {"cable_type", ui().rgCableType->ItemIndex()},
+                {"include_top", ui().chkTopConnector->isChecked()},
+                {"include_bottom", ui().chkBottomConnector->isChecked()},
+                {"rg_feeder", ui().rgFeeder->ItemIndex()},
+                {"cable_grade", ui().rgCableGrade->ItemIndex()},
+                {"cable", Text(ui().cboTLineData)},
+                {"attachment", ui().rgConnectorAttachment->ItemIndex()},
+                {"connector_grade", ui().rgConnectorGrade->ItemIndex()},
+                {"top", EndOf("C1")},
+                {"bottom", EndOf("C2")},
+                {"currency", currency}};
+    }
+
+    static json Cells(const quill::Grid* grid, int columns) {
+        json rows = json::array();
+        for (int row = 0; row < grid->RowCount(); ++row) {
+            json cells = json::array();
+            for (int column = 0; column < columns; ++column)
+                cells.push_back(S(grid->Cell(column, row)));
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+
+    static std::string Notice(const QLabel* label) {
+        return label->isVisibleTo(label->parentWidget()) ? S(label->text()) : std::string();
+    }
+
+    // What the window shows after Next, in the command's words.
+    json Shown() const {
+        const QWidget* page = ui().PageControl1->ActivePage();
+        const std::string name = S(page->objectName());
+        const auto refusal = [&](const char* staysOn) {
+            const auto boxes = messages.Boxes();
+            return json{
+                {"refusal",
+                 {{"message", boxes.empty() ? "" : boxes.back().text}, {"stays_on", staysOn}}}};
+        };
+        if (name == "Page1") return refusal("Page1");
+        if (name == "Page2") return refusal("Page2");
+        json shown = {{"page", name}};
+        if (name == "tsFinal") {
+            shown["cells"] = Cells(ui().grdFinal, 2);
+            shown["price_notice"] = Notice(ui().lblPriceNotice2);
+        } else if (name == "tsNoPN") {
+            json headings = json::array();
+            for (int column = 0; column < 6; ++column)
+                headings.push_back(S(ui().grdJumper->Heading(column)));
+            shown["headings"] = headings;
+            shown["rows"] = Cells(ui().grdJumper, 6);
+            shown["total"] = {S(ui().lblTotal->text()), S(ui().edTotal->text())};
+            shown["figures"] = Cells(ui().grdJumperspecs, 2);
+            shown["price_notice"] = Notice(ui().lblPriceNotice1);
+        } else {
+            shown["rows"] = Cells(ui().grdLengths, 5);
+            json enabled = json::array();
+            for (int item = 0; item < 3; ++item)
+                enabled.push_back(ui().rgStdLengths->ItemEnabled(item));
+            shown["enabled"] = enabled;
+        }
+        return shown;
+    }
+
+    // The command's answer cut to what the window shows.
+    static json AsShown(json answer) {
+        if (answer.contains("refusal") || !answer.contains("page")) return answer;
+        for (const char* hidden : {"item_lines", "warnings", "explanation"}) answer.erase(hidden);
+        if (answer["page"] == "tsNoLength") answer.erase("price_notice");
+        return answer;
+    }
+};
+
+TEST_F(QuoteCommand, AgreesWithTheWindowOnEveryCellOfRandomSelections) {
+    Start();
+    const char* const currencies[][2] = {{"USD", "US1"}, {"EUR", "Euro1"}, {"RMB", "RenminbiRMD1"}};
+    std::string selections;
+    std::vector<json> shown;
+    for (int i = 0; i < 300; ++i) {
+        if (Page() != 0) StartOver();
+        const bool plain = Chance(50);
+        FillPageOne(plain);
+        messages.Reset();
+        Next();
+        const auto& currency = currencies[Below(3)];
+        if (Page() == 1 && plain) {
+            Click(ui().rgCableGrade, 0);
+            Pick(ui().cboTLineData, "RVX4-50K");
+            PickAny(ui().cboC2MatesTo);
+        } else if (Page() == 1) {
+            ClickEnabled(ui().rgCableGrade);
+            PickAny(ui().cboTLineData);
+            ClickEnabled(ui().rgConnectorAttachment);
+            ClickEnabled(ui().rgConnectorGrade);
+            FillEnd("C1");
+            FillEnd("C2");
+        }
+        if (Page() == 1) {
+            window->findChild<QAction*>(currency[1])->trigger();
+            messages.Reset();
+            Next();
+        }
+        json selection = Selection(currency[0]);
+        if (ui().PageControl1->ActivePage() == ui().tsNoLength && Chance(60)) {
+            const int item = Chance(30) ? 0 : 1 + Below(2);
+            if (ui().rgStdLengths->ItemEnabled(item)) {
+                Click(ui().rgStdLengths, item);
+                selection["std_length_item"] = item;
+                Next();
+            }
+        }
+        selections += selection.dump() + "\n";
+        shown.push_back(Shown());
+    }
+    const fs::path input = temp / "selections.jsonl";
+    std::ofstream(input, std::ios::binary) << selections;
+    const CommandResult quoted = RunCommand(
+        Quoted(QUILLROUTE_QUOTE_PROGRAM) + " --program-folder " + Quoted(programFolder.string()) +
+        " --shared-folder " + Quoted(sharedFolder.string()) + " < " + Quoted(input.string()));
+    ASSERT_EQ(quoted.status, 0) << quoted.output;
+    std::istringstream answers(quoted.output);
+    std::string line;
+    std::map<std::string, int> pages;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        ASSERT_TRUE(std::getline(answers, line)) << "no answer for selection " << i + 1;
+        const json answer = json::parse(line);
+        EXPECT_EQ(AsShown(answer), shown[i]) << "selection " << i + 1 << ": " << line;
+        pages[answer.contains("page") ? answer["page"].get<std::string>() : "refusal"]++;
+    }
+    // The random walk reaches every kind of answer.
+    EXPECT_EQ(pages.size(), 4u) << ::testing::PrintToString(pages);
+}
+
+// A line that is no selection gets an error object naming it; the stream goes on.
+TEST_F(QuoteCommand, AnswersEveryLineAndNamesTheOnesThatAreNoSelection) {
+    const fs::path input = temp.Write("lines.jsonl", "not json\n{\"application\": \"Jumper\"}\n");
+    const CommandResult quoted = RunCommand(
+        Quoted(QUILLROUTE_QUOTE_PROGRAM) + " --program-folder " + Quoted(programFolder.string()) +
+        " --shared-folder " + Quoted(sharedFolder.string()) + " < " + Quoted(input.string()));
+    EXPECT_EQ(quoted.status, 0);
+    std::istringstream answers(quoted.output);
+    std::string first, second;
+    ASSERT_TRUE(std::getline(answers, first) && std::getline(answers, second)) << quoted.output;
+    EXPECT_EQ(json::parse(first)["line"], 1);
+    EXPECT_EQ(json::parse(second), json::parse(R"({"line": 2, "error": "no \"length\""})"));
+}
+
+}  // namespace
+}  // namespace wizard
