@@ -32,8 +32,8 @@
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "pages/TBandPlotDlg.h"
 #include "platform/QtDownloader.h"
-#include "results/TBandPlotDlg.h"
 
 using namespace quill;
 namespace fs = std::filesystem;

@@ -26,13 +26,13 @@
 #include "online/OnlineChecks.h"
 #include "orders/TOrderPage.h"
 #include "output/Exports.h"
+#include "pages/PageOne.h"
+#include "pages/PageTwo.h"
+#include "pages/TBandPlotDlg.h"
+#include "pages/TResultPages.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
 #include "pricing/PricingDate.h"
-#include "results/TBandPlotDlg.h"
-#include "results/TResultPages.h"
-#include "selection/PageOne.h"
-#include "selection/PageTwo.h"
 
 using namespace quill;
 

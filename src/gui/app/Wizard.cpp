@@ -4,11 +4,11 @@
 #include "app/TfrmMain.h"
 #include "controls/PageControl.h"
 #include "orders/TOrderPage.h"
+#include "pages/PageOne.h"
+#include "pages/PageTwo.h"
+#include "pages/TBandPlotDlg.h"
+#include "pages/TResultPages.h"
 #include "pricing/PricingDate.h"
-#include "results/TBandPlotDlg.h"
-#include "results/TResultPages.h"
-#include "selection/PageOne.h"
-#include "selection/PageTwo.h"
 
 using namespace quill;
 

@@ -1,4 +1,4 @@
-#include "results/TResultPages.h"
+#include "pages/TResultPages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

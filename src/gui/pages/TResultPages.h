@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/TResultPage.h"
+#include "pages/TResultPage.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "results/TResultPage.h"
+#include "pages/TResultPage.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "results/TBandPlotDlg.h"
+#include "pages/TBandPlotDlg.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "selection/PageTwo.h"
+#include "pages/PageTwo.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,8 +10,8 @@
 #include "controls/Hint.h"
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
+#include "pages/ConnectorEnd.h"
 #include "platform/TextConversion.h"
-#include "selection/ConnectorEnd.h"
 #include "session/QuoteSession.h"
 
 using namespace quill;

@@ -1,4 +1,4 @@
-#include "selection/ConnectorEnd.h"
+#include "pages/ConnectorEnd.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

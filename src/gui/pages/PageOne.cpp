@@ -1,4 +1,4 @@
-#include "selection/PageOne.h"
+#include "pages/PageOne.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
