@@ -185,11 +185,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const fs::path& program = options.programFolder;
-    if (const auto missing = quill::MissingRequiredFiles(options.sharedFolder, program);
-        !missing.empty()) {
-        std::fprintf(stderr, "quillroute-quote: %s\n", quill::MissingFilesMessage(missing).c_str());
-        return 2;
-    }
     bool loaded = true;
     quill::ProgramData data = quill::LoadProgramData(
         program, options.sharedFolder, [&](const std::function<void()>& step) {
@@ -201,6 +196,11 @@ int main(int argc, char* argv[]) {
                 return loaded = false;
             }
         });
+    if (!data.missing.empty()) {
+        std::fprintf(stderr, "quillroute-quote: %s\n",
+                     quill::MissingFilesMessage(data.missing).c_str());
+        return 2;
+    }
     if (!loaded) return 2;
     quill::QuoteSession session(data);
     std::ios::sync_with_stdio(false);

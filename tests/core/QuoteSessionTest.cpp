@@ -169,21 +169,28 @@ TEST(QuoteSession, AnEndThatNoConnectorFitsIsRefused) {
     EXPECT_NE(outcome.refusal->message.find("the top connector"), std::string::npos);
 }
 
-// Start-up goes on past a file it cannot read; the missing files are named.
+// Start-up goes on past a file it cannot read; without a required file it
+// reads nothing and names the file.
 TEST(ProgramData, LoadsWhatItCanAndNamesWhatIsMissing) {
     TempDir dir;
     fs::copy(kSample, dir.Path(), fs::copy_options::recursive);
     fs::remove(dir / "shared/M_lom.dat");
+    const ProgramData missing = Load(dir.Path());
+    EXPECT_TRUE(missing.catalogue.empty());
+    EXPECT_EQ(MissingFilesMessage(missing.missing),
+              "One or more files needed to run this application are missing.\r" +
+                  (dir / "shared" / "M_Lom.dat").string());
+
+    fs::create_directory(dir / "shared/M_lom.dat");  // there, but no file to read
     std::vector<std::string> errors;
     const ProgramData data = Load(dir.Path(), &errors);
+    EXPECT_TRUE(data.missing.empty());
     EXPECT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(data.priceList.Lines().empty());
     EXPECT_FALSE(data.catalogue.empty());
     EXPECT_FALSE(data.frequencies.begin.empty());
     EXPECT_TRUE(data.hasExchangeRates);
     EXPECT_EQ(data.exchangeRateDate.size(), 10u);
-    EXPECT_EQ(MissingFilesMessage(MissingRequiredFiles(dir / "shared", dir / "program")),
-              "One or more files needed to run this application are missing.\r" +
-                  (dir / "shared" / "M_Lom.dat").string());
 }
 
 // The order of the run: one currency, typed texts that show until the rows

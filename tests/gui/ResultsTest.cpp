@@ -190,16 +190,6 @@ TEST_F(ResultPages, NearLengthsAreOfferedAndATakenRowDescribesItsOwnLength) {
     EXPECT_EQ(ui().PageControl1->ActivePage(), ui().Page2);
 }
 
-TEST_F(ResultPages, KeepingTheOwnLengthPricesFromTheComponents) {
-    Start();
-    ToResult("20");  // no standard length within 4 feet of 20
-    ASSERT_EQ(ui().PageControl1->ActivePage(), ui().tsFinal);
-    EXPECT_EQ(FinalCell(0), "J4V-DMDM-20");
-    // 20 x 2.62 + 2 x 75 % of 16.50 + 2 x 44.84
-    EXPECT_EQ(FinalCell(2), " 166.83");
-    EXPECT_FALSE(ui().lblPriceNotice2->isVisibleTo(ui().tsFinal));
-}
-
 TEST_F(ResultPages, FeederListsItsComponents) {
     Start();
     ui().rgApp->Button(1)->click();

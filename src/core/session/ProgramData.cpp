@@ -57,6 +57,8 @@ ProgramData LoadProgramData(const fs::path& programFolder, const fs::path& share
     ProgramData data;
     data.programFolder = programFolder;
     data.sharedFolder = sharedFolder;
+    data.missing = MissingRequiredFiles(sharedFolder, programFolder);
+    if (!data.missing.empty()) return data;
     const auto rates = FindFileIgnoringCase(programFolder, "xcngrate.dat");
     data.hasExchangeRates = rates.has_value();
     run([&] { data.priceList = PriceList(ReadAllLines(DataFilePath(sharedFolder, "M_lom.dat"))); });

@@ -16,6 +16,8 @@ namespace quill {
 // catalogue, the picture list and the exchange rates (with the date of their
 // file) beside the program; and the frequency lists made from the catalogue.
 struct ProgramData {
+    // The required files that are not there; nothing else is read then.
+    StringList missing;
     std::filesystem::path programFolder;
     std::filesystem::path sharedFolder;
     PriceList priceList;
@@ -42,7 +44,8 @@ using LoadStep = std::function<bool(const std::function<void()>& step)>;
 std::string MissingFilesMessage(const StringList& missing);
 
 // Reads what start-up reads, in the order the window has always read it: a
-// file that cannot be read leaves its part empty and the load goes on.
+// file that cannot be read leaves its part empty and the load goes on. With
+// a required file missing it reads nothing and names the missing files.
 ProgramData LoadProgramData(const std::filesystem::path& programFolder,
                             const std::filesystem::path& sharedFolder, const LoadStep& run);
 

@@ -227,16 +227,16 @@ bool TfrmMain::FormCreate() {
         services.messages.Error("Unable to create path from Registry");
 
     const auto& program = services.programFolder;
-    if (const StringList missing = MissingRequiredFiles(sharedFolder, program); !missing.empty()) {
-        services.messages.Beep();
-        services.messages.Error(MissingFilesMessage(missing));
-        return false;
-    }
-    pageOne_->Start(program);
     // A bad data file must not keep the window from showing: its error box
     // says what is wrong and the program goes on with what could be read.
     data_ = LoadProgramData(program, sharedFolder,
                             [this](const std::function<void()>& step) { return guard_.Run(step); });
+    if (!data_.missing.empty()) {
+        services.messages.Beep();
+        services.messages.Error(MissingFilesMessage(data_.missing));
+        return false;
+    }
+    pageOne_->Start(program);
     if (data_.hasExchangeRates) menu_->ShowCurrencies(data_.exchangeRates);
     PageControl1->SetActivePage(pageOne_);
     pageOne_->FillFrequencyLists();

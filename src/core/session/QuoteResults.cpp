@@ -1,0 +1,248 @@
+#include "catalogue/Error.h"
+#include "pricing/PriceList.h"
+#include "results/StandardLengths.h"
+#include "rf/Rf.h"
+#include "session/QuoteSession.h"
+
+// Next on page 2 and the result pages it leads to, the currency they are
+// shown in, and the whole wizard at once.
+
+namespace quill {
+
+const char* ResultPageName(ResultKind kind) {
+    switch (kind) {
+        case ResultKind::PartsList:
+            return "tsNoPN";
+        case ResultKind::StandardLengths:
+            return "tsNoLength";
+        case ResultKind::Final:
+            break;
+    }
+    return "tsFinal";
+}
+
+// ------------------------------------------------------------------ results
+
+// Each included end takes the first connector of the cable that fits its
+// name, special characteristic, inner attachment, attachment and grade. An
+// end that nothing fits is refused here rather than priced without a connector.
+std::optional<Refusal> QuoteSession::PickConnectors() {
+    assembly_.cable = currentCable_;
+    for (bool top : {true, false}) {
+        EndState& end = End(top);
+        TConnector*& chosen = top ? assembly_.topConnector : assembly_.bottomConnector;
+        chosen = nullptr;
+        if (!end.included) continue;
+        EndChoice choice = ChoiceOf(end);
+        choice.key = end.label;
+        choice.byName = true;
+        chosen = FittingConnector(*currentCable_, choice);
+        if (!chosen)
+            return Refusal{"No connector of the cable " + currentCable_->partNumber +
+                               " fits the choices made for the " + (top ? "top" : "bottom") +
+                               " connector. Please choose that connector again.",
+                           false, WizardStep::Page2};
+    }
+    return std::nullopt;
+}
+
+NextOutcome QuoteSession::ResolvePageTwo() {
+    NextOutcome outcome;
+    if (!currentCable_) return outcome;
+    if ((outcome.refusal = PickConnectors())) return outcome;
+    const Selection selection = ShownSelection();
+    // Figures that cannot be computed (a waveguide band at or below its
+    // cut-off) are reported before any page changes.
+    PerformanceFigures(selection, *currentCable_);
+
+    const ExchangeRates* rates = data_.ConvertingRates();
+    LookUpCablePrices(data_.priceList, rates, selection.meters, *currentCable_);
+    for (TConnector* connector : {assembly_.topConnector, assembly_.bottomConnector})
+        if (connector) LookUpConnectorPrice(data_.priceList, rates, *connector);
+    outcome.resolved = true;
+
+    if (selection.feeder || !FindStandardJumper(data_.JumpersFile(), assembly_)) {
+        ShowPartsList();
+        return outcome;
+    }
+    StringList rejected;
+    const StringList lines =
+        BuildStandardLengthList(assembly_.feetLengths, assembly_.meterLengths, &rejected);
+    if (!rejected.empty()) {
+        std::string named;
+        for (const std::string& entry : rejected)
+            named += (named.empty() ? "'" : ", '") + entry + "'";
+        outcome.warnings.push_back(assembly_.source + ": the standard lengths " + named + " of " +
+                                   assembly_.basePartNumber + " are not lengths and are left out.");
+    }
+    const std::string partNumber =
+        ComposePartNumber(assembly_.basePartNumber, selection.lengthText, selection.meters);
+    if (MatchStandardLength(lines, selection.lengthText, selection.meters)) {
+        ShowFinal(partNumber, true, {});
+        return outcome;
+    }
+    const NearestLengths nearest =
+        FindNearestStandardLengths(lines, selection.Length(), selection.meters);
+    if (nearest.Any())
+        ShowStandardLengths(lines, nearest.shorter, nearest.longer);
+    else
+        ShowFinal(partNumber, false, {});
+    return outcome;
+}
+
+void QuoteSession::ShowFinal(const std::string& partNumber, bool hasListPrice,
+                             const std::string& standardLength) {
+    QuoteResult result;
+    result.page = ResultKind::Final;
+    result.selection = ShownSelection();
+    // A standard row taken on the lengths page is described and measured at its
+    // own length, so that the figures agree with the part number.
+    if (!standardLength.empty()) result.selection.lengthText = standardLength;
+    assembly_.partNumber = partNumber;
+    assembly_.hasListPrice = hasListPrice;
+    // A listed jumper is priced as a whole; any other from its components.
+    StringList priced;
+    if (hasListPrice) {
+        LookUpJumperPrice(data_.priceList, data_.ConvertingRates(), assembly_);
+        priced.push_back(partNumber);
+    } else if (assembly_.cable) {
+        priced = {assembly_.cable->partNumber, assembly_.cable->attachmentPartNumber};
+        for (const TConnector* connector : {assembly_.topConnector, assembly_.bottomConnector})
+            if (connector) priced.emplace_back(connector->PartNumber());
+    }
+    result.priceNotice = PriceNotice(data_.priceList, priced);
+    result.final = BuildFinalPage(result.selection, assembly_, Currency());
+    result.itemLines = {result.final.itemLine};
+    result_ = std::move(result);
+}
+
+void QuoteSession::ShowStandardLengths(const StringList& lines, int shorter, int longer) {
+    QuoteResult result;
+    result.page = ResultKind::StandardLengths;
+    const Selection s = result.selection = ShownSelection();
+    StandardLengthsPage& page = result.lengths;
+    const double length = s.Length();
+    const std::string& base = assembly_.basePartNumber;
+    if (s.meters)
+        page.cells[0] = {"Your Selection:", ComposePartNumber(base, s.lengthText, true),
+                         FormatMoney(length * kFeetPerMeter), s.lengthText, "0"};
+    else
+        page.cells[0] = {"Your Selection:", ComposePartNumber(base, s.lengthText, false),
+                         s.lengthText, FormatMoney(length / kFeetPerMeter), "0"};
+    const auto offer = [&](int item, const char* caption, const std::string& line) {
+        page.enabled[item] = true;
+        const std::string standard = FieldAt(line, s.meters ? 3 : 2);
+        const std::string difference =
+            FloatToText(StrToFloat(standard) - length) + (s.meters ? " Meters" : " Feet");
+        page.cells[item] = {caption, base + FieldAt(line, 1), FieldAt(line, 2), FieldAt(line, 3),
+                            difference};
+    };
+    int row = 1;
+    if (shorter >= 0) offer(row++, "A little shorter:", lines[shorter]);
+    if (longer >= 0) offer(row, "A little longer:", lines[longer]);
+    result_ = std::move(result);
+}
+
+void QuoteSession::AcceptStandardLength(int item) {
+    if (!result_ || result_->page != ResultKind::StandardLengths) return;
+    const StandardLengthsPage page = result_->lengths;
+    const int row = std::max(0, item);
+    const std::string standardLength =
+        row > 0 ? page.cells[row][pageOne_.meters ? 3 : 2] : std::string();
+    ShowFinal(page.cells[row][1], row > 0, standardLength);
+}
+
+void QuoteSession::ShowPartsList() {
+    QuoteResult result;
+    result.page = ResultKind::PartsList;
+    result.selection = ShownSelection();
+    result.partsList = BuildPartsList(result.selection, assembly_, Currency());
+    result.itemLines = result.partsList.itemLines;
+    StringList partNumbers;
+    for (const PartsRow& row : result.partsList.rows) partNumbers.push_back(row.partNumber);
+    result.priceNotice = PriceNotice(data_.priceList, partNumbers);
+    result_ = std::move(result);
+}
+
+// ------------------------------------------------------------------ currency
+
+void QuoteSession::SetCurrency(int tag) {
+    currencyTag_ = tag;
+    if (!result_) return;
+    if (result_->page == ResultKind::Final) {
+        FinalPage& page = result_->final;
+        page.values[2] = FinalPriceText(result_->selection, assembly_, Currency());
+        page.priceLabel = "Price " + Currency().Label() + ":";
+        page.itemLine = FinalItemLine(page.values[0], page.values[1], page.values[2]);
+        result_->itemLines = {page.itemLine};
+    } else if (result_->page == ResultKind::PartsList) {
+        ShowPartsList();
+    }
+}
+
+int QuoteSession::ChoosableCurrency(const std::string& code) const {
+    if (!data_.hasExchangeRates && code != "USD") return 0;
+    for (const CurrencyItem& item : kCurrencyItems) {
+        if (item.shownCode != code) continue;
+        if (!*item.rateCode || !data_.hasExchangeRates ||
+            data_.exchangeRates.Available(item.rateCode))
+            return item.tag;
+    }
+    return 0;
+}
+
+// ------------------------------------------------------------------ at once
+
+namespace {
+
+void Require(const ListChoice& list, const std::string& value, const char* what) {
+    if (!list.Offers(value))
+        throw QuillError(std::string("The ") + what + " '" + value + "' is not among the choices.");
+}
+
+void Require(const RadioChoice& radio, int item, const char* what) {
+    if (!radio.Enabled(item))
+        throw QuillError(std::string("The ") + what + " " + std::to_string(item) +
+                         " cannot be chosen.");
+}
+
+}  // namespace
+
+NextOutcome QuoteSession::Resolve(const Selection& s) {
+    result_.reset();
+    SetApplication(s.feeder);
+    NextOutcome outcome;
+    if ((outcome.refusal = CheckPageOne(s))) return outcome;
+    ShowPageTwo();
+    Require(pageTwo_.cableGrade, s.cableGradeIndex, "cable grade");
+    SetCableGrade(s.cableGradeIndex);
+    Require(pageTwo_.cable, s.cableText, "cable");
+    ChooseCable(s.cableText);
+    if (pageTwo_.connectorOptions) {
+        Require(pageTwo_.attachment, s.vellisk ? 0 : 1, "connector attachment");
+        SetAttachment(s.vellisk ? 0 : 1);
+        Require(pageTwo_.connectorGrade, s.platedGrade ? 0 : 1, "connector grade");
+        SetConnectorGrade(s.platedGrade ? 0 : 1);
+    }
+    for (bool top : {true, false}) {
+        if (!End(top).included) continue;
+        SetEndMode(top, top ? s.topActual : s.bottomActual);
+        Require(End(top).connector, top ? s.topConnector : s.bottomConnector, "connector");
+        ChooseConnector(top, top ? s.topConnector : s.bottomConnector);
+        Require(End(top).special, top ? s.topSpecial : s.bottomSpecial, "special characteristic");
+        ChooseSpecial(top, top ? s.topSpecial : s.bottomSpecial);
+        Require(End(top).inner, top ? s.topInner : s.bottomInner, "inner attachment");
+        ChooseInner(top, top ? s.topInner : s.bottomInner);
+    }
+    outcome = ResolvePageTwo();
+    if (outcome.resolved && result_->page == ResultKind::StandardLengths &&
+        s.standardLengthItem >= 0) {
+        if (s.standardLengthItem > 2 || !result_->lengths.enabled[s.standardLengthItem])
+            throw QuillError("The standard length row " + std::to_string(s.standardLengthItem) +
+                             " cannot be taken.");
+        AcceptStandardLength(s.standardLengthItem);
+    }
+    return outcome;
+}
+
+}  // namespace quill
