@@ -180,14 +180,14 @@ void QuoteSession::SetCurrency(int tag) {
     }
 }
 
+bool QuoteSession::Choosable(const CurrencyItem& currency) const {
+    return !*currency.rateCode ||
+           (data_.hasExchangeRates && data_.exchangeRates.Available(currency.rateCode));
+}
+
 int QuoteSession::ChoosableCurrency(const std::string& code) const {
-    if (!data_.hasExchangeRates && code != "USD") return 0;
-    for (const CurrencyItem& item : kCurrencyItems) {
-        if (item.shownCode != code) continue;
-        if (!*item.rateCode || !data_.hasExchangeRates ||
-            data_.exchangeRates.Available(item.rateCode))
-            return item.tag;
-    }
+    for (const CurrencyItem& item : kCurrencyItems)
+        if (item.shownCode == code && Choosable(item)) return item.tag;
     return 0;
 }
 

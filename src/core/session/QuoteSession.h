@@ -132,6 +132,9 @@ class QuoteSession {
     int CurrencyTag() const { return currencyTag_; }
     CurrencyInForce Currency() const { return {data_.hasExchangeRates, currencyTag_}; }
     void SetCurrency(int tag);
+    // A currency can be chosen when its prices can be computed: US dollars
+    // always, another with a usable rate in the exchange-rate file.
+    bool Choosable(const CurrencyItem& currency) const;
     // The tag that shows prices in that code when it can be chosen; 0 when not.
     int ChoosableCurrency(const std::string& code) const;
 

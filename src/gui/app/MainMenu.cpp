@@ -10,6 +10,7 @@
 #include "output/Exports.h"
 #include "platform/TextConversion.h"
 #include "pricing/Currency.h"
+#include "session/QuoteSession.h"
 
 using namespace quill;
 
@@ -133,12 +134,12 @@ void TMainMenu::BuildCurrencyMenu() {
 // A rate that is not a positive number would give infinite, negative or wrong
 // prices: its currency cannot be chosen, its item says why, and the menu
 // itself opens with a line that names every such currency.
-void TMainMenu::ShowCurrencies(const ExchangeRates& exchangeRates) {
+void TMainMenu::ShowCurrencies(const QuoteSession& session) {
     CurrencySettings1->menuAction()->setVisible(true);
     std::string codes;
     for (QAction* item : currencyItems_) {
         const CurrencyItem* currency = CurrencyByTag(item->data().toInt());
-        if (!*currency->rateCode || exchangeRates.Available(currency->rateCode)) continue;
+        if (session.Choosable(*currency)) continue;
         item->setEnabled(false);
         const QString why = QString(
                                 "Not available: the exchange rate of %1 in xcngrate.dat is not "

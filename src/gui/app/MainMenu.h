@@ -15,7 +15,7 @@ class TOnlineChecks;
 class TOrderPage;
 
 namespace quill {
-class ExchangeRates;
+class QuoteSession;
 }
 
 // The main menu: File (with Export), Currency Settings and About. Its
@@ -31,9 +31,9 @@ class TMainMenu : public QObject {
     TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& order, TExports& exports,
               TOnlineChecks& online, Frame frame);
 
-    // With exchange rates the currency menu shows, and a currency without a
-    // usable rate cannot be chosen.
-    void ShowCurrencies(const quill::ExchangeRates& rates);
+    // With exchange rates the currency menu shows, and a currency the session
+    // cannot price in cannot be chosen.
+    void ShowCurrencies(const quill::QuoteSession& session);
     // Checks the currency's items as the menu would, without running the choice.
     void CheckCurrency(int tag);
     // The result pages and the order page enable the output commands.

@@ -1,26 +1,19 @@
 #include "app/TfrmMain.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QDateTime>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/MainMenu.h"
 #include "app/TfrmAbout.h"
 #include "catalogue/DataFiles.h"
-#include "controls/Hint.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
 #include "online/OnlineChecks.h"
@@ -32,7 +25,6 @@
 #include "pages/TResultPages.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
-#include "pricing/PricingDate.h"
 
 using namespace quill;
 
@@ -237,7 +229,7 @@ bool TfrmMain::FormCreate() {
         return false;
     }
     pageOne_->Start(program);
-    if (data_.hasExchangeRates) menu_->ShowCurrencies(data_.exchangeRates);
+    if (data_.hasExchangeRates) menu_->ShowCurrencies(session_);
     PageControl1->SetActivePage(pageOne_);
     pageOne_->FillFrequencyLists();
     pageTwo_->Start();

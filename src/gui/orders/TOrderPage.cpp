@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -14,7 +13,6 @@
 #include "controls/Hint.h"
 #include "orders/OrderBook.h"
 #include "orders/TOrderDetailsDlg.h"
-#include "platform/ErrorReport.h"
 #include "platform/Services.h"
 #include "platform/TextConversion.h"
 

@@ -10,7 +10,6 @@
 #include "controls/Hint.h"
 #include "controls/RadioGroup.h"
 #include "platform/TextConversion.h"
-#include "session/ExportedContent.h"
 #include "session/QuoteSession.h"
 
 using namespace quill;
