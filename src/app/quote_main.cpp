@@ -145,14 +145,20 @@ json Refused(const std::string& message, const char* staysOn) {
     return {{"refusal", {{"message", message}, {"stays_on", staysOn ? json(staysOn) : json()}}}};
 }
 
-// Every text of a JSON value re-encoded: the core's texts are Windows-1252,
-// JSON's are UTF-8.
-json Recoded(const json& value, std::string (*recode)(std::string_view)) {
-    if (value.is_string()) return recode(value.get<std::string>());
-    if (!value.is_structured()) return value;
-    json copy = value;
-    for (auto& [key, item] : copy.items()) item = Recoded(item, recode);
-    return copy;
+// Every text of a JSON value re-encoded in place: the core's texts are
+// Windows-1252, JSON's are UTF-8. Plain ASCII, most of them, stays as it is.
+void Recode(json& value, std::string (*recode)(std::string_view)) {
+    if (value.is_string()) {
+        std::string& text = value.get_ref<std::string&>();
+        for (const char byte : text) {
+            if (static_cast<unsigned char>(byte) >= 0x80) {
+                text = recode(text);
+                break;
+            }
+        }
+    } else if (value.is_structured()) {
+        for (json& item : value) Recode(item, recode);
+    }
 }
 
 json Quote(quill::QuoteSession& session, const json& line) {
@@ -208,13 +214,16 @@ int main(int argc, char* argv[]) {
     for (long number = 1; std::getline(std::cin, text); ++number) {
         json answer;
         try {
-            answer = Quote(session, Recoded(json::parse(text), quill::Utf8ToWindows1252));
+            json selection = json::parse(text);
+            Recode(selection, quill::Utf8ToWindows1252);
+            answer = Quote(session, selection);
         } catch (const json::exception& error) {
             answer = {{"line", number}, {"error", std::string("not JSON: ") + error.what()}};
         } catch (const std::exception& error) {
             answer = {{"line", number}, {"error", quill::MessageOf(error)}};
         }
-        std::cout << Recoded(answer, quill::Windows1252ToUtf8).dump() << '\n';
+        Recode(answer, quill::Windows1252ToUtf8);
+        std::cout << answer.dump() << '\n';
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

@@ -29,12 +29,20 @@ bool KeyAndKind(const TConnector& c, const EndChoice& end) {
 
 }  // namespace
 
+// Each text's key is made once, not at every comparison: page 2 sorts its
+// lists at every click.
 StringList SortedUnique(StringList texts) {
-    std::stable_sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
-        return UpperCase(a) < UpperCase(b);
-    });
-    texts.erase(std::unique(texts.begin(), texts.end(), SameTextIgnoringCase), texts.end());
-    return texts;
+    std::vector<std::pair<std::string, std::size_t>> keyed;
+    keyed.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) keyed.emplace_back(UpperCase(texts[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    StringList sorted;
+    sorted.reserve(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        if (i == 0 || keyed[i].first != keyed[i - 1].first)
+            sorted.push_back(std::move(texts[keyed[i].second]));
+    return sorted;
 }
 
 StringList ConnectorKeys(const TTransmissionLine& cable, const std::string& grade,
