@@ -438,6 +438,31 @@ TEST(ControlsGrid, SpinStepsEditTheCellAndCanBeRefused) {
     EXPECT_EQ(edits, (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}, {0, 1}}));
 }
 
+// A decimal quantity steps by whole units exactly: up and down gives back
+// the text it was, however its fraction looks in binary.
+TEST(ControlsGrid, SpinStepsADecimalExactly) {
+    Window window;
+    auto* grid = window.Add(new Grid(2, 1));
+    window.Open();
+    grid->SetSpinColumn(0);
+    grid->editItem(grid->item(0, 0));
+    auto* editor = grid->findChild<SpinCellEditor*>();
+    ASSERT_NE(editor, nullptr);
+    // The text, one step up, and one step back down.
+    const char* const steps[][3] = {{"0.005", "1.005", "0.005"},
+                                    {"7.5", "8.5", "7.5"},
+                                    {"0.1", "1.1", "0.1"},
+                                    {"2.30", "3.3", "2.3"},
+                                    {"abc", "1", "0"}};
+    for (const auto& [start, up, down] : steps) {
+        editor->SetText(start);
+        editor->stepBy(1);
+        EXPECT_EQ(editor->Text(), up) << start;
+        editor->stepBy(-1);
+        EXPECT_EQ(editor->Text(), down) << start;
+    }
+}
+
 TEST(ControlsGrid, SpinCellTakesAnyTypedText) {
     Window window;
     auto* grid = window.Add(new Grid(2, 1));

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "orders/Decimal.h"
+
 namespace quill {
 
 // ---------------------------------------------------------------- spin editor
@@ -33,14 +35,15 @@ QAbstractSpinBox::StepEnabled SpinCellEditor::stepEnabled() const {
 }
 
 void SpinCellEditor::stepBy(int steps) {
-    // A length of 7.5 steps to 8.5: the fraction stays. QString reads "."
-    // whatever the locale.
-    bool ok = false;
-    const double value = Text().trimmed().toDouble(&ok);
-    const double next = (ok && std::isfinite(value) ? value : 0) + steps;
-    if (!std::isfinite(next)) return;
-    if (acceptStep && !acceptStep(next)) return;
-    SetText(QString::number(next, 'g', 15));
+    // A length of 7.5 steps to 8.5 and 0.005 to 1.005 and back, exactly:
+    // the step is added to the decimal text, never to a binary fraction. A
+    // text that is no number steps from 0.
+    Decimal value;
+    if (!ParseDecimal(Text().toStdString(), value)) value = Decimal{};
+    Decimal next;
+    if (!AddDecimals(value, Decimal{steps, 0}, next)) return;
+    if (acceptStep && !acceptStep(static_cast<double>(DecimalToLongDouble(next)))) return;
+    SetText(QString::fromStdString(DecimalText(next)));
     emit Stepped();
 }
 
