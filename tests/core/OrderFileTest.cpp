@@ -105,13 +105,30 @@ std::vector<std::string> ReadTexts(const fs::path& file) {
     return texts;
 }
 
-TEST(OrderFileRead, SkipsTheFirstFiveSiteLinesWhateverTheyHold) {
+// The site's own keys are skipped by name, wherever and in whatever case
+// they stand; every other line is an item, so a file written without them
+// loses none.
+TEST(OrderFileRead, SkipsTheSiteKeysByNameAndReadsEveryItem) {
     TempDir dir;
-    const fs::path file =
-        dir.Write("a.qrf",
-                  "[SITE 001 LOM]\r\n1=9|Each|QR-001|X|x|1.00|\r\na=\r\nb=\r\nc=\r\n"
-                  "d=\r\nitem=3|Feet||RVX4|cable|2.62|\r\n");
-    EXPECT_EQ(ReadTexts(file), (std::vector<std::string>{"3|Feet|RVX4|cable|2.62|2|"}));
+    std::string items;
+    for (int i = 1; i <= 6; ++i)
+        items += std::to_string(i) + "=" + std::to_string(i) + "|Each||P" + std::to_string(i) +
+                 "|p|1.00|\r\n";
+    EXPECT_EQ(ReadTexts(dir.Write("none.qrf", "[SITE 001 LOM]\r\n" + items)).size(), 6u);
+    const std::string mixed =
+        "[SITE 001 LOM]\r\nsite name=Depot\r\n1=2|Feet||RVX4|cable|2.62|\r\n"
+        "SHIP TO CITY=Lyon\r\n2=1|Each|QR-001|J|j|9.00|\r\n";
+    const OrderFileContent read = ReadOrderFile(dir.Write("mixed.qrf", mixed));
+    EXPECT_EQ(ReadTexts(dir / "mixed.qrf"),
+              (std::vector<std::string>{"2|Feet|RVX4|cable|2.62|2|", "1|Each|J|j|9.00|1|"}));
+    EXPECT_EQ(read.order.Details().values[OrderDetails::kInHeader], "Depot");
+    const fs::path bad = dir.Write("bad.qrf", std::string(kSiteKeys) + "1=x|Each||A|a|1.00|\r\n");
+    try {
+        ReadOrderFile(bad);
+        ADD_FAILURE() << "a quantity that is no number was taken";
+    } catch (const QuillError& error) {
+        EXPECT_NE(std::string(error.what()).find(": item 1: "), std::string::npos) << error.what();
+    }
 }
 
 TEST(OrderFileRead, ASiteSectionOfFiveLinesOrNoneIsAnEmptyOrder) {
@@ -147,7 +164,8 @@ TEST(OrderFileRead, SectionAndKeyNamesIgnoreCase) {
     TempDir dir;
     const fs::path file =
         dir.Write("a.qrf",
-                  "[header]\r\ncurrency=GBP\r\n[site 001 lom]\r\na\r\nb\r\nc\r\nd\r\ne\r\n"
+                  "[header]\r\ncurrency=GBP\r\n[site 001 lom]\r\nSITE NAME=\r\nsite number=\r\n"
+                  "Ship to city=\r\nship to State/Province=\r\nship TO country=\r\n"
                   "K=2|Each|QR-001|P|d|3.00|\r\nk=9|x||y|z|0|\r\n");
     const OrderFileContent read = ReadOrderFile(file);
     EXPECT_EQ(read.order.Currency(), "GBP");

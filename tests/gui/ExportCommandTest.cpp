@@ -43,10 +43,12 @@ class ExportCommand : public ::testing::Test {
     }
 
     fs::path Order(const std::string& name, const std::string& header = "") {
-        return temp.Write(name, "[Header]\r\nApp=Quillroute\r\n" + header +
-                                    "\r\n[SITE 001 LOM]\r\na=\r\nb=\r\nc=\r\nd=\r\ne=\r\n"
-                                    "1=2|Each|QR-001|J4V-DMDM-10|jumper|156.73|\r\n"
-                                    "2=12.5|Feet||RVX4-50K|cable|2.62|\r\n");
+        return temp.Write(
+            name, "[Header]\r\nApp=Quillroute\r\n" + header +
+                      "\r\n[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\n"
+                      "Ship To State/Province=\r\nShip To Country=\r\n"
+                      "1=2|Each|QR-001|J4V-DMDM-10|jumper|156.73|\r\n"
+                      "2=12.5|Feet||RVX4-50K|cable|2.62|\r\n");
     }
 
     std::string Arguments(const std::string& format, const fs::path& order,

@@ -16,7 +16,6 @@ namespace {
 const char* const kHeader = "Header";
 const char* const kSite = "SITE 001 LOM";
 const char* const kStandardMarker = "QR-001";
-constexpr std::size_t kSiteKeys = 5;  // the site lines before the items
 
 std::string LowerAscii(std::string_view text) {
     std::string lower(text);
@@ -125,6 +124,15 @@ void SplitItemFields(std::string_view value, std::string_view (&fields)[6]) {
     for (; n < 6; ++n) fields[n] = {};
 }
 
+// A line of the site's own keys (site name and number, where it ships to),
+// compared without regard to case as every key of these files is.
+bool IsSiteKey(std::string_view line) {
+    const std::string key = LowerAscii(line.substr(0, line.find('=')));
+    for (std::size_t i = OrderDetails::kInHeader; i < OrderDetails::kCount; ++i)
+        if (key == LowerAscii(OrderDetails::kKeys[i])) return true;
+    return false;
+}
+
 bool IsBlank(std::string_view text) {
     for (const char c : text)
         if (static_cast<unsigned char>(c) > ' ') return false;
@@ -162,14 +170,15 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
             LineValue(i < OrderDetails::kInHeader ? header : site, OrderDetails::kKeys[i]));
     content.order.SetDetails(std::move(details));
 
-    // The first five lines are the site's own keys; every line after them is
-    // an item.
+    // The site's own keys are skipped by name; every other line is an item,
+    // so a file another tool wrote without those keys loses none.
     FirstLineOfKey firstLine(site);
     const int count = site.Count();
-    if (count > static_cast<int>(kSiteKeys))
-        content.order.Reserve(static_cast<std::size_t>(count) - kSiteKeys, size);
-    for (int i = static_cast<int>(kSiteKeys); i < count; ++i) {
+    content.order.Reserve(static_cast<std::size_t>(count), size);
+    for (int i = 0, item = 0; i < count; ++i) {
         const std::string_view line = site[i];
+        if (IsSiteKey(line)) continue;
+        ++item;
         const std::size_t equals = line.find('=');
         const int first = firstLine.Find(equals == std::string_view::npos ? std::string_view()
                                                                           : line.substr(0, equals));
@@ -180,15 +189,14 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
         }
         std::string_view fields[6];
         SplitItemFields(value, fields);
-        const ItemView item{
+        const ItemView view{
             fields[0], fields[1], fields[3],
             fields[4], fields[5], IsBlank(fields[2]) ? ItemKind::AirCable : ItemKind::StandardPart};
         try {
-            content.order.Append(item);
+            content.order.Append(view);
         } catch (const QuillError& error) {
             throw QuillError("Cannot open the order file " + path.string() + ": item " +
-                             std::to_string(i - static_cast<int>(kSiteKeys) + 1) + ": " +
-                             error.what());
+                             std::to_string(item) + ": " + error.what());
         }
     }
     return content;
