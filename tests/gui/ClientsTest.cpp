@@ -240,15 +240,18 @@ TEST(SpreadsheetTexts, CalcRunsNoFormulaFromAnOrdersTexts) {
     }
 }
 
-TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupCharactersAsText) {
+// The file says it is Windows-1252, so a customer's "ü" shows as "ü".
+TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupAndAccentedCharactersAsText) {
     if (!Installed("chromium")) GTEST_SKIP() << "Chromium is not installed";
     OrderWithMarkup();
+    TypeDescription(1, QString::fromUtf8("Kabel für Müller"));
     const Table rows = BrowserRows(Export(ui().ToanHTMLDocument1, "order.html"), temp.Path());
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
     for (int row = 0; row < grid->RowCount(); ++row)
         EXPECT_EQ(rows[row + 1], GridRow(grid, row, 6)) << row;
     EXPECT_EQ(rows[1][3], "Clamp <Type A> & \"N\"");
+    EXPECT_EQ(rows[2][3], "Kabel f\u00fcr M\u00fcller");
     EXPECT_EQ(rows[grid->RowCount() + 1], (std::vector<std::string>{"", "Order Total:", Total()}));
 }
 

@@ -95,7 +95,12 @@ class OrderFixture : public WizardFixture {
         auto* editor = Rows()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
-        QTest::keyClicks(editor, text);
+        // Qt's test keyboard types ASCII only; other letters come as the
+        // input method brings them, a text at once.
+        if (text.toUtf8().size() == text.size())
+            QTest::keyClicks(editor, text);
+        else
+            editor->insert(text);
         CloseEditor(editor);
     }
 

@@ -54,8 +54,13 @@ std::string PairRow(const std::string& label, const std::string& value) {
 void RenderHtmlTo(const ExportContent& c, const TextSink& sink) {
     const std::string end = "\r\n";
     RenderedText out(sink);
-    out += "<HTML><HEAD><TITLE>Orlenk Jumper Results</TITLE></HEAD>" + end + "<BODY>" + end +
-           "<H1><CENTER>Jumper Results</CENTER></H1>" + end + "<P><TABLE BORDER = 3>" + end;
+    // The texts are Windows-1252 bytes; the page says so, or a browser may
+    // take a customer's "ü" for broken UTF-8.
+    out +=
+        "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+        "charset=windows-1252\"><TITLE>Orlenk Jumper Results</TITLE></HEAD>" +
+        end + "<BODY>" + end + "<H1><CENTER>Jumper Results</CENTER></H1>" + end +
+        "<P><TABLE BORDER = 3>" + end;
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs)
             out += PairRow(Html(pair.label), Html(pair.value));
