@@ -2,7 +2,8 @@
 // with the same renderings and notes as the program's File menu.
 //
 //   quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text
-//                     [--currency CODE] [--program-folder DIR] ORDER.qrf OUTPUT
+//                     [--currency CODE] [--program-folder DIR] [--shared-folder DIR]
+//                     ORDER.qrf OUTPUT
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -21,6 +22,7 @@
 #include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"
 #include "session/ExportedContent.h"
+#include "session/ProgramData.h"
 
 namespace {
 
@@ -28,18 +30,20 @@ namespace fs = std::filesystem;
 
 const char* const kUsage =
     "usage: quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text [--currency CODE]\n"
-    "                         [--program-folder DIR] ORDER.qrf OUTPUT\n"
+    "                         [--program-folder DIR] [--shared-folder DIR] ORDER.qrf OUTPUT\n"
     "Writes the order as the program exports it. The notes take the exchange-rate date\n"
     "from the program folder (the folder of this command unless --program-folder says\n"
-    "otherwise) and the pricing-update date from update.ini where the program keeps it:\n"
-    "in the program folder, or in the user's data folder when the program folder cannot\n"
-    "be written. The currency is the one the order file\n"
+    "otherwise) and the pricing-update date, the later of the date update.ini records\n"
+    "where the program keeps it (in the program folder, or in the user's data folder when\n"
+    "the program folder cannot be written) and the day the price list M_lom.dat of the\n"
+    "shared folder last changed (--shared-folder, else found as quillroute-check finds\n"
+    "it). The currency is the one the order file\n"
     "records, US dollars when it records none; --currency names it when the file does\n"
     "not, and must agree with it when it does.\n";
 
 struct Options {
     std::string format, currency;
-    fs::path programFolder, order, output;
+    fs::path programFolder, sharedFolder, order, output;
 };
 
 int Fail(const std::string& message, int status = 1) {
@@ -61,6 +65,9 @@ bool ParseOptions(const QStringList& arguments, Options& options) {
             if (!value(options.format)) return false;
         } else if (argument == "--currency") {
             if (!value(options.currency)) return false;
+        } else if (argument == "--shared-folder") {
+            if (!value(folder)) return false;
+            options.sharedFolder = folder;
         } else if (argument == "--program-folder") {
             if (!value(folder)) return false;
             options.programFolder = folder;
@@ -86,6 +93,8 @@ int main(int argc, char* argv[]) {
     Options options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!ParseOptions(QCoreApplication::arguments(), options)) return Fail(kUsage, 2);
+    if (options.sharedFolder.empty())
+        options.sharedFolder = quill::DefaultSharedFolder(options.programFolder);
     // The text renderings go to the file a block at a time, however large the order.
     using Streamed = void (*)(const quill::ExportContent&, const quill::TextSink&);
     const std::map<std::string, Streamed> renderings = {
@@ -121,8 +130,9 @@ int main(int argc, char* argv[]) {
             const auto rates = quill::FindFileIgnoringCase(options.programFolder, "xcngrate.dat");
             if (rates) notes.exchangeRateDate = quill::FileDate(*rates);
             const quill::SystemClock clock;
-            notes.pricingUpdateDate = quill::FormatDate(quill::ReadPricingDate(
-                quill::WrittenFilesFolderFor(options.programFolder), clock.Today()));
+            notes.pricingUpdateDate = quill::FormatDate(quill::PricingDate(
+                quill::WrittenFilesFolderFor(options.programFolder),
+                quill::DataFilePath(options.sharedFolder, "M_lom.dat"), clock.Today()));
             const quill::ExportContent content = quill::ContentToExport(nullptr, book, notes);
             if (options.format == "xlsx")
                 error = quill::SaveFileAtomically(options.output, quill::RenderWorkbook(content));

@@ -175,6 +175,24 @@ TEST_F(UpdateCommand, ACompletedPricingUpdateRecordsItsDayAndTheSchedule) {
     EXPECT_EQ(quill::ReadPricingDate(programFolder, {2000, 1, 1}), (quill::Date{2026, 12, 20}));
 }
 
+// Yes to the reminder at start-up and a completed update: its day is
+// recorded as for an update started from the menu.
+TEST_F(UpdateCommand, AnUpdateAcceptedFromTheReminderRecordsItsDayToo) {
+    server.Serve("/updates/pricing.exe", {200, "pricing"});
+    registry.WriteString(kUpdateKey, "NextUpdate", "12/07/2026");
+    messages.ScriptReply(quill::Messages::Answer::Yes);
+    clock.SetToday({2026, 12, 20});
+    ASSERT_TRUE(Create());
+    bool shown = false;
+    window->Online().QuickUpdate().onShown = [&](TfrmUpdate& dialog) {
+        shown = true;
+        dialog.btnUpdate->click();
+    };
+    window->show();  // the first showing runs the checks
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown; }));
+    EXPECT_EQ(quill::ReadPricingDate(programFolder, {2000, 1, 1}), (quill::Date{2026, 12, 20}));
+}
+
 TEST_F(UpdateCommand, AFailedOrRefusedUpdateKeepsTheDialogOpenAndChangesNothing) {
     server.Serve("/updates/pricing.exe", {404, "gone"});
     Register("Alpha", "Alpha", "a.exe");

@@ -58,6 +58,7 @@ class InstalledProgram : public OrderFixture {
         installOutput_ = installed.output;
         installed_ = installed.status == 0;
         if (!installed_) return;
+        installed_ = DatePriceList(Prefix() / "share/quillroute/shared");
         locks_ = new std::vector<std::unique_ptr<UnwritableFolder>>;
         locked_ = true;
         const auto lock = [](const fs::path& folder) {

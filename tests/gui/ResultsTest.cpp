@@ -22,6 +22,7 @@
 #include "../support/FakePrinter.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
+#include "../support/Files.h"
 #include "../support/TempDir.h"
 #include "Ui.h"
 #include "app/TfrmAbout.h"
@@ -47,6 +48,7 @@ class ResultPages : public ::testing::Test {
     void SetUp() override {
         fs::copy(fs::path(QUILLROUTE_SAMPLE_DATA), dir.Path(), fs::copy_options::recursive);
         registry.WriteString("\\Software\\Orlenk\\Common Files", "Path", (dir / "shared").string());
+        ASSERT_TRUE(DatePriceList(dir / "shared"));
     }
 
     TfrmMain& Start() {
@@ -132,7 +134,8 @@ TEST_F(ResultPages, TypicalRequestEndsOnAListedStandardJumper) {
               "1|Each|J4V-DMDM-10|");
     EXPECT_TRUE(window->Session().Result()->itemLines[0].Format().ends_with("|156.73|1|"));
     EXPECT_TRUE(messages.Boxes().empty());
-    EXPECT_EQ(ui().lblUpdate2->text(), "Your pricing database was last updated on: 12/07/2026");
+    // No update recorded (a fresh install): the price list's own day, not today.
+    EXPECT_EQ(ui().lblUpdate2->text(), "Your pricing database was last updated on: 01/02/2026");
     EXPECT_FALSE(ui().lblPriceNotice2->isVisibleTo(ui().tsFinal));
 
     ui().btnBack->click();

@@ -29,6 +29,7 @@
 #include "../support/FakePrinter.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
+#include "../support/Files.h"
 #include "../support/TempDir.h"
 #include "Ui.h"
 #include "app/TfrmMain.h"
@@ -123,6 +124,7 @@ class WizardFixture : public ::testing::Test {
         fs::copy(fs::path(QUILLROUTE_SAMPLE_DATA) / "shared", sharedFolder,
                  fs::copy_options::recursive);
         registry.WriteString(kCommonFilesKey, "Path", sharedFolder.string());
+        ASSERT_TRUE(DatePriceList(sharedFolder));
         downloader.SetConnectionQuery([] { return true; });
     }
 

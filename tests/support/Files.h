@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sys/time.h>
+
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +16,27 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// Sets a file's last change to noon of a day, local time; false when it cannot.
+inline bool SetDayOfLastChange(const std::filesystem::path& file, int year, int month, int day) {
+    std::tm noon{};
+    noon.tm_year = year - 1900;
+    noon.tm_mon = month - 1;
+    noon.tm_mday = day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const std::time_t seconds = std::mktime(&noon);
+    const timeval times[2] = {{seconds, 0}, {seconds, 0}};
+    return utimes(file.c_str(), times) == 0;
+}
+
+// The price list of the sample data as shipped long ago, so that the pricing
+// date a test shows is the one its update.ini records.
+inline constexpr int kPriceListDay[3] = {2026, 1, 2};
+inline bool DatePriceList(const std::filesystem::path& sharedFolder) {
+    return SetDayOfLastChange(sharedFolder / "M_lom.dat", kPriceListDay[0], kPriceListDay[1],
+                              kPriceListDay[2]);
 }
 
 // The names in a folder, for spotting files left behind.

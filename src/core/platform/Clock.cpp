@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <system_error>
 
 namespace quill {
 
@@ -70,6 +72,17 @@ int DaysBetween(const Date& from, const Date& to) {
     const std::chrono::sys_days a{ToYmd(from)};
     const std::chrono::sys_days b{ToYmd(to)};
     return static_cast<int>((b - a).count());
+}
+
+std::optional<Date> DayOfLastChange(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::file_time_type changed = std::filesystem::last_write_time(file, error);
+    if (error) return std::nullopt;
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(changed));
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return std::nullopt;
+    return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 }  // namespace quill

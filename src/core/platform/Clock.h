@@ -1,6 +1,8 @@
 #pragma once
 
 #include <compare>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +33,9 @@ std::string FormatDate(const Date& date);
 // four; nothing else may stand in the text, and the day must exist (02/29/2003
 // does not). Answers false and leaves the date alone for anything else.
 bool ParseDate(std::string_view text, Date& date);
+
+// The local day a file last changed; none when it cannot be told.
+std::optional<Date> DayOfLastChange(const std::filesystem::path& file);
 
 // Whole days later (negative: earlier).
 Date AddDays(const Date& date, int days);

@@ -1,5 +1,7 @@
 #include "pricing/PricingDate.h"
 
+#include <algorithm>
+
 #include "catalogue/DataFiles.h"
 #include "inifile/BigIniFile.h"
 
@@ -16,13 +18,25 @@ std::filesystem::path UpdateFile(const std::filesystem::path& programFolder) {
 
 }  // namespace
 
-Date ReadPricingDate(const std::filesystem::path& programFolder, const Date& today) {
+std::optional<Date> RecordedPricingDate(const std::filesystem::path& programFolder) {
     TBigIniFile file(UpdateFile(programFolder));
     StringList lines;
     file.ReadSectionLines(kSection, lines);
-    Date date = today;
-    if (!ParseDate(Trim(LineValue(lines, kKey)), date)) return today;
+    Date date;
+    if (!ParseDate(Trim(LineValue(lines, kKey)), date)) return std::nullopt;
     return date;
+}
+
+Date ReadPricingDate(const std::filesystem::path& programFolder, const Date& today) {
+    return RecordedPricingDate(programFolder).value_or(today);
+}
+
+Date PricingDate(const std::filesystem::path& programFolder, const std::filesystem::path& priceList,
+                 const Date& today) {
+    const std::optional<Date> recorded = RecordedPricingDate(programFolder);
+    const std::optional<Date> listed = DayOfLastChange(priceList);
+    if (recorded && listed) return std::max(*recorded, *listed);
+    return recorded ? *recorded : listed.value_or(today);
 }
 
 void RecordPricingUpdate(const std::filesystem::path& programFolder, const Date& today) {

@@ -1,8 +1,5 @@
 #include "session/ProgramData.h"
 
-#include <chrono>
-#include <ctime>
-#include <system_error>
 
 #include "catalogue/Error.h"
 #include "platform/Clock.h"
@@ -12,6 +9,8 @@ namespace quill {
 namespace fs = std::filesystem;
 
 fs::path ProgramData::JumpersFile() const { return DataFilePath(programFolder, "dat/jumpers.dat"); }
+
+fs::path ProgramData::PriceListFile() const { return DataFilePath(sharedFolder, "M_lom.dat"); }
 
 std::string MissingFilesMessage(const StringList& missing) {
     std::string text = "One or more files needed to run this application are missing.";
@@ -42,14 +41,8 @@ fs::path DefaultSharedFolder(const fs::path& program) {
 }
 
 std::string FileDate(const fs::path& file) {
-    std::error_code error;
-    const fs::file_time_type changed = fs::last_write_time(file, error);
-    if (error) return {};
-    const std::time_t seconds =
-        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(changed));
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return {};
-    return FormatDate(Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+    const std::optional<Date> day = DayOfLastChange(file);
+    return day ? FormatDate(*day) : std::string();
 }
 
 ProgramData LoadProgramData(const fs::path& programFolder, const fs::path& sharedFolder,
@@ -61,7 +54,7 @@ ProgramData LoadProgramData(const fs::path& programFolder, const fs::path& share
     if (!data.missing.empty()) return data;
     const auto rates = FindFileIgnoringCase(programFolder, "xcngrate.dat");
     data.hasExchangeRates = rates.has_value();
-    run([&] { data.priceList = PriceList(ReadAllLines(DataFilePath(sharedFolder, "M_lom.dat"))); });
+    run([&] { data.priceList = PriceList(ReadAllLines(data.PriceListFile())); });
     if (rates) {
         data.exchangeRateDate = FileDate(*rates);
         run([&] { data.exchangeRates = ExchangeRates(ReadAllLines(*rates)); });

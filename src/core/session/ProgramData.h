@@ -33,6 +33,7 @@ struct ProgramData {
         return hasExchangeRates ? &exchangeRates : nullptr;
     }
     std::filesystem::path JumpersFile() const;
+    std::filesystem::path PriceListFile() const;  // "M_lom.dat" in the shared folder
 };
 
 // Runs one step of the load and answers whether it ran to its end. The

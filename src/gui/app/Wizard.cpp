@@ -150,7 +150,7 @@ void TfrmMain::OrderOpened() {
 
 void TfrmMain::ShowPricingDate(TResultPage* page) {
     const Date today = services.clock.Today();
-    const Date updated = ReadPricingDate(services.writtenFolder, today);
+    const Date updated = PricingDate(services.writtenFolder, data_.PriceListFile(), today);
     page->ShowPricingDate(PricingDateText(FormatDate(updated)), IsPricingStale(updated, today));
 }
 

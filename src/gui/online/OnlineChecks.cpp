@@ -45,12 +45,16 @@ void TOnlineChecks::FormActivate() {
         bool& flag;
         ~Done() { flag = false; }
     } done{checking_};
-    QuickUpdateDlg1->CheckSchedule();
+    // An update accepted from the reminder counts as one from the menu.
+    if (QuickUpdateDlg1->CheckSchedule()) Updated();
     NewsDlg1->CheckSchedule();
 }
 
 void TOnlineChecks::QuickUpdate1Click() {
-    if (!QuickUpdateDlg1->Execute()) return;
+    if (QuickUpdateDlg1->Execute()) Updated();
+}
+
+void TOnlineChecks::Updated() {
     RecordPricingUpdate(services_.writtenFolder, services_.clock.Today());
     updated_();
 }

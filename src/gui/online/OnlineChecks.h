@@ -26,6 +26,8 @@ class TOnlineChecks {
     TNewsDlg& News() { return *NewsDlg1; }
 
   private:
+    void Updated();  // records the day of the update and tells the window
+
     Services& services_;
     std::function<void()> updated_;
     bool checking_ = false;

@@ -23,11 +23,11 @@ QuickUpdate TQuickUpdateDlg::Component() {
     return update;
 }
 
-void TQuickUpdateDlg::CheckSchedule() {
+bool TQuickUpdateDlg::CheckSchedule() {
     QuickUpdate update = Component();
-    if (!update.ReminderDue()) return;
+    if (!update.ReminderDue()) return false;
     services_.messages.Beep();
-    if (AskToUpdate() == Messages::Answer::Yes) Execute();
+    return AskToUpdate() == Messages::Answer::Yes && Execute();
 }
 
 Messages::Answer TQuickUpdateDlg::AskToUpdate() { return Component().AskToUpdate(); }

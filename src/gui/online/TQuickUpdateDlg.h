@@ -28,7 +28,8 @@ class TQuickUpdateDlg {
     int UpdateInterval = 30;
     bool DefaultToPricing = true;
 
-    void CheckSchedule();
+    // Asks when the reminder is due; true when the user then completed an update.
+    bool CheckSchedule();
     quill::Messages::Answer AskToUpdate();
     // True when the dialog ended with a completed update.
     bool Execute();

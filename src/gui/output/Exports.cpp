@@ -47,8 +47,8 @@ ExportContent TExports::ExportedContent() const {
     notes.exchangeRateDate = session_.Data().exchangeRateDate;
     // Read now, not when a result page was last shown: an order opened at
     // start-up has shown none.
-    notes.pricingUpdateDate =
-        FormatDate(ReadPricingDate(services_.writtenFolder, services_.clock.Today()));
+    notes.pricingUpdateDate = FormatDate(PricingDate(
+        services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));
     const bool result = resultShown_() && session_.Result().has_value();
     return ContentToExport(result ? &*session_.Result() : nullptr, book_, notes);
 }
