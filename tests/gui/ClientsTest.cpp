@@ -200,6 +200,8 @@ TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
             EXPECT_EQ(AsCalcHolds({read[column]}), AsCalcHolds({expected[column]}))
                 << row << " " << column;
         }
+        // A quantity shows as the order shows it: 1, 12.5, not 1.00.
+        EXPECT_EQ(read[0], expected[0]) << row;
         std::string quoted = expected[3];
         Replace(quoted, "\"", "\"\"");
         EXPECT_EQ(read[3], "\"" + quoted + "\"");

@@ -151,7 +151,8 @@ void WritePairs(Sheet& sheet, const std::vector<LabelledValue>& pairs) {
     }
 }
 
-// Heading, rows and total. Quantity and price are numbers; the extended
+// Heading, rows and total. Quantity and price are numbers (prices with two
+// decimals, quantities with their own digits); the extended
 // price is their product rounded to the cent, as the order rounds it, and
 // the total their sum. A row whose quantity or price is not a number keeps
 // the texts as the grid shows them.
@@ -163,8 +164,11 @@ void WriteTable(Sheet& sheet, const ExportContent& c) {
     ForEachRow(c, [&](const StringList& row) {
         for (std::size_t column = 0; column < row.size() && column < 6; ++column) {
             const std::string& cell = row[column];
-            if (column == 0 || column == 4) {
-                sheet.NumberOrText(static_cast<int>(column), cell, sheet.Money());
+            if (column == 0) {
+                // A quantity shows with the digits it has: 4, 7.5, 0.005.
+                sheet.NumberOrText(0, cell, nullptr);
+            } else if (column == 4) {
+                sheet.NumberOrText(4, cell, sheet.Money());
             } else if (column == 5) {
                 const auto quantity = NumberIn(row[0]),
                            price = NumberIn(row.size() > 4 ? row[4] : "");
