@@ -55,12 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"1", "-99999999999999999999999999999999999999",
                                 "-99999999999999999999999999999999999999.00"}));
 
-TEST(OrderTotal, IsTheSumOfTheUnroundedProducts) {
-    // 0.005 three times shows as 0.01 each, but totals 0.015, shown 0.02.
-    const Order order =
-        OrderOf({"1|Each|A|a|0.005|4|", "1|Each|B|b|0.005|4|", "1|Each|C|c|0.005|4|"});
+// A customer checks the total by adding what the lines show.
+TEST(OrderTotal, IsTheSumOfTheShownExtendedPrices) {
+    // 0.005 three times shows as 0.01 each and totals 0.03 (not 0.015, shown 0.02).
+    Order order = OrderOf({"1|Each|A|a|0.005|4|", "1|Each|B|b|0.005|4|", "1|Each|C|c|0.005|4|"});
     EXPECT_EQ(order.ExtendedText(0), "0.01");
-    EXPECT_EQ(order.TotalText(), "0.02");
+    EXPECT_EQ(order.TotalText(), "0.03");
+    // 7.5 ft at 2.05 twice: 15.38 each, 30.76; the same after a deletion and an edit.
+    order = OrderOf({"7.5|Feet|A|a|2.05|3|", "7.5|Feet|B|b|2.05|3|", "1|Each|C|c|1.00|4|"});
+    EXPECT_EQ(order.TotalText(), "31.76");
+    order.DeleteRows({2});
+    EXPECT_EQ(order.TotalText(), "30.76");
+    order.CopyBackQuantity(1, "2.5");  // 5.125, shown 5.13
+    EXPECT_EQ(order.TotalText(), "20.51");
     EXPECT_EQ(Order().TotalText(), "0.00");
 }
 

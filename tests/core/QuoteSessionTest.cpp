@@ -62,7 +62,8 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
     const Quote quotes[] = {
         {"listed jumper", Jumper(), "USD", "tsFinal", "J4V-DMDM-10", "156.73"},
         {"in euros", Jumper(), "EUR", "tsFinal", "J4V-DMDM-10", "144.45"},
-        {"no standard length near", Jumper("20"), "USD", "tsFinal", "J4V-DMDM-20", " 166.83"},
+        // 20 x 2.62 + 2 x 12.38 (75 % of 16.50, as the parts list shows it) + 2 x 44.84
+        {"no standard length near", Jumper("20"), "USD", "tsFinal", "J4V-DMDM-20", " 166.84"},
         {"standard lengths near",
          With(Jumper("7"), [](Selection& s) { s.bottomConnector = "N Male"; }), "USD", "tsNoLength",
          "J4V-DMNM-7", "2.13"},

@@ -44,6 +44,7 @@ const CurrencyInForce kDollars{false, 1};
 
 TEST(FinalPage, AssembledPriceFromTheComponents) {
     Fixture f;
+    f.bottom = TConnector("2|716DF|7-16 DIN Female||7-16 DIN Male||S|S|");
     f.bottom.SetPrice(35);
     EXPECT_EQ(FinalPriceText(f.selection, f.assembly, kDollars), " 125.00");
     f.selection.vellisk = true;
@@ -128,6 +129,41 @@ TEST(PartsList, JumperWithTheSameConnectorAtBothEnds) {
                     "2|Each|AC-50|Factory attachment charge for RVX4-50K connectors| 20.00|7|"}));
     EXPECT_EQ(page.figures[0], "2.62 dB");
     EXPECT_EQ(page.figures[1], "8.61 dB");
+}
+
+// One money rule: a unit price is rounded to cents as shown, the extended
+// price is the shown price times the quantity exactly, to cents half away from
+// zero, and the total is the sum of the shown extended prices; an assembled
+// final price is the parts list's total.
+TEST(PartsList, ExtendedPricesAreTheShownPriceTimesTheQuantity) {
+    struct Case {
+        const char* length;
+        double cablePrice, connectorPrice, charge;
+        const char* cableExtended;
+        const char* connectorExtended;
+        const char* total;
+    };
+    const Case cases[] = {
+        // 3 x 3.22 (3.2249 shown as 3.22) is 9.66, not 9.67 from the unrounded
+        // price; 2 x 9.38 (9.375 shown) is 18.76, not 18.75.
+        {"3", 3.2249, 9.375, 0, " 9.66", " 18.76", " 28.42"},
+        {"7.5", 2.05, 30, 0, " 15.38", " 60.00", " 75.38"},
+        {"200", 2.4149, 30, 0.1251, " 482.00", " 60.00", " 542.26"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        Fixture f;
+        f.selection.lengthText = c.length;
+        f.cable.price = c.cablePrice;
+        f.cable.attachmentPrice = c.charge;
+        f.top.SetPrice(c.connectorPrice);
+        f.bottom.SetPrice(c.connectorPrice);
+        const PartsListPage page = BuildPartsList(f.selection, f.assembly, kDollars);
+        EXPECT_EQ(page.rows[0].extended, c.cableExtended);
+        EXPECT_EQ(page.rows[1].extended, c.connectorExtended);
+        EXPECT_EQ(page.total, c.total);
+        EXPECT_EQ(FinalPriceText(f.selection, f.assembly, kDollars), c.total);
+    }
 }
 
 TEST(PartsList, VelliskChargeIsThreeQuarters) {

@@ -64,6 +64,10 @@ Decimal ExtendedOf(const ItemView& line) {
     return extended;
 }
 
+// The extended price as the line shows it, to cents half away from zero: the
+// total adds these, so it is what a customer gets adding up the lines.
+Decimal ShownExtendedOf(const ItemView& line) { return RoundToCents(ExtendedOf(line)); }
+
 // Descriptions of the final page break their lines with carriage returns; in
 // the order they become blanks, as every other control character does, so
 // that every item is one line in any file. Fields are kept trimmed, as they
@@ -168,7 +172,7 @@ void Order::Append(const ItemView& line) {
     try {
         const ItemView stored = View(slots_.size() - 1);
         Decimal total;
-        if (!AddDecimals(total_, ExtendedOf(stored), total)) ThrowTotalNotExact(stored);
+        if (!AddDecimals(total_, ShownExtendedOf(stored), total)) ThrowTotalNotExact(stored);
         total_ = total;
     } catch (...) {
         slots_.pop_back();
@@ -224,7 +228,7 @@ namespace {
 Decimal TotalWith(const Order& order, std::size_t row, const ItemView& instead) {
     Decimal total;
     for (std::size_t i = 0; i < order.Count(); ++i)
-        if (!AddDecimals(total, ExtendedOf(i == row ? instead : order.View(i)), total))
+        if (!AddDecimals(total, ShownExtendedOf(i == row ? instead : order.View(i)), total))
             ThrowTotalNotExact(instead);
     return total;
 }

@@ -83,7 +83,8 @@ class Order {
     const OrderDetails& Details() const { return details_; }
     void SetDetails(OrderDetails details) { details_ = std::move(details); }
 
-    // Quantity times price, "%.2f", and the sum of the unrounded products.
+    // Quantity times price, to cents half away from zero, and the sum of
+    // those shown extended prices.
     std::string ExtendedText(std::size_t row) const;
     static std::string ExtendedText(const ItemView& item);
     std::string TotalText() const;

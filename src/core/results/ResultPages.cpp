@@ -1,5 +1,6 @@
 #include "results/ResultPages.h"
 
+#include "orders/Decimal.h"
 #include "rf/Rf.h"
 
 namespace quill {
@@ -60,15 +61,82 @@ std::string FinalDescription(const Selection& s) {
     return text;
 }
 
+namespace {
+
+// The rows of the parts list with their quantities and shown prices; the
+// extended prices follow from these.
+std::vector<PartsRow> PartsRows(const Selection& s, const TJumper& assembly,
+                                const CurrencyInForce& currency) {
+    const TTransmissionLine& cable = *assembly.cable;
+    const CablePrice cablePrice = CablePriceInCurrency(cable, currency, s.vellisk);
+    static const char* const kCableTypes[] = {"2", "3", "5"};
+    std::vector<PartsRow> rows;
+    rows.push_back(
+        {s.lengthText, s.meters ? "Meters" : "Feet", cable.partNumber, cable.description,
+         BlankMoney(cablePrice.unit), "",
+         s.cableTypeIndex >= 0 && s.cableTypeIndex <= 2 ? kCableTypes[s.cableTypeIndex] : ""});
+
+    const std::string connectorType = s.cableTypeIndex == 2 ? "6" : "4";
+    const auto connectorRow = [&](const TConnector& c) {
+        return PartsRow{"1",
+                        "Each",
+                        std::string(c.PartNumber()),
+                        c.Description(),
+                        BlankMoney(ConnectorPriceInCurrency(c, currency)),
+                        "",
+                        connectorType};
+    };
+    const TConnector* top = s.topIncluded ? assembly.topConnector : nullptr;
+    const TConnector* bottom = s.bottomIncluded ? assembly.bottomConnector : nullptr;
+    if (top) rows.push_back(connectorRow(*top));
+    if (bottom) {
+        if (top && bottom->PartNumber() == top->PartNumber())
+            rows[1].qty = "2";
+        else
+            rows.push_back(connectorRow(*bottom));
+    }
+    if (!s.feeder || (s.feederIndex >= 0 && s.feederIndex < 3)) {
+        rows.push_back({!s.feeder || s.feederIndex == 0 ? "2" : "1", "Each",
+                        cable.attachmentPartNumber,
+                        "Factory attachment charge for " + cable.partNumber + " connectors",
+                        BlankMoney(cablePrice.attachment), "", "7"});
+    }
+    return rows;
+}
+
+// One money rule, as the order has it: the extended price is the shown unit
+// price times the quantity, exactly, rounded to cents half away from zero;
+// the total is the sum of the shown extended prices. Fills each row's
+// extended price and answers the total.
+Decimal PriceRows(std::vector<PartsRow>& rows) {
+    Decimal total;
+    for (PartsRow& row : rows) {
+        Decimal quantity, price, product, sum;
+        if (ParseDecimal(row.qty, quantity) && ParseDecimal(row.price, price) &&
+            MultiplyDecimals(quantity, price, product)) {
+            const Decimal extended = RoundToCents(product);
+            row.extended = " " + DecimalMoneyText(extended);
+            if (AddDecimals(total, extended, sum)) total = sum;
+        } else {
+            // A length no decimal can hold: as binary arithmetic has it.
+            const double extended = StrToFloat(row.qty) * StrToFloat(row.price);
+            row.extended = BlankMoney(extended);
+            Decimal value;
+            if (DecimalFromLongDouble(extended, value) && AddDecimals(total, value, sum))
+                total = sum;
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
 std::string FinalPriceText(const Selection& s, const TJumper& assembly,
                            const CurrencyInForce& currency) {
     if (assembly.hasListPrice) return JumperPriceText(assembly, currency);
-    const CablePrice cable = CablePriceInCurrency(*assembly.cable, currency, s.vellisk);
-    double price = s.Length() * cable.unit + 2 * cable.attachment;
-    if (assembly.topConnector) price += ConnectorPriceInCurrency(*assembly.topConnector, currency);
-    if (assembly.bottomConnector)
-        price += ConnectorPriceInCurrency(*assembly.bottomConnector, currency);
-    return BlankMoney(price);
+    // Assembled from its parts: the total the parts list shows for them.
+    std::vector<PartsRow> rows = PartsRows(s, assembly, currency);
+    return " " + DecimalMoneyText(PriceRows(rows));
 }
 
 ItemLine FinalItemLine(const std::string& partNumber, const std::string& description,
@@ -100,68 +168,11 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
             "There is no standard part number that matches your selections.\r\rBelow is a list of "
             "the individual components that will make up your cable assembly,\ralong with the "
             "charges to have the connectors attached to the cable (if applicable).";
-
-    const TTransmissionLine& cable = *assembly.cable;
-    const CablePrice cablePrice = CablePriceInCurrency(cable, currency, s.vellisk);
-    const double length = s.Length();
-    const bool waveguide = s.cableTypeIndex == 2;
-    static const char* const kCableTypes[] = {"2", "3", "5"};
     page.priceHeading = "Price " + currency.Label();
-    page.rows.push_back(
-        {s.lengthText, s.meters ? "Meters" : "Feet", cable.partNumber, cable.description,
-         BlankMoney(cablePrice.unit), BlankMoney(length * cablePrice.unit),
-         s.cableTypeIndex >= 0 && s.cableTypeIndex <= 2 ? kCableTypes[s.cableTypeIndex] : ""});
-    double total = length * cablePrice.unit;
-
-    const std::string connectorType = waveguide ? "6" : "4";
-    const auto connectorRow = [&](const TConnector& c, double price) {
-        return PartsRow{"1",
-                        "Each",
-                        std::string(c.PartNumber()),
-                        c.Description(),
-                        BlankMoney(price),
-                        BlankMoney(price),
-                        connectorType};
-    };
-    const TConnector* top = s.topIncluded ? assembly.topConnector : nullptr;
-    const TConnector* bottom = s.bottomIncluded ? assembly.bottomConnector : nullptr;
-    if (top) {
-        const double price = ConnectorPriceInCurrency(*top, currency);
-        page.rows.push_back(connectorRow(*top, price));
-        total += price;
-    }
-    if (bottom) {
-        const double price = ConnectorPriceInCurrency(*bottom, currency);
-        if (top && bottom->PartNumber() == top->PartNumber()) {
-            page.rows[1].qty = "2";
-            page.rows[1].extended = BlankMoney(2 * price);
-        } else {
-            page.rows.push_back(connectorRow(*bottom, price));
-        }
-        total += price;
-    }
-
-    if (!s.feeder || (s.feederIndex >= 0 && s.feederIndex < 3)) {
-        const double charge = cablePrice.attachment;
-        PartsRow row{"1",
-                     "Each",
-                     cable.attachmentPartNumber,
-                     "Factory attachment charge for " + cable.partNumber + " connectors",
-                     BlankMoney(charge),
-                     BlankMoney(charge),
-                     "7"};
-        total += charge;
-        if (!s.feeder || s.feederIndex == 0) {
-            row.qty = "2";
-            row.extended = BlankMoney(2 * charge);
-            total += charge;
-        }
-        page.rows.push_back(row);
-    }
-
+    page.rows = PartsRows(s, assembly, currency);
     page.totalLabel = "Total " + currency.Label() + ":";
-    page.total = BlankMoney(total);
-    page.figures = PerformanceFigures(s, cable);
+    page.total = " " + DecimalMoneyText(PriceRows(page.rows));
+    page.figures = PerformanceFigures(s, *assembly.cable);
     for (const PartsRow& row : page.rows)
         page.itemLines.push_back(ItemLine{row.qty, row.uom, row.partNumber, row.description,
                                           row.price, KindFromCode(row.type)});
