@@ -134,11 +134,12 @@ TEST(ExportContentOfAnOrder, IsTheOrderPageAsItShowsTheOrder) {
         {ItemLine::Parse("2|Each|P|a part|12.50|1|"), ItemLine::Parse("7.5|Feet|C|cable|2.05|3|")},
         "USD");
     const ExportContent content = OrderExportContent(order);
-    EXPECT_EQ(content.headings, OrderHeadings());
+    EXPECT_EQ(content.headings, (StringList{"Qty.", "UOM", "Part Number", "Description",
+                                            "Price (USD)", "Extended (USD)"}));
     const std::vector<StringList> rows = RowsOf(content);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1], (StringList{"7.5", "Feet", "C", "cable", "2.05", "15.38"}));
-    EXPECT_EQ(content.total.label, "Order Total:");
+    EXPECT_EQ(content.total.label, "Order Total (USD):");
     EXPECT_EQ(content.total.value, "40.38");
 }
 

@@ -160,11 +160,11 @@ TEST_F(Clients, CalcReadsTheOrderAsTheGridShowsIt) {
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"Qty.", "UOM", "Part Number", "Description",
-                                                 "Price", "Extended"}));
+                                                 "Price (USD)", "Extended (USD)"}));
     for (int row = 0; row < grid->RowCount(); ++row)
         EXPECT_EQ(AsCalcHolds(rows[row + 1]), AsCalcHolds(GridRow(grid, row, 6))) << row;
     const auto& total = rows[grid->RowCount() + 1];
-    EXPECT_EQ(AsCalcHolds(total), AsCalcHolds({"", "Order Total:", Total()}));
+    EXPECT_EQ(AsCalcHolds(total), AsCalcHolds({"", "Order Total (USD):", Total()}));
 }
 
 // Calc told to compute every formula of a workbook it opens, not to trust
@@ -189,8 +189,9 @@ TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
         CalcRows(Export(ui().ToAnExcelWorkbook1, "order.xlsx"), temp.Path(), "", true);
     const Grid* grid = Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid->RowCount()) + 4);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"\"Qty.\"", "\"UOM\"", "\"Part Number\"",
-                                                 "\"Description\"", "\"Price\"", "\"Extended\""}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"\"Qty.\"", "\"UOM\"", "\"Part Number\"", "\"Description\"",
+                                        "\"Price (USD)\"", "\"Extended (USD)\""}));
     for (int row = 0; row < grid->RowCount(); ++row) {
         const std::vector<std::string> expected = GridRow(grid, row, 6);
         const std::vector<std::string>& read = rows[static_cast<std::size_t>(row) + 1];
@@ -208,7 +209,7 @@ TEST_F(Clients, CalcComputesTheWorkbooksExtendedPricesAndTotalFromNumbers) {
     }
     const auto& total = rows[static_cast<std::size_t>(grid->RowCount()) + 1];
     ASSERT_EQ(total.size(), 6u);
-    EXPECT_EQ(total[4], "\"Order Total:\"");
+    EXPECT_EQ(total[4], "\"Order Total (USD):\"");
     EXPECT_EQ(AsCalcHolds({total[5]}), AsCalcHolds({Total()}));
 }
 
@@ -254,7 +255,8 @@ TEST_F(Clients, ChromiumReadsTheOrderWithItsMarkupAndAccentedCharactersAsText) {
         EXPECT_EQ(rows[row + 1], GridRow(grid, row, 6)) << row;
     EXPECT_EQ(rows[1][3], "Clamp <Type A> & \"N\"");
     EXPECT_EQ(rows[2][3], "Kabel f\u00fcr M\u00fcller");
-    EXPECT_EQ(rows[grid->RowCount() + 1], (std::vector<std::string>{"", "Order Total:", Total()}));
+    EXPECT_EQ(rows[grid->RowCount() + 1],
+              (std::vector<std::string>{"", "Order Total (USD):", Total()}));
 }
 
 TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
@@ -314,7 +316,7 @@ TEST_F(Clients, APdfReaderFindsEveryPageRowAndTheTotal) {
         const int page = (i - 1) / 10;
         EXPECT_NE(pages[page].find("PN-" + std::to_string(100 + i)), std::string::npos) << i;
     }
-    EXPECT_NE(pages[2].find("TOTAL:"), std::string::npos);
+    EXPECT_NE(pages[2].find("TOTAL (USD):"), std::string::npos);
     EXPECT_NE(pages[2].find(Total()), std::string::npos) << Total();
 }
 

@@ -65,17 +65,18 @@ TEST_F(ExportCommand, WritesEachFormWithTheNotesOfTheProgramFolder) {
     ASSERT_EQ(Export(Arguments("txt", order, "quote.txt")).status, 0);
     const std::string text = ReadBytes(temp / "quote.txt");
     EXPECT_EQ(text.rfind("Qty.: 2\r\nUOM: Each\r\nPart Number: J4V-DMDM-10\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("Extended: 32.75\r\n\r\nOrder Total: 346.21\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Extended (USD): 32.75\r\n\r\nOrder Total (USD): 346.21\r\n"),
+              std::string::npos);
     EXPECT_TRUE(text.ends_with("Your pricing database was last updated on 11/02/2026\r\n"));
     EXPECT_EQ(text.find("Foreign Currencies"), std::string::npos);
 
     ASSERT_EQ(Export(Arguments("clipboard-text", order, "quote.clip")).status, 0);
     const std::string clip = ReadBytes(temp / "quote.clip");
     EXPECT_EQ(clip.find('\n'), std::string::npos);
-    EXPECT_NE(clip.find("Order Total: 346.21\r\r\r\r"), std::string::npos);
+    EXPECT_NE(clip.find("Order Total (USD): 346.21\r\r\r\r"), std::string::npos);
 
     ASSERT_EQ(Export(Arguments("xls", order, "quote.xls")).status, 0);
-    EXPECT_NE(ReadBytes(temp / "quote.xls").find("\tOrder Total:\t346.21\r\r\n"),
+    EXPECT_NE(ReadBytes(temp / "quote.xls").find("\tOrder Total (USD):\t346.21\r\r\n"),
               std::string::npos);
     ASSERT_EQ(Export(Arguments("xlsx", order, "quote.xlsx")).status, 0);
     const CommandResult sheet =

@@ -64,7 +64,7 @@ TEST_F(Output, TheRealClipboardHoldsTheTextOfTheOrder) {
     ui().CopyToClipboard1->trigger();
     const QString text = QApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith("Qty.: 1\rUOM: Each\rPart Number: J4V-DMDM-10\r")) << S(text);
-    EXPECT_TRUE(text.contains("\rOrder Total: 156.73\r\r\r\rReminder: Prices are subject"));
+    EXPECT_TRUE(text.contains("\rOrder Total (USD): 156.73\r\r\r\rReminder: Prices are subject"));
 }
 
 TEST_F(Output, ATextFileOfThePartsListLeavesTheKindColumnOutAndOpens) {
@@ -78,7 +78,7 @@ TEST_F(Output, ATextFileOfThePartsListLeavesTheKindColumnOutAndOpens) {
     EXPECT_TRUE(fs::is_directory(programFolder / "txt"));
     const std::string text = ReadBytes(temp / "parts.txt");
     EXPECT_TRUE(Contains(text, "Qty: 200\r\nUOM: Feet\r\nPart Number: RVX4-50K\r\n"));
-    EXPECT_TRUE(Contains(text, "Price (USD):  2.62\r\nExtended:  524.00\r\n\r\n"));
+    EXPECT_TRUE(Contains(text, "Price (USD):  2.62\r\nExtended (USD):  524.00\r\n\r\n"));
     EXPECT_FALSE(Contains(text, "\r\n: "));  // no hidden column
     EXPECT_TRUE(Contains(text, "\r\nAttenuation (dB/100 ft): "));
     EXPECT_EQ(shell.opened, (std::vector<std::string>{(temp / "parts.txt").string()}));
@@ -95,10 +95,12 @@ TEST_F(Output, TheSpreadsheetCommandFollowsTheDesktopAndExportsTheGridAsShown) {
     ChooseFile("order.xls");
     ui().ToanMSExcelSpreadsheet1->trigger();
     const std::string text = ReadBytes(temp / "order.xls");
-    EXPECT_EQ(text.rfind("Qty.\tUOM\tPart Number\tDescription\tPrice\tExtended\t\r\r\n", 0), 0u);
+    EXPECT_EQ(
+        text.rfind("Qty.\tUOM\tPart Number\tDescription\tPrice (USD)\tExtended (USD)\t\r\r\n", 0),
+        0u);
     EXPECT_TRUE(
         Contains(text, "\r\n1\tEach\tJ4V-DMDM-10\tas the customer asked\t156.73\t156.73\t\r\n"));
-    EXPECT_TRUE(Contains(text, "\r\n\tOrder Total:\t156.73\r\r\n"));
+    EXPECT_TRUE(Contains(text, "\r\n\tOrder Total (USD):\t156.73\r\r\n"));
 }
 
 TEST_F(Output, AnHtmlDocumentOfTheFinalPageBreaksTheDescriptionsLines) {

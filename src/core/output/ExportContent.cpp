@@ -24,18 +24,25 @@ std::string PricingDateNote(const ExportContent& content) {
     return "Your pricing database was last updated on " + content.pricingUpdateDate;
 }
 
-const StringList& OrderHeadings() {
-    static const StringList headings = {"Qty.",        "UOM",   "Part Number",
-                                        "Description", "Price", "Extended"};
-    return headings;
+StringList OrderHeadings(const std::string& currency) {
+    return {"Qty.",
+            "UOM",
+            "Part Number",
+            "Description",
+            "Price (" + currency + ")",
+            "Extended (" + currency + ")"};
+}
+
+std::string OrderTotalLabel(const std::string& currency) {
+    return "Order Total (" + currency + "):";
 }
 
 ExportContent OrderExportContent(const Order& order) {
     ExportContent content;
     content.block = ExportContent::Block::Order;
-    content.headings = OrderHeadings();
+    content.headings = OrderHeadings(order.Currency());
     content.order = &order;
-    content.total = {"Order Total:", order.TotalText()};
+    content.total = {OrderTotalLabel(order.Currency()), order.TotalText()};
     content.reminder = kReminderCaption;
     return content;
 }

@@ -54,9 +54,11 @@ std::string ReminderNote(const ExportContent& content);
 // "Your pricing database was last updated on " + date
 std::string PricingDateNote(const ExportContent& content);
 
-// The order grid's headings: "Qty.", "UOM", "Part Number", "Description",
-// "Price", "Extended".
-const StringList& OrderHeadings();
+// The order grid's headings, its prices named in their currency: "Qty.",
+// "UOM", "Part Number", "Description", "Price (EUR)", "Extended (EUR)"; and
+// its total's label, "Order Total (EUR):".
+StringList OrderHeadings(const std::string& currency);
+std::string OrderTotalLabel(const std::string& currency);
 // The order as the order page shows it, for exports made without a window.
 ExportContent OrderExportContent(const Order& order);
 

@@ -77,8 +77,8 @@ void PrintPageHeader(TEZPrint& print, const ListOfMaterials& list, const std::st
     print.TextAligned(125, y, "UOM", 0, 2);
     print.TextAligned(185, y, "Part No.", 0, 2);
     print.TextAligned(310, y, "Description", 0, 2);
-    print.TextAligned(675, y, "Price", 2, 2);
-    print.TextAligned(800, y, "Extended", 2, 2);
+    print.TextAligned(675, y, "Price (" + list.currency + ")", 2, 2);
+    print.TextAligned(800, y, "Extended (" + list.currency + ")", 2, 2);
     print.Canvas().SetBold(false);
 }
 
@@ -106,12 +106,12 @@ int PrintOrderRow(TEZPrint& print, int y, const ListOfMaterials& list, std::size
     return y + kRowHeight;
 }
 
-int PrintOrderTotal(TEZPrint& print, int y, const std::string& total) {
+int PrintOrderTotal(TEZPrint& print, int y, const ListOfMaterials& list) {
     print.Line(610, y, 800, y);
     print.Canvas().SetBold(true);
-    print.TextInBox(610, y + 10, 675, y + 85, "TOTAL: ", true);
+    print.TextInBox(520, y + 10, 690, y + 85, "TOTAL (" + list.currency + "): ", true);
     print.Canvas().SetBold(false);
-    print.TextInBox(700, y + 10, 800, y + 85, total, true);
+    print.TextInBox(700, y + 10, 800, y + 85, list.total, true);
     return y + 85;
 }
 
@@ -133,7 +133,7 @@ int PrintListOfMaterials(TEZPrint& print, const ListOfMaterials& list, int pageC
             y = kFirstRowY;
         }
     }
-    PrintOrderTotal(print, y, list.total);
+    PrintOrderTotal(print, y, list);
     return page;
 }
 

@@ -18,7 +18,8 @@ struct ListOfMaterials {
     std::vector<StringList> rows;  // the order grid's six cells a row, as shown
     std::string total;             // the order total as shown
     std::string title = "Quillroute(TM) List of Materials";
-    std::string webAddress;  // the maker's, in the footer
+    std::string webAddress;        // the maker's, in the footer
+    std::string currency = "USD";  // of the prices, named in the headings and at the total
     OrderDetails details;
 };
 

@@ -168,6 +168,7 @@ PartsListPage BuildPartsList(const Selection& s, const TJumper& assembly,
             "There is no standard part number that matches your selections.\r\rBelow is a list of "
             "the individual components that will make up your cable assembly,\ralong with the "
             "charges to have the connectors attached to the cable (if applicable).";
+    page.currencyLabel = currency.Label();
     page.priceHeading = "Price " + currency.Label();
     page.rows = PartsRows(s, assembly, currency);
     page.totalLabel = "Total " + currency.Label() + ":";

@@ -52,7 +52,8 @@ struct PartsRow {
 };
 struct PartsListPage {
     std::string explanation;
-    std::string priceHeading;  // "Price (USD)"
+    std::string currencyLabel;  // "(USD)"
+    std::string priceHeading;   // "Price (USD)"
     std::vector<PartsRow> rows;
     std::string totalLabel;  // "Total (USD):"
     std::string total;

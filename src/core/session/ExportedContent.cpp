@@ -28,6 +28,7 @@ ExportContent ContentToExport(const QuoteResult* shown, const OrderBook& book,
         const PartsListPage& page = shown->partsList;
         content.block = ExportContent::Block::PartsList;
         content.headings = PartsListHeadings(page.priceHeading);
+        content.headings[5] += " " + page.currencyLabel;  // the page says it once
         for (const PartsRow& r : page.rows)
             content.rows.push_back(
                 {r.qty, r.uom, r.partNumber, r.description, r.price, r.extended});
@@ -55,6 +56,7 @@ ListOfMaterials ListToPrint(const OrderBook& book) {
     list.total = book.Lines().TotalText();
     list.webAddress = kMakerWebAddress;
     list.details = book.Lines().Details();
+    list.currency = book.Lines().Currency();
     return list;
 }
 

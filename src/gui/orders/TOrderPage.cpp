@@ -13,6 +13,7 @@
 #include "controls/Hint.h"
 #include "orders/OrderBook.h"
 #include "orders/TOrderDetailsDlg.h"
+#include "output/ExportContent.h"
 #include "platform/Services.h"
 #include "platform/TextConversion.h"
 
@@ -50,7 +51,7 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     grdOrder = new Grid(kColumns, 0, this);
     grdOrder->setObjectName("grdOrder");
     grdOrder->SetHeadingVisible(true);
-    grdOrder->SetHeadings({"Qty.", "UOM", "Part Number", "Description", "Price", "Extended"});
+    grdOrder->SetHeadings(ToQt(OrderHeadings("USD")));
     const Qt::Alignment alignments[] = {Qt::AlignCenter, Qt::AlignLeft,  Qt::AlignLeft,
                                         Qt::AlignLeft,   Qt::AlignRight, Qt::AlignRight};
     for (int column = 0; column < kColumns; ++column)
@@ -73,7 +74,7 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     auto* totalRow = new QHBoxLayout;
     totalRow->addWidget(lblOrderCurrency);
     totalRow->addStretch(1);
-    lblOrderTotal = new QLabel("Order Total:", this);
+    lblOrderTotal = new QLabel(ToQt(OrderTotalLabel("USD")), this);
     lblOrderTotal->setObjectName("lblOrderTotal");
     edtOrderTotal = new QLineEdit(this);
     edtOrderTotal->setObjectName("edtOrderTotal");
@@ -258,6 +259,10 @@ bool TOrderPage::AddResult(const ItemLines& lines, const std::string& shownCode,
 
 void TOrderPage::RefillOrderGrid() {
     book_.ForgetTypedTexts();
+    // The prices' currency is named in their headings and at the total.
+    const std::string& currency = book_.Lines().Currency();
+    grdOrder->SetHeadings(ToQt(OrderHeadings(currency)));
+    lblOrderTotal->setText(ToQt(OrderTotalLabel(currency)));
     ShowItems(book_.Lines().Items());
     ShowCurrency(CurrencyCaption(book_.Lines().Currency()));
     RecalculateOrder();
