@@ -18,7 +18,8 @@ namespace {
 const fs::path kGolden = fs::path(QUILLROUTE_TEST_DATA) / "exports";
 
 // A case's "content.txt": the page as its grids show it, one element a line
-// ("pair=label|value", "heading=...", "row=...", "total=label|text") and the
+// ("pair=label|value", "heading=...", "row=...", "total=label|text",
+// "detail=label|text" for a filled customer detail) and the
 // notes' dates ("foreign=" for another currency than US dollars, "updated=").
 // "\r" stands for a carriage return inside a cell.
 ExportContent CaseContent(const fs::path& folder) {
@@ -46,6 +47,8 @@ ExportContent CaseContent(const fs::path& folder) {
             content.rows.push_back(fields);
         else if (key == "total")
             content.total = {fields.at(0), fields.at(1)};
+        else if (key == "detail")
+            content.details.push_back({fields.at(0), fields.at(1)});
         else if (key == "foreign")
             content.foreignCurrency = true, content.exchangeRateDate = value;
         else if (key == "updated")

@@ -445,6 +445,12 @@ TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     EXPECT_NE(lastOrder.find("Date=" + today + "\r\n"), std::string::npos);
     EXPECT_NE(lastOrder.find("Ship To State/Province=Uppsala l\xe4n\r\n"), std::string::npos);
     EXPECT_EQ(quill::ListToPrint(window->Book()).details, details);
+    // Every export carries them above the items, as the print does.
+    ui().CopyToClipboard1->trigger();
+    ASSERT_FALSE(clipboard.texts.empty());
+    EXPECT_EQ(clipboard.texts.back().rfind("Company Name: Nordic Towers AB\r", 0), 0u);
+    EXPECT_NE(clipboard.texts.back().find("Ship To State/Province: Uppsala l\xe4n\r\rQty.: "),
+              std::string::npos);
 
     const fs::path file = temp / "quote.qrf";
     fileDialogs.Choose(file);

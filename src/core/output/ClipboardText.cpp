@@ -12,6 +12,8 @@ void RenderClipboardTextTo(const ExportContent& c, const TextSink& sink) {
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs) out += pair.label + " " + pair.value + end;
     };
+    for (const LabelledValue& detail : c.details) out += detail.label + " " + detail.value + end;
+    if (!c.details.empty()) out += end;
     if (c.block == ExportContent::Block::FinalSelection) {
         pairs();
     } else {

@@ -35,6 +35,9 @@ struct ExportContent {
     // without a second copy of it.
     const Order* order = nullptr;
     LabelledValue total;  // "Order Total:" and its text
+    // The customer details that are filled ("Company Name:" and its text), in
+    // the order the print shows them: a block above everything else.
+    std::vector<LabelledValue> details;
 
     // The notes: the foreign-currency note only while another currency than
     // US dollars is in force.

@@ -59,8 +59,14 @@ void RenderHtmlTo(const ExportContent& c, const TextSink& sink) {
     out +=
         "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
         "charset=windows-1252\"><TITLE>Orlenk Jumper Results</TITLE></HEAD>" +
-        end + "<BODY>" + end + "<H1><CENTER>Jumper Results</CENTER></H1>" + end +
-        "<P><TABLE BORDER = 3>" + end;
+        end + "<BODY>" + end + "<H1><CENTER>Jumper Results</CENTER></H1>" + end;
+    if (!c.details.empty()) {
+        out += "<P><TABLE BORDER = 3>" + end;
+        for (const LabelledValue& detail : c.details)
+            out += PairRow(Html(detail.label), Html(detail.value));
+        out += "</TABLE></P>" + end;
+    }
+    out += "<P><TABLE BORDER = 3>" + end;
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs)
             out += PairRow(Html(pair.label), Html(pair.value));

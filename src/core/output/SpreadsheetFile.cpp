@@ -43,6 +43,9 @@ void RenderSpreadsheetFileTo(const ExportContent& c, const TextSink& sink) {
         for (const LabelledValue& pair : c.pairs)
             out += Cell(pair.label) + tab + Cell(pair.value) + end;
     };
+    for (const LabelledValue& detail : c.details)
+        out += Cell(detail.label) + tab + Cell(detail.value) + end;
+    if (!c.details.empty()) out += end;
     if (c.block == ExportContent::Block::FinalSelection) {
         pairs();
     } else {

@@ -40,6 +40,8 @@ void RenderTextFileTo(const ExportContent& c, const TextSink& sink) {
     const auto pairs = [&] {
         for (const LabelledValue& pair : c.pairs) put({pair.label, " ", pair.value});
     };
+    for (const LabelledValue& detail : c.details) put({detail.label, " ", detail.value});
+    if (!c.details.empty()) out += end;
     if (c.block == ExportContent::Block::FinalSelection) {
         pairs();
     } else {

@@ -217,6 +217,12 @@ std::string RenderWorkbook(const ExportContent& c) {
     std::string error;
     {
         Sheet sheet(file.string());
+        for (const LabelledValue& detail : c.details) {
+            sheet.Text(0, detail.label, sheet.Bold());
+            sheet.Text(1, detail.value, nullptr, false);
+            sheet.NextRow();
+        }
+        if (!c.details.empty()) sheet.NextRow();
         if (c.block == ExportContent::Block::FinalSelection) {
             WritePairs(sheet, c.pairs);
         } else {

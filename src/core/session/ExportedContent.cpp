@@ -43,6 +43,12 @@ ExportContent ContentToExport(const QuoteResult* shown, const OrderBook& book,
             content.order = nullptr;
         }
     }
+    // The customer details lead every export, as they lead the print.
+    const OrderDetails& details = book.Lines().Details();
+    for (std::size_t i = 0; i < OrderDetails::kCount; ++i)
+        if (!details.values[i].empty())
+            content.details.push_back(
+                {std::string(OrderDetails::kKeys[i]) + ":", details.values[i]});
     content.foreignCurrency = notes.foreignCurrency;
     content.exchangeRateDate = notes.exchangeRateDate;
     content.reminder = kReminderCaption;
