@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StringList texts = SplitFields(input, "|");
     if (texts.empty()) return 0;
     ExportContent content, plain;
-    content.headings = plain.headings = OrderHeadings();
+    content.headings = plain.headings = OrderHeadings("USD");
     std::size_t dataBreaks = 0;
     for (std::size_t i = 0; i + 6 <= texts.size() && content.rows.size() < 64; i += 6) {
         content.rows.emplace_back(texts.begin() + static_cast<std::ptrdiff_t>(i),
