@@ -219,6 +219,24 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     EXPECT_EQ(RowsOf(ContentToExport(nullptr, book, {}))[0][3], "part one");
     EXPECT_EQ(book.Keep().outcome, LastOrderFile::Outcome::Written);
 
+    // The name the dialogs propose, and a new order for the next customer.
+    EXPECT_EQ(book.SuggestedName(), "P1");
+    OrderDetails details;
+    details.values[3] = "Job 9";
+    EXPECT_TRUE(book.SetDetails(details));
+    EXPECT_EQ(book.SuggestedName(), "Job 9");
+    details.values[4] = "Q/17: \"tower\"";
+    book.SetDetails(details);
+    EXPECT_EQ(book.SuggestedName(), "Q-17- -tower-");
+    EXPECT_TRUE(book.HasUnsavedChanges());
+    book.SaveTo(dir / "q.qrf");
+    EXPECT_FALSE(book.HasUnsavedChanges());
+    EXPECT_EQ(book.File(), dir / "q.qrf");
+    book.NewOrder();
+    EXPECT_TRUE(book.Lines().Empty() && book.Lines().Details().Empty() && book.File().empty());
+    EXPECT_EQ(book.SuggestedName(), "");
+    EXPECT_EQ(book.Keep().outcome, LastOrderFile::Outcome::NotNeeded);
+
     ProgramData data = Load(kSample);
     QuoteSession session(data);
     ASSERT_TRUE(session.Resolve(Jumper()).resolved);

@@ -119,6 +119,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
         const char* caption;
         const char* shortcut;
     } items[] = {
+        {ui().NewOrder1, "&New Order", "Ctrl+N"},
         {ui().Open1, "&Open", "Ctrl+O"},
         {ui().Save1, "&Save", "Ctrl+S"},
         {ui().Print1, "&Print", "Ctrl+P"},
@@ -147,7 +148,8 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
 
     // The File menu in order, with its two separators.
     const QList<QAction*> file = ui().File1->actions();
-    const std::vector<QAction*> expected = {ui().Open1,
+    const std::vector<QAction*> expected = {ui().NewOrder1,
+                                            ui().Open1,
                                             ui().Save1,
                                             ui().Print1,
                                             ui().PrintPreview1,

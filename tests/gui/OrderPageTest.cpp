@@ -467,6 +467,49 @@ TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     ui().OrderDetails1->trigger();
 }
 
+// One customer after another: the title names the order file and marks
+// unsaved changes, Save says what it did and proposes a name, and New Order
+// asks before it drops unsaved changes, then starts empty while the last-order
+// file keeps the order it replaced until the new one changes.
+TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
+    Start();
+    EXPECT_EQ(S(window->windowTitle()), "Untitled[*] - Quillroute\u2122");
+    EXPECT_FALSE(window->isWindowModified());
+    ToFinal();
+    AddToOrder();
+    EXPECT_TRUE(window->isWindowModified());
+    const std::string kept = ReadBytes(LastOrder());
+    ASSERT_NE(kept.find("J4V-DMDM-10"), std::string::npos);
+
+    const fs::path file = temp / "nordic.qrf";
+    fileDialogs.Choose(file);
+    Click(window->findChild<QPushButton*>("btnSave"));
+    EXPECT_EQ(fileDialogs.calls.back().request.suggestedName, "J4V-DMDM-10");
+    EXPECT_EQ(S(window->windowTitle()), "nordic.qrf[*] - Quillroute\u2122");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "The order is saved in " + file.string() + ".");
+    ui().CopyToClipboard1->trigger();
+    EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "The order is copied to the clipboard.");
+
+    Spin(0, 1);
+    EXPECT_TRUE(window->isWindowModified());
+    messages.Answer(false);  // keep the changes: nothing happens
+    window->findChild<QAction*>("NewOrder1")->trigger();
+    EXPECT_EQ(window->Book().Lines().Count(), 1u);
+    messages.Answer(true);
+    window->findChild<QAction*>("NewOrder1")->trigger();
+    EXPECT_EQ(messages.Count("confirm-warning"), 2);
+    EXPECT_TRUE(window->Book().Lines().Empty());
+    EXPECT_TRUE(window->Book().Lines().Details().Empty());
+    EXPECT_EQ(Shown(), ui().tsOrder);
+    EXPECT_EQ(S(window->windowTitle()), "Untitled[*] - Quillroute\u2122");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_NE(ReadBytes(LastOrder()).find("J4V-DMDM-10"), std::string::npos)
+        << "the last order is kept until the new one changes";
+    window->findChild<QAction*>("NewOrder1")->trigger();  // nothing unsaved: no question
+    EXPECT_EQ(messages.Count("confirm-warning"), 2);
+}
+
 TEST_F(OrderPage, Screenshots) {
     const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "QUILLROUTE_SCREENSHOTS not set";

@@ -25,7 +25,7 @@ const Texts kEndings = {"2000", "2200", "2300", "2500", "2700", "3300",  "3600",
 TEST_F(StartupTest, OpensOnPageOneWithTheDefaultSelection) {
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-    EXPECT_EQ(S(window->windowTitle()), "Quillroute\u2122");
+    EXPECT_EQ(S(window->windowTitle()), "Untitled[*] - Quillroute\u2122");
 
     EXPECT_EQ(Page(), 0);
     EXPECT_EQ(ui().PageControl1->ActivePage(), ui().Page1);

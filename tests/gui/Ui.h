@@ -72,6 +72,7 @@ namespace wizard {
     X(QMenu, CurrencySettings1)                 \
     X(QMenu, Export1)                           \
     X(QMenu, File1)                             \
+    X(QAction, NewOrder1)                       \
     X(QAction, ToanMSExcelSpreadsheet1)         \
     X(QAction, Open1)                           \
     X(QAction, ToanHTMLDocument1)               \

@@ -21,6 +21,8 @@ class LastOrderFile {
 
     // An addition, a deletion, a quantity edit, or an order read from a file.
     void MarkChanged() { changed_ = true; }
+    // A new order: the file keeps the order it replaces until the new one changes.
+    void KeepUntilChanged() { changed_ = false; }
     bool ChangedThisRun() const { return changed_; }
 
     enum class Outcome {

@@ -24,6 +24,7 @@ std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,
     }
     order_.Merge(lines, shownCode);
     lastOrder_.MarkChanged();
+    unsaved_ = true;
     typed_.clear();
     return {};
 }
@@ -49,7 +50,10 @@ std::string OrderBook::CellText(std::size_t row, int column) const {
 
 bool OrderBook::EditCell(std::size_t row, int column, const std::string& text) {
     bool changed = false;
-    if (column == 0 && (changed = order_.CopyBackQuantity(row, text))) lastOrder_.MarkChanged();
+    if (column == 0 && (changed = order_.CopyBackQuantity(row, text))) {
+        lastOrder_.MarkChanged();
+        unsaved_ = true;
+    }
     typed_[{row, column}] = text;
     return changed;
 }
@@ -57,19 +61,50 @@ bool OrderBook::EditCell(std::size_t row, int column, const std::string& text) {
 void OrderBook::DeleteRows(const std::vector<int>& rows) {
     order_.DeleteRows(std::vector<std::size_t>(rows.begin(), rows.end()));
     lastOrder_.MarkChanged();
+    unsaved_ = true;
     typed_.clear();
 }
 
-void OrderBook::Open(OrderFileContent content) {
+void OrderBook::Open(OrderFileContent content, const std::filesystem::path& file) {
     order_ = std::move(content.order);
     if (content.existed) lastOrder_.MarkChanged();
     typed_.clear();
+    file_ = content.existed ? file : std::filesystem::path();
+    unsaved_ = false;
+}
+
+void OrderBook::SaveTo(const std::filesystem::path& file) {
+    WriteOrderFile(file, order_);
+    file_ = file;
+    unsaved_ = false;
+}
+
+void OrderBook::NewOrder() {
+    order_ = Order();
+    typed_.clear();
+    file_.clear();
+    unsaved_ = false;
+    lastOrder_.KeepUntilChanged();
+}
+
+std::string OrderBook::SuggestedName() const {
+    const auto& values = order_.Details().values;
+    std::string name = !values[4].empty()   ? values[4]  // proposal number
+                       : !values[3].empty() ? values[3]  // job number
+                       : order_.Empty()     ? std::string()
+                                            : std::string(order_.View(0).partNumber);
+    for (char& c : name)
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < ' ')
+            c = '-';
+    return name;
 }
 
 bool OrderBook::SetDetails(const OrderDetails& details) {
     if (details == order_.Details()) return false;
     order_.SetDetails(details);
     lastOrder_.MarkChanged();
+    unsaved_ = true;
     return true;
 }
 

@@ -48,8 +48,19 @@ class OrderBook {
 
     void DeleteRows(const std::vector<int>& rows);
     // An order read from a file replaces this one.
-    void Open(OrderFileContent content);
-    void SaveTo(const std::filesystem::path& file) const { WriteOrderFile(file, order_); }
+    void Open(OrderFileContent content, const std::filesystem::path& file = {});
+    void SaveTo(const std::filesystem::path& file);
+    // Empties the order, its currency and its details, for the next customer.
+    void NewOrder();
+
+    // The file the order was opened from or last saved to; empty for a new one.
+    const std::filesystem::path& File() const { return file_; }
+    // Whether the order changed since it was opened, saved or begun.
+    bool HasUnsavedChanges() const { return unsaved_; }
+    // The name the save and export dialogs propose, without extension: the
+    // proposal number, else the job number, else the first part number, with
+    // the characters a file name cannot hold replaced by "-"; empty for none.
+    std::string SuggestedName() const;
     // Answers whether the details changed.
     bool SetDetails(const OrderDetails& details);
 
@@ -60,6 +71,8 @@ class OrderBook {
     Order order_;
     LastOrderFile lastOrder_;
     std::map<std::pair<std::size_t, int>, std::string> typed_;
+    std::filesystem::path file_;
+    bool unsaved_ = false;
 };
 
 }  // namespace quill

@@ -11,6 +11,7 @@ struct FileDialogRequest {
     std::string filter;            // "Quillroute Files (*.qrf)|*.qrf": caption "|" patterns
     std::string defaultExtension;  // ".qrf": added to a name typed without one
     std::filesystem::path initialFolder;
+    std::string suggestedName;  // a file name the save dialog proposes; empty for none
 };
 
 // The file open and save dialogs. Both answer the chosen file, or nothing

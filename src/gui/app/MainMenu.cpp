@@ -30,6 +30,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
         action->setShortcutContext(Qt::WindowShortcut);
         return action;
     };
+    NewOrder1 = item(File1, "NewOrder1", "&New Order", QKeySequence("Ctrl+N"));
     Open1 = item(File1, "Open1", "&Open", QKeySequence("Ctrl+O"));
     Save1 = item(File1, "Save1", "&Save", QKeySequence("Ctrl+S"));
     Print1 = item(File1, "Print1", "&Print", QKeySequence("Ctrl+P"));
@@ -54,6 +55,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
     StartOver1 = item(File1, "StartOver1", "S&tart Over", QKeySequence("Ctrl+R"));
     Exit1 = item(File1, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
     const std::pair<QAction*, std::function<void()>> commands[] = {
+        {NewOrder1, [&order] { order.NewOrder1Click(); }},
         {Open1, [&order] { order.Open1Click(); }},
         {Save1, [&order] { order.btnSaveClick(); }},
         {ViewLastOrder1, [&order] { order.ViewLastOrder1Click(); }},

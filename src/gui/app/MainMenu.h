@@ -47,6 +47,7 @@ class TMainMenu : public QObject {
     OperationGuard& guard_;
     Frame frame_;
     QMenu* File1 = nullptr;
+    QAction* NewOrder1 = nullptr;
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Print1 = nullptr;

@@ -15,7 +15,7 @@ class Picture;
 // Two pictures hide behind key sequences.
 class TfrmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
     static QString TermsText();
@@ -29,10 +29,10 @@ public:
     // The letters typed so far, with Alt held, towards "JOLT".
     const QString& TypedLetters() const { return typed_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void btnOkKeyPress(const QString& text);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
     QString Picture(const char* name) const;

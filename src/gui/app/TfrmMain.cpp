@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +41,7 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
       guard_(services_.messages),
       book_(DataFilePath(services_.writtenFolder, "Quillroute.lom")) {
     setObjectName("frmMain");
-    setWindowTitle(QString::fromUtf8("Quillroute\u2122"));
+    UpdateTitle();
     // The pages were laid out for a small dialog font; at 584 x 538 a larger
     // one would clip the three columns of page 2.
     QFont small = font();
@@ -206,6 +207,12 @@ void TfrmMain::ComposeParts() {
     connect(orderPage_, &TOrderPage::updateRequested, this,
             guard_([this] { online_->QuickUpdate1Click(); }));
     orderPage_->onOpened = [this] { OrderOpened(); };
+    connect(orderPage_, &TOrderPage::showRequested, this,
+            [this] { PageControl1->SetActivePage(orderPage_); });
+    connect(orderPage_, &TOrderPage::orderChanged, this, [this] { UpdateTitle(); });
+    const auto status = [this](const QString& text) { StatusBar1->showMessage(text); };
+    connect(orderPage_, &TOrderPage::statusMessage, this, status);
+    exports_->onStatus = status;
 }
 
 bool TfrmMain::FormCreate() {
@@ -278,6 +285,14 @@ void TfrmMain::OpenFromCommandLine() {
     if (parameters.size() != 2 || UpperCase(FromQt(parameters[0])) != "OPEN") return;
     const std::filesystem::path file = parameters[1].toStdString();
     RunGuarded(services.messages, [&] { orderPage_->OpenFile(file); });
+}
+
+void TfrmMain::UpdateTitle() {
+    const std::filesystem::path& file = book_.File();
+    const QString name =
+        file.empty() ? QString("Untitled") : QFile::decodeName(file.filename().string().c_str());
+    setWindowTitle(name + "[*] - " + QString::fromUtf8("Quillroute\u2122"));
+    setWindowModified(book_.HasUnsavedChanges());
 }
 
 void TfrmMain::imgLogoClick() { services.shell.Open(kMakerWebAddress); }

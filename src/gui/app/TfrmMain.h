@@ -88,6 +88,8 @@ class TfrmMain : public QMainWindow {
     void ShowPricingDate(TResultPage* page);
     void PricingUpdated();
     void btnBandPlotClick();
+    // The order file's name (or "Untitled"), marked while changes are not saved.
+    void UpdateTitle();
 
     Services& services;
     OperationGuard guard_;

@@ -12,7 +12,7 @@ class Picture;
 // fired once, about three seconds after it appeared.
 class TfrmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmSplash(const std::filesystem::path& programFolder, int intervalMs = 3000);
 
     bool CanClose() const { return !Timer1.isActive(); }
@@ -22,6 +22,6 @@ public:
     quill::Picture* Image1 = nullptr;
     QTimer Timer1;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };

@@ -281,6 +281,7 @@ void TOrderPage::RecalculateOrder(int changedRow) {
         CellChanged(kExtended, changedRow);
     }
     edtOrderTotal->setText(ToQt(book_.Lines().TotalText()));
+    emit orderChanged();
     SaveLastOrder();
 }
 
@@ -329,7 +330,9 @@ void TOrderPage::btnDeleteSelectedClick() {
 void TOrderPage::OrderDetails1Click() {
     const auto details =
         OrderDetailsDlg1->Execute(book_.Lines().Details(), FormatDate(services_.clock.Today()));
-    if (details && book_.SetDetails(*details)) SaveLastOrder();
+    if (!details || !book_.SetDetails(*details)) return;
+    SaveLastOrder();
+    emit orderChanged();
 }
 
 std::filesystem::path TOrderPage::OrderFolder() const {
@@ -340,16 +343,31 @@ std::filesystem::path TOrderPage::OrderFolder() const {
 }
 
 void TOrderPage::btnSaveClick() {
-    auto file = services_.fileDialogs.SaveFile({kOrderFilter, ".qrf", OrderFolder()});
+    auto file = services_.fileDialogs.SaveFile(
+        {kOrderFilter, ".qrf", OrderFolder(), book_.SuggestedName()});
     if (!file) return;
     if (!file->has_extension()) *file += ".qrf";
     book_.SaveTo(*file);
+    emit statusMessage("The order is saved in " + ToQt(file->string()) + ".");
+    emit orderChanged();
+}
+
+// A clean order for the next customer: no lines, no currency, no details.
+void TOrderPage::NewOrder1Click() {
+    if (book_.HasUnsavedChanges() &&
+        !services_.messages.ConfirmWarning(
+            "This order has changes that are not saved to a file.\rStart a new order all the "
+            "same?"))
+        return;
+    book_.NewOrder();
+    emit showRequested();
+    RefillOrderGrid();
 }
 
 void TOrderPage::Open1Click() {
-    const auto file = services_.fileDialogs.OpenFile({kOrderFilter, ".qrf", OrderFolder()});
+    const auto file = services_.fileDialogs.OpenFile({kOrderFilter, ".qrf", OrderFolder(), {}});
     if (file) {
-        ShowOpenedOrder(ReadOrderFile(*file));
+        ShowOpenedOrder(ReadOrderFile(*file), *file);
         return;
     }
     if (onOpened) onOpened();
@@ -362,17 +380,18 @@ void TOrderPage::ViewLastOrder1Click() {
         services_.messages.Error("No Order To View");
         return;
     }
-    ShowOpenedOrder(ReadOrderFile(book_.LastOrderPath()));
+    // The last order comes back as an order of its own, not as the file it is kept in.
+    ShowOpenedOrder(ReadOrderFile(book_.LastOrderPath()), {});
 }
 
 void TOrderPage::OpenFile(const std::filesystem::path& file) {
-    ShowOpenedOrder(ReadOrderFile(file));
+    ShowOpenedOrder(ReadOrderFile(file), file);
 }
 
 // An order read from a file replaces the one in memory; the window brings its
 // currency with it, as if chosen from the menu.
-void TOrderPage::ShowOpenedOrder(OrderFileContent content) {
-    book_.Open(std::move(content));
+void TOrderPage::ShowOpenedOrder(OrderFileContent content, const std::filesystem::path& file) {
+    book_.Open(std::move(content), file);
     if (onOpened) onOpened();
     RefillOrderGrid();
 }

@@ -48,6 +48,7 @@ class TOrderPage : public QWidget {
     void OpenFile(const std::filesystem::path& file);
     // The customer details of the quote; a change is an order change.
     void OrderDetails1Click();
+    void NewOrder1Click();
 
     // Drops every handler the grid calls back, for a window going away.
     void Detach();
@@ -60,6 +61,9 @@ class TOrderPage : public QWidget {
     void addRequested();
     void closeRequested();
     void updateRequested();
+    void showRequested();                     // the page is to be shown
+    void orderChanged();                      // its lines, details or file changed
+    void statusMessage(const QString& text);  // what a command did
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +73,7 @@ class TOrderPage : public QWidget {
     void ShowCurrency(const std::string& caption);
     void ShowSaveProblem(const std::string& text);
     void SaveLastOrder();
-    void ShowOpenedOrder(quill::OrderFileContent content);
+    void ShowOpenedOrder(quill::OrderFileContent content, const std::filesystem::path& file);
     std::filesystem::path OrderFolder() const;
     void FitColumns();
     void FitRows(int first, int last);

@@ -55,6 +55,9 @@ ExportContent TExports::ExportedContent() const {
 
 void TExports::CopyToClipboard1Click() {
     services_.clipboard.SetText(RenderClipboardText(ExportedContent()));
+    if (onStatus)
+        onStatus(resultShown_() ? "The page shown is copied to the clipboard."
+                                : "The order is copied to the clipboard.");
 }
 
 void TExports::ExportToFile(const char* folderName, const char* filter, const char* extension,
@@ -63,7 +66,7 @@ void TExports::ExportToFile(const char* folderName, const char* filter, const ch
     std::error_code ignored;  // a folder that cannot be made shows in the dialog
     std::filesystem::create_directory(folder, ignored);
     std::optional<std::filesystem::path> file =
-        services_.fileDialogs.SaveFile({filter, extension, folder});
+        services_.fileDialogs.SaveFile({filter, extension, folder, book_.SuggestedName()});
     if (!file) return;
     if (!file->has_extension()) *file += extension;
     if (const std::string error = SaveFileAtomically(*file, render()); !error.empty())

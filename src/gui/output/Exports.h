@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,6 +21,8 @@ class TExports {
              std::function<bool()> resultShown, QWidget* parent);
 
     quill::ExportContent ExportedContent() const;
+    // Tells the user what a command did, in the status bar.
+    std::function<void(const QString& text)> onStatus;
     bool IsSpreadsheetAvailable() const;
     void CopyToClipboard1Click();
     void ToATextFile1Click();

@@ -188,7 +188,7 @@ void TBandPlotDlg::ShowValuesAt(double mhz) {
 }
 
 void TBandPlotDlg::btnSavePngClick() {
-    FileDialogRequest request{"PNG Images (*.png)|*.png", ".png", services_.writtenFolder};
+    FileDialogRequest request{"PNG Images (*.png)|*.png", ".png", services_.writtenFolder, {}};
     const auto file = services_.fileDialogs.SaveFile(request);
     if (!file) return;
     QByteArray bytes;

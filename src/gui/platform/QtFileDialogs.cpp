@@ -31,6 +31,7 @@ std::optional<std::filesystem::path> QtFileDialogs::Run(const FileDialogRequest&
     dialog.setDefaultSuffix(extension);
     // Paths are the file system's own bytes, not Windows-1252 texts.
     dialog.setDirectory(QFile::decodeName(request.initialFolder.string().c_str()));
+    if (!request.suggestedName.empty()) dialog.selectFile(ToQt(request.suggestedName));
     // The save dialog asks before it replaces a file: Qt's default.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
