@@ -1,6 +1,5 @@
 #include "session/ProgramData.h"
 
-
 #include "catalogue/Error.h"
 #include "platform/Clock.h"
 
