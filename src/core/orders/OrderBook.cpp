@@ -4,12 +4,6 @@
 
 namespace quill {
 
-std::string CurrencyCaption(const std::string& code) {
-    for (const CurrencyItem& item : kCurrencyItems)
-        if (item.shownCode == code) return item.caption;
-    return code;
-}
-
 OrderBook::OrderBook(std::filesystem::path lastOrderFile) : lastOrder_(std::move(lastOrderFile)) {}
 
 std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,

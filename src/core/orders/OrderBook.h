@@ -12,9 +12,6 @@
 
 namespace quill {
 
-// "Euros (EUR)" for "EUR": the caption of the currency's menu item, else the code.
-std::string CurrencyCaption(const std::string& code);
-
 // The order of the run with all that goes with it: its currency and
 // customer details, the last-order file that keeps it for a later run, and
 // the texts typed into its unit and description cells, which show (and are

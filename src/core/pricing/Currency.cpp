@@ -76,6 +76,12 @@ const CurrencyItem* CurrencyByTag(int tag) {
     return nullptr;
 }
 
+std::string CurrencyCaption(const std::string& code) {
+    for (const CurrencyItem& item : kCurrencyItems)
+        if (item.shownCode == code) return item.caption;
+    return code;
+}
+
 std::string CurrencyInForce::Code() const {
     const CurrencyItem* item = hasRates ? CurrencyByTag(tag) : nullptr;
     return item ? item->shownCode : "USD";

@@ -52,6 +52,8 @@ struct CurrencyItem {
 
 extern const std::vector<CurrencyItem> kCurrencyItems;  // 37 items, both US-dollar items included
 const CurrencyItem* CurrencyByTag(int tag);
+// "Euros (EUR)" for "EUR": the caption of the currency's menu item, else the code.
+std::string CurrencyCaption(const std::string& code);
 
 // What the result pages need to show money: whether rates are loaded and the
 // tag of the currency in force.

@@ -84,6 +84,7 @@ class TfrmMain : public QMainWindow {
     void ShowResult();
     void AddResultToOrder();
     void ChooseCurrency(int tag);
+    void SetCurrency(int tag);
     void OrderOpened();
     void ShowPricingDate(TResultPage* page);
     void PricingUpdated();

@@ -120,9 +120,7 @@ void TfrmMain::AddResultToOrder() {
 // The result shown follows the currency chosen; the order's lines keep the
 // prices they were added with.
 void TfrmMain::ChooseCurrency(int tag) {
-    session_.SetCurrency(tag);
-    for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_})
-        page->ShowForeignNote(tag != 1);
+    SetCurrency(tag);
     QWidget* page = PageControl1->ActivePage();
     if (page == final_)
         final_->Show(*session_.Result());
@@ -139,13 +137,18 @@ void TfrmMain::OrderOpened() {
     if (code == session_.Currency().Code()) return;
     if (const int tag = session_.ChoosableCurrency(code)) {
         menu_->CheckCurrency(tag);
-        session_.SetCurrency(tag);
-        for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_})
-            page->ShowForeignNote(tag != 1);
+        SetCurrency(tag);
     } else {
         services.messages.Warning("This order is priced in " + CurrencyCaption(code) +
                                   ", which cannot be chosen here: its prices are shown as saved.");
     }
+}
+
+// The currency in force, and the foreign-currency note of the result pages.
+void TfrmMain::SetCurrency(int tag) {
+    session_.SetCurrency(tag);
+    for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_})
+        page->ShowForeignNote(tag != 1);
 }
 
 void TfrmMain::ShowPricingDate(TResultPage* page) {

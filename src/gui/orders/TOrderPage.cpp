@@ -16,6 +16,7 @@
 #include "output/ExportContent.h"
 #include "platform/Services.h"
 #include "platform/TextConversion.h"
+#include "pricing/Currency.h"
 
 using namespace quill;
 

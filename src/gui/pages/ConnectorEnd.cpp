@@ -13,9 +13,6 @@
 
 using namespace quill;
 
-namespace {
-
-// Shows a list as the state has it, rebuilding the items only when they changed.
 void ShowList(ComboBox* box, const ListChoice& list) {
     const QStringList items = ToQt(list.items);
     if (box->Items() != items) box->SetItems(items);
@@ -25,8 +22,6 @@ void ShowList(ComboBox* box, const ListChoice& list) {
     else
         box->SetText(ToQt(list.text));
 }
-
-}  // namespace
 
 TConnectorEnd::TConnectorEnd(bool top, QuoteSession& session, OperationGuard& guard,
                              std::function<void()> changed)

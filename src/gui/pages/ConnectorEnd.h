@@ -14,7 +14,12 @@ class ComboBox;
 class Picture;
 class QuoteSession;
 struct EndState;
+struct ListChoice;
 }  // namespace quill
+
+// Shows a list as the session has it, rebuilding the items only when they
+// changed; a text that is no item ("None") is shown as it stands.
+void ShowList(quill::ComboBox* box, const quill::ListChoice& list);
 
 // One end of the assembly on page 2 ("C1" the top, "C2" the bottom): how the
 // connector is chosen, the connector, its own name and picture, its special

@@ -110,9 +110,7 @@ void TPageTwo::ShowState() {
     rgConnectorAttachment->setEnabled(state.connectorOptions);
     rgConnectorGrade->setEnabled(state.connectorOptions);
     ShowRadio(rgCableGrade, state.cableGrade);
-    const QStringList sizes = ToQt(state.cable.items);
-    if (cboTLineData->Items() != sizes) cboTLineData->SetItems(sizes);
-    cboTLineData->SetItemIndex(state.cable.Index());
+    ShowList(cboTLineData, state.cable);
     edtTlineSize->setText(ToQt(state.diameter));
     if (state.cablePicture != cablePictureShown_) {
         ShowImage(imgCable, programFolder_, state.cablePicture);
