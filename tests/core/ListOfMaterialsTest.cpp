@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "RecordingSurface.h"
 #include "output/ListOfMaterials.h"
@@ -46,83 +47,139 @@ bool Has(const std::vector<std::string>& calls, const std::string& call) {
 std::vector<std::vector<std::string>> Printed(const ListOfMaterials& list, int& pages) {
     RecordingSurface surface;
     TEZPrint print(surface, 1, 1);
-    pages = PrintListOfMaterials(print, list, CountPrintedPages(list, 1));
+    RecordingSurface measure;
+    pages = PrintListOfMaterials(print, list, CountPrintedPages(measure, list, 1));
     return Pages(surface);
 }
 
-TEST(ListOfMaterials, AnEmptyOrderIsOnePageWithTheTotalUnderTheHeadings) {
+// A description of that many lines: words of 30 characters take a line each
+// in both row fonts.
+std::string Lines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += (i ? " " : "") + std::string(30, 'a' + i % 26);
+    return text;
+}
+
+// The lower edge of a recorded box ("box left top right bottom ...").
+int BoxBottom(const std::string& call) {
+    std::istringstream fields(call.substr(4));
+    int left = 0, top = 0, right = 0, bottom = 0;
+    fields >> left >> top >> right >> bottom;
+    return bottom;
+}
+
+TEST(ListOfMaterials, AnEmptyOrderIsOnePageWithItsHeadingsInsideTheFrame) {
     int pages = 0;
     const auto printed = Printed(ListOf(0), pages);
     EXPECT_EQ(pages, 1);
     ASSERT_EQ(printed.size(), 1u);
     const auto& page = printed[0];
     EXPECT_TRUE(Has(page, "text 50 30 Quillroute(TM) List of Materials"));
-    EXPECT_TRUE(Has(page, "font Times New Roman 50"));
     EXPECT_TRUE(Has(page, "move 50 100") && Has(page, "line 800 100"));
     EXPECT_TRUE(Has(page, "move 50 1050") && Has(page, "line 800 1050"));
     EXPECT_TRUE(Has(page, "text 50 1060 Orlenk Corporation"));
-    EXPECT_TRUE(Has(page, "text 335 1060 www.orlenk.example"));  // centred on 425: 180 wide
-    EXPECT_TRUE(Has(page, "text 690 1060 Page 1 of 1"));         // ends at 800
-    // Headings sit on y = 165: the recording's text is 20 high.
-    EXPECT_TRUE(Has(page, "text 30 145 Quantity"));
+    EXPECT_TRUE(Has(page, "text 362 1060 www.orlenk.example"));  // centred on 425: 18 x 7
+    EXPECT_TRUE(Has(page, "text 723 1060 Page 1 of 1"));         // ends at 800
+    // Bold 16 headings end on y = 165. "Quantity" (64 wide) is wider than its
+    // column and starts at the frame; the prices name the currency under them.
+    EXPECT_TRUE(Has(page, "text 50 145 Quantity"));
     EXPECT_TRUE(Has(page, "text 310 145 Description"));
-    EXPECT_TRUE(Has(page, "text 660 145 Extended (USD)"));  // the currency named
+    EXPECT_TRUE(Has(page, "text 635 125 Price") && Has(page, "text 635 145 (USD)"));
+    EXPECT_TRUE(Has(page, "text 736 125 Extended") && Has(page, "text 760 145 (USD)"));
     EXPECT_TRUE(Has(page, "move 610 175") && Has(page, "line 800 175"));
-    EXPECT_TRUE(Has(page, "box 520 185 690 260 right TOTAL (USD): "));
-    EXPECT_TRUE(Has(page, "box 700 185 800 260 right 1234.50"));
+    EXPECT_TRUE(Has(page, "box 520 185 690 206 right TOTAL (USD): "));
+    EXPECT_TRUE(Has(page, "text 748 185 1234.50"));  // one line, ends at 800
 }
 
-TEST(ListOfMaterials, RowsFillTheirSixBoxesEightyFiveApart) {
+TEST(ListOfMaterials, ARowIsAsHighAsItsTextAndNoPartNumberOrAmountIsBroken) {
+    ListOfMaterials list = ListOf(0);
+    list.rows = {{"2", "Each", "PN-1", Lines(3), "148.50", "297.00"},
+                 {"1", "Feet", "PN-2", "a part", "1234567.89", "1234567.89"}};
     int pages = 0;
-    const auto printed = Printed(ListOf(2), pages);
+    auto printed = Printed(list, pages);
     const auto& page = printed[0];
-    EXPECT_TRUE(Has(page, "box 50 175 110 250 right 1"));
-    EXPECT_TRUE(Has(page, "box 125 175 180 250 left Each"));
-    EXPECT_TRUE(Has(page, "box 185 175 285 250 left PN-1"));
-    EXPECT_TRUE(Has(page, "box 310 175 585 250 left a part"));
-    EXPECT_TRUE(Has(page, "box 610 175 675 250 right 10.00"));
-    EXPECT_TRUE(Has(page, "box 700 175 800 250 right 10.00"));
-    EXPECT_TRUE(Has(page, "box 185 260 285 335 left PN-2"));
-    EXPECT_TRUE(Has(page, "move 610 345"));  // the total follows the second row
     EXPECT_TRUE(Has(page, "font Arial 15"));
+    EXPECT_TRUE(Has(page, "text 103 175 2"));     // one line, right-aligned at 110
+    EXPECT_TRUE(Has(page, "text 185 175 PN-1"));  // one line, never wrapped
+    EXPECT_TRUE(Has(page, "box 310 175 585 236 left " + Lines(3)));  // three lines of 20
+    EXPECT_TRUE(Has(page, "box 125 245 180 266 left Feet"));         // the next row, 10 below
+    // An amount wider than its column (75 in 65) is set smaller, then the font is back.
+    const auto price = std::find(page.begin(), page.end(), "text 610 245 1234567.89");
+    ASSERT_NE(price, page.end());
+    EXPECT_EQ(*(price - 1), "font Arial 13");
+    EXPECT_EQ(*(price + 1), "font Arial 15");
+
+    // The part number's column widens to the longest one (13 x 8 at 16) and
+    // the description starts 25 further on; one wider than 160 is set smaller.
+    list.rows = {{"1", "Each", "F4DMRA-PV-101", "a part", "1.00", "1.00"}};
+    EXPECT_TRUE(Has(Printed(list, pages)[0], "text 315 145 Description"));
+    list.rows.push_back({"1", "Each", std::string(25, 'P'), "a part", "1.00", "1.00"});
+    printed = Printed(list, pages);
+    EXPECT_TRUE(Has(printed[0], "box 370 175 585 196 left a part"));
+    const auto wide =
+        std::find(printed[0].begin(), printed[0].end(), "text 185 205 " + std::string(25, 'P'));
+    ASSERT_NE(wide, printed[0].end());
+    EXPECT_EQ(*(wide - 1), "font Arial 12");  // 25 x 6 = 150 fits in 160
 }
 
 struct PagingCase {
-    int rows;
+    const char* name;
+    std::vector<int> lines;        // the description's lines, a row each
     std::vector<int> rowsPerPage;  // the total is on the last page
 };
 
 class ListOfMaterialsPaging : public ::testing::TestWithParam<PagingCase> {};
 
-TEST_P(ListOfMaterialsPaging, TenRowsAPageAndTheTotalAfterTheLast) {
+// A page break falls between rows: every box ends above the lower rule, and
+// the count pass finds the pages the print lays out.
+TEST_P(ListOfMaterialsPaging, PagesBreakBetweenRowsAndTheTotalComesLast) {
     const PagingCase& c = GetParam();
+    ListOfMaterials list = ListOf(0);
+    for (std::size_t i = 0; i < c.lines.size(); ++i)
+        list.rows.push_back(
+            {"1", "Each", "PN-" + std::to_string(i + 1), Lines(c.lines[i]), "10.00", "10.00"});
     int pages = 0;
-    const auto printed = Printed(ListOf(c.rows), pages);
+    const auto printed = Printed(list, pages);
     ASSERT_EQ(pages, static_cast<int>(c.rowsPerPage.size()));
     ASSERT_EQ(printed.size(), c.rowsPerPage.size());
-    EXPECT_EQ(CountPrintedPages(ListOf(c.rows), 1), pages);
+    int row = 0;
     for (std::size_t p = 0; p < printed.size(); ++p) {
         const auto& page = printed[p];
         const std::string pageText =
             "Page " + std::to_string(p + 1) + " of " + std::to_string(pages);
         EXPECT_TRUE(Has(page, "text " +
-                                  std::to_string(800 - 10 * static_cast<int>(pageText.size())) +
+                                  std::to_string(800 - 7 * static_cast<int>(pageText.size())) +
                                   " 1060 " + pageText))
             << p;
-        EXPECT_EQ(Count(page, "box 185 "), c.rowsPerPage[p]) << p;  // the part-number boxes
+        EXPECT_EQ(Count(page, "box 310 "), c.rowsPerPage[p]) << p;  // the descriptions
+        if (c.rowsPerPage[p] > 0) {  // the page's first row is the next one in the order
+            EXPECT_TRUE(Has(page, "text 185 175 PN-" + std::to_string(row + 1))) << p;
+        }
+        row += c.rowsPerPage[p];
         EXPECT_EQ(Count(page, "box 520 "), p + 1 == printed.size() ? 1 : 0);  // the total
         EXPECT_TRUE(Has(page, p == 0 ? "font Arial 15" : "font Arial 16")) << p;
+        for (const std::string& call : page) {
+            if (call.rfind("box ", 0) == 0) {
+                EXPECT_LE(BoxBottom(call), 1041) << call;
+            }
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Orders, ListOfMaterialsPaging,
-                         ::testing::Values(PagingCase{1, {1}}, PagingCase{9, {9}},
-                                           PagingCase{10, {10, 0}}, PagingCase{11, {10, 1}},
-                                           PagingCase{25, {10, 10, 5}},
-                                           PagingCase{30, {10, 10, 10, 0}}));
+// Rows of one line are 30 apart from 175: 29 fit above 1040; the total needs
+// 30 more. A row taller than a page is cut at its foot.
+INSTANTIATE_TEST_SUITE_P(
+    Orders, ListOfMaterialsPaging,
+    ::testing::Values(PagingCase{"OneRow", {1}, {1}},
+                      PagingCase{"TheTotalFits", std::vector<int>(27, 1), {27}},
+                      PagingCase{"TheTotalMovesOn", std::vector<int>(28, 1), {28, 0}},
+                      PagingCase{"ThreePages", std::vector<int>(70, 1), {29, 29, 12}},
+                      PagingCase{"ATallRowMovesWhole", {40, 5, 1}, {1, 2}},
+                      PagingCase{"ARowTallerThanAPage", {60, 1}, {1, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListOfMaterials, TheCustomerBlockStandsUnderTheTitleOfTheFirstPageOnly) {
-    ListOfMaterials list = ListOf(12);
+    ListOfMaterials list = ListOf(40);
     list.details.values[0] = "Nordic Towers AB";  // the order's column
     list.details.values[2] = "12/08/2026";
     list.details.values[7] = "Uppsala";  // the site's column
@@ -130,27 +187,27 @@ TEST(ListOfMaterials, TheCustomerBlockStandsUnderTheTitleOfTheFirstPageOnly) {
     const auto printed = Printed(list, pages);
     ASSERT_EQ(pages, 2);
     const auto& first = printed[0];
-    EXPECT_TRUE(Has(first, "box 50 110 415 132 left Company Name: Nordic Towers AB"));
-    EXPECT_TRUE(Has(first, "box 50 132 415 154 left Date: 12/08/2026"));
-    EXPECT_TRUE(Has(first, "box 435 110 800 132 left Ship To City: Uppsala"));
-    // Two lines lower everything on the first page by 56: headings, rows.
-    EXPECT_TRUE(Has(first, "text 30 201 Quantity"));
-    EXPECT_TRUE(Has(first, "box 185 231 285 306 left PN-1"));
-    EXPECT_EQ(Count(first, "box 185 "), 9);  // one row fewer fits
+    EXPECT_TRUE(Has(first, "box 50 110 415 131 left Company Name: Nordic Towers AB"));
+    EXPECT_TRUE(Has(first, "box 50 130 415 151 left Date: 12/08/2026"));
+    EXPECT_TRUE(Has(first, "box 435 110 800 131 left Ship To City: Uppsala"));
+    // Two lines and a gap lower everything on the first page by 52.
+    EXPECT_TRUE(Has(first, "text 50 197 Quantity"));
+    EXPECT_TRUE(Has(first, "text 185 227 PN-1"));
+    EXPECT_EQ(Count(first, "box 310 "), 27);  // two rows fewer fit
     EXPECT_EQ(Count(printed[1], "box 50 110 "), 0);
-    EXPECT_TRUE(Has(printed[1], "text 30 145 Quantity"));
-    EXPECT_EQ(CountPrintedPages(list, 1), pages);
-
-    // Without details the page is as it always was.
-    int plainPages = 0;
-    const auto plain = Printed(ListOf(12), plainPages);
-    EXPECT_EQ(Count(plain[0], "box 185 "), 10);
-    EXPECT_EQ(Count(plain[0], "box 50 110 "), 0);
+    EXPECT_TRUE(Has(printed[1], "text 50 145 Quantity"));
 }
 
-TEST(ListOfMaterials, AThousandPagesCountAsTheyPrint) {
-    EXPECT_EQ(CountPrintedPages(ListOf(5000), 6.0), 501);
-    EXPECT_EQ(CountPrintedPages(ListOf(4999), 6.0), 500);
+TEST(ListOfMaterials, TheCountAtAPrintersScaleMatchesThePrint) {
+    for (const int rows : {0, 99, 100, 1000, 5000}) {
+        ListOfMaterials list = ListOf(rows);
+        for (int i = 0; i < rows; i += 7) list.rows[i][3] = Lines(i % 5 + 1);
+        RecordingSurface measure, device;
+        const int counted = CountPrintedPages(measure, list, 6.0);
+        TEZPrint print(device, 6.0, 6.0);
+        EXPECT_EQ(PrintListOfMaterials(print, list, counted), counted) << rows;
+        EXPECT_EQ(Count(device.calls, "page"), counted - 1) << rows;
+    }
 }
 
 TEST(EZPrint, ScalesRoundHalvesToTheEvenNeighbour) {

@@ -271,7 +271,7 @@ TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
 TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
     if (!Installed("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     std::string items;
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= 40; ++i)  // two pages
         items += std::to_string(i) + "=1|Each||PN-" + std::to_string(100 + i) + "|part|9.50|\r\n";
     WriteOrder(temp / "customer.qrf", items,
                "Company Name=Nordic Towers AB\r\nJob Number=J-2026-114\r\nApp=Quillroute\r\n");
@@ -288,36 +288,58 @@ TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
     EXPECT_EQ(pages[1].find("Company Name"), std::string::npos);
 }
 
-TEST_F(Clients, APdfReaderFindsEveryPageRowAndTheTotal) {
+// Standard jumpers' descriptions of five lines and hyphenated part numbers
+// over several pages in euros: a PDF reader finds every description whole
+// (its Connector2 line too), every part number unbroken, each page's frame
+// and the total on the last page.
+TEST_F(Clients, APdfReaderFindsEveryLineWhole) {
     if (!Installed("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const std::string description =
+        "10 foot cable assembly, RVX4-50K, (1/2 in.) SPECIAL INSTRUCTIONS:  Connector1 = "
+        "Plated 7-16 DIN Male with (N/A) inner contact attachment.   Connector2 = Plated 7-16 "
+        "DIN Male with (N/A) inner contact attachment";
     std::string items;
     for (int i = 1; i <= 25; ++i)
-        items += std::to_string(i) + "=" + std::to_string(i) + "|Each||PN-" +
-                 std::to_string(100 + i) +
-                 "|7-16 DIN Male connector for 1/2 in. foam cable, plated, captivated inner "
-                 "contact|48.50|\r\n";
-    WriteOrder(temp / "many.qrf", items);
+        items += std::to_string(i) + "=" + std::to_string(i) + "|Each||J4V-DMDM-" +
+                 std::to_string(i) + "M|" + (i % 2 ? description : "7-16 DIN Male connector") +
+                 "|48.50|\r\n";
+    WriteOrder(temp / "many.qrf", items, "App=Quillroute\r\nCurrency=EUR\r\n");
     Start({"OPEN", QString::fromStdString((temp / "many.qrf").string())});
     printer.pdf = temp / "printed.pdf";
     printer.Pick();
     ui().Print1->trigger();
     ASSERT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
-    const std::string text = Output("pdftotext -layout " + Quoted(printer.pdf) + " -");
-    const auto pages = quill::SplitFields(text, "\f");
-    ASSERT_EQ(pages.size(), 4u) << text;  // three pages and what follows the last form feed
-    for (int page = 1; page <= 3; ++page) {
-        const std::string& content = pages[page - 1];
-        EXPECT_NE(content.find("Quillroute(TM) List of Materials"), std::string::npos) << page;
-        EXPECT_NE(content.find("Page " + std::to_string(page) + " of 3"), std::string::npos)
+    // Raw order: the text as drawn, a description's lines one after another.
+    const std::string text = Output("pdftotext -raw " + Quoted(printer.pdf) + " -");
+    auto pages = quill::SplitFields(text, "\f");
+    pages.pop_back();  // what follows the last form feed
+    ASSERT_GE(pages.size(), 2u) << text;
+    const std::string count = std::to_string(pages.size());
+    std::string joined;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        const std::string& content = pages[page];
+        EXPECT_NE(content.find("Page " + std::to_string(page + 1) + " of " + count),
+                  std::string::npos)
             << page;
-        EXPECT_NE(content.find("Orlenk Corporation"), std::string::npos) << page;
+        EXPECT_NE(content.find("Price\n(EUR)"), std::string::npos) << content;
+        joined += content;
     }
-    for (int i = 1; i <= 25; ++i) {
-        const int page = (i - 1) / 10;
-        EXPECT_NE(pages[page].find("PN-" + std::to_string(100 + i)), std::string::npos) << i;
-    }
-    EXPECT_NE(pages[2].find("TOTAL (USD):"), std::string::npos);
-    EXPECT_NE(pages[2].find(Total()), std::string::npos) << Total();
+    // The descriptions' lines joined, every run of spaces one space.
+    const auto squeezed = [](const std::string& text) {
+        std::istringstream words(text);
+        std::string all;
+        for (std::string word; words >> word;) all += (all.empty() ? "" : " ") + word;
+        return all;
+    };
+    const std::string flowing = squeezed(joined);
+    for (int i = 1; i <= 25; ++i)
+        EXPECT_NE(joined.find("J4V-DMDM-" + std::to_string(i) + "M "), std::string::npos) << i;
+    std::size_t whole = 0;
+    for (std::size_t at = flowing.find(squeezed(description)); at != std::string::npos;
+         at = flowing.find(squeezed(description), at + 1))
+        ++whole;
+    EXPECT_EQ(whole, 13u) << flowing;
+    EXPECT_NE(pages.back().find("TOTAL (EUR): " + Total()), std::string::npos) << pages.back();
 }
 
 }  // namespace

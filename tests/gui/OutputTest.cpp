@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QPrintPreviewWidget>
 #include <QTimer>
+#include <regex>
 
 #include "../support/FileSizeLimit.h"
 #include "../support/Files.h"
@@ -170,10 +171,10 @@ TEST_F(Output, PrintingPrintsTheOrderAndACancelPrintsNothing) {
 
 TEST_F(Output, APrintingFailureEndsTheJobRestoresTheCursorAndSaysSo) {
     std::string items;
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= 60; ++i)  // two pages
         items += std::to_string(i) + "=1|Each||P" + std::to_string(i) + "|d|1.00|\r\n";
-    WriteOrder(temp / "twelve.qrf", items);
-    Start({"OPEN", QString::fromStdString((temp / "twelve.qrf").string())});
+    WriteOrder(temp / "sixty.qrf", items);
+    Start({"OPEN", QString::fromStdString((temp / "sixty.qrf").string())});
     printer.pdf = temp / "printed.pdf";
     printer.failAfterPages = 0;
     printer.Pick();
@@ -194,12 +195,29 @@ TEST_F(Output, APdfDocumentIsWrittenAndOpened) {
     EXPECT_EQ(shell.opened, (std::vector<std::string>{(temp / "order.pdf").string()}));
 }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+// Rows of one line and rows of a long description, so pages end where the
+// real fonts say; the preview shows the pages the printer gets.
 TEST_F(Output, ThePreviewShowsEveryPageThatWouldPrint) {
     std::string items;
-    for (int i = 1; i <= 25; ++i)
-        items += std::to_string(i) + "=1|Each||P" + std::to_string(i) + "|d|1.00|\r\n";
+    for (int i = 1; i <= 60; ++i)
+        items += std::to_string(i) + "=1|Each||P" + std::to_string(i) + "|" +
+                 (i % 3 ? std::string("d") : Repeated("a long description ", 12)) + "|1.00|\r\n";
     WriteOrder(temp / "many.qrf", items);
     Start({"OPEN", QString::fromStdString((temp / "many.qrf").string())});
+    printer.pdf = temp / "printed.pdf";
+    printer.Pick();
+    ui().Print1->trigger();
+    const std::string pdf = ReadBytes(printer.pdf);
+    const std::regex page("/Type\\s*/Page[^s]");
+    const auto printed =
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator());
+    EXPECT_GT(printed, 1);
     EXPECT_TRUE(ui().PrintPreview1->isEnabled());
     int pages = -1;
     QTimer::singleShot(0, [&] {
@@ -210,7 +228,7 @@ TEST_F(Output, ThePreviewShowsEveryPageThatWouldPrint) {
         preview->reject();
     });
     ui().PrintPreview1->trigger();
-    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(pages, printed);
 }
 
 }  // namespace
@@ -231,14 +249,17 @@ TEST_F(Output, Screenshots) {
         for (int i = 1; i <= count; ++i)
             items +=
                 std::to_string(i) + "=" + std::to_string(i * 2) + "|" + (i % 3 ? "Each" : "Feet") +
-                "||F4DMRA-PV-" + std::to_string(100 + i) + "|" +
+                "||" + (i == 7 ? "F4DMRA-PV-EXTRA-LONG-NUMBER-" : "F4DMRA-PV-") +
+                std::to_string(100 + i) + "|" +
                 (i % 4 == 1 ? "10 foot cable assembly, RVX4-50K, (1/2 in.) SPECIAL INSTRUCTIONS:  "
                               "Connector1 = Plated 7-16 DIN Male with (N/A) inner contact "
                               "attachment.   Connector2 = Plated 7-16 DIN Male with (N/A) inner "
                               "contact attachment"
                             : "7-16 DIN Male connector, Vellisk") +
-                "|148.50|\r\n";
-        WriteOrder(temp / "order.qrf", items);
+                "|" + (i == 5 ? "1234567.50" : "148.50") + "|\r\n";
+        // The longest list in euros, with a part number and a price wider than their columns.
+        WriteOrder(temp / "order.qrf", items,
+                   count == 25 ? "App=Quillroute\r\nCurrency=EUR\r\n" : "App=Quillroute\r\n");
         window.reset();
         Start({"OPEN", QString::fromStdString((temp / "order.qrf").string())});
         printer.pdf = out / ("lom-" + std::to_string(count) + ".pdf");

@@ -18,10 +18,13 @@ class DrawingSurface {
     virtual void SetPenWidth(int width) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+    // The height the text takes when DrawTextInBox wraps it in a box that wide.
+    virtual int WrappedTextHeight(int width, const std::string& text) = 0;
     // Text with its top-left corner at (x, y).
     virtual void DrawText(int x, int y, const std::string& text) = 0;
-    // Text wrapped at word boundaries inside the box and cut off at its edges;
-    // answers the height of the text drawn.
+    // Text wrapped at word boundaries (inside a word only where the word alone
+    // is wider than the box) and cut off at the box's edges; answers the
+    // height of the text drawn.
     virtual int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
                               bool alignRight) = 0;
     virtual void MoveTo(int x, int y) = 0;

@@ -41,6 +41,16 @@ void TEZPrint::TextAligned(double x, double y, const std::string& text, int hori
     surface_->DrawText(left, top, text);
 }
 
+double TEZPrint::TextWidth(const std::string& text) const {
+    return surface_->TextWidth(text) / scaleX_;
+}
+
+double TEZPrint::LineHeight() const { return surface_->TextHeight("Qy") / scaleY_; }
+
+double TEZPrint::WrappedHeight(double left, double right, const std::string& text) const {
+    return surface_->WrappedTextHeight(ScaleX(right) - ScaleX(left), text) / scaleY_;
+}
+
 int TEZPrint::TextInBox(double left, double top, double right, double bottom,
                         const std::string& text, bool alignRight) {
     return surface_->DrawTextInBox(ScaleX(left), ScaleY(top), ScaleX(right), ScaleY(bottom), text,

@@ -30,6 +30,10 @@ class TEZPrint {
     // horizontal: 0 starts at x, 1 centred on x, 2 ends at x; vertical: 0 top
     // at y, 1 middle on y, 2 bottom at y.
     void TextAligned(double x, double y, const std::string& text, int horizontal, int vertical);
+    // Measures in logical units, with the surface's current font.
+    double TextWidth(const std::string& text) const;
+    double LineHeight() const;
+    double WrappedHeight(double left, double right, const std::string& text) const;
     int TextInBox(double left, double top, double right, double bottom, const std::string& text,
                   bool alignRight);
     void MoveTo(double x, double y);

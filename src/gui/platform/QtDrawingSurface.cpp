@@ -1,8 +1,8 @@
 #include "platform/QtDrawingSurface.h"
 
 #include <QFontMetrics>
-#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/Error.h"
 #include "platform/TextConversion.h"
@@ -36,29 +36,64 @@ void QtDrawingSurface::DrawText(int x, int y, const std::string& text) {
     painter_.drawText(QPoint(x, y + painter_.fontMetrics().ascent()), ToQt(text));
 }
 
-// Lines are wrapped at word boundaries; a line that would cross the box's
-// lower edge is left out whole rather than shown cut in half.
+namespace {
+
+// Where a word alone is wider than the line, as much of it as fits.
+int FittingPrefix(const QFontMetricsF& metrics, const QString& word, qreal width) {
+    int fits = 1;
+    while (fits < word.size() && metrics.horizontalAdvance(word.left(fits + 1)) <= width) ++fits;
+    return fits;
+}
+
+// Words go on a line while they fit, one space apart: a line breaks between
+// words only (never at a hyphen or a slash, so "(N/A)" and "7-16" stay
+// whole), and inside a word only where the word alone is wider than the line.
+QStringList WrapAtSpaces(const QFontMetricsF& metrics, const QString& text, qreal width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        QString line;
+        for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
+            const QString joined = line.isEmpty() ? word : line + ' ' + word;
+            if (metrics.horizontalAdvance(joined) <= width) {
+                line = joined;
+                continue;
+            }
+            if (!line.isEmpty()) lines.push_back(line);
+            line = word;
+            while (line.size() > 1 && metrics.horizontalAdvance(line) > width) {
+                const int fits = FittingPrefix(metrics, line, width);
+                lines.push_back(line.left(fits));
+                line = line.mid(fits);
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+int QtDrawingSurface::WrappedTextHeight(int width, const std::string& text) {
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    const auto lines = WrapAtSpaces(metrics, ToQt(text), width).size();
+    return static_cast<int>(std::ceil(static_cast<qreal>(lines) * metrics.lineSpacing()));
+}
+
+// A line that would cross the box's lower edge is left out whole rather than
+// shown cut in half; the first line is always drawn, clipped to the box.
 int QtDrawingSurface::DrawTextInBox(int left, int top, int right, int bottom,
                                     const std::string& text, bool alignRight) {
-    const qreal width = std::max(right - left, 1);
-    QTextLayout layout(ToQt(text), painter_.font(), painter_.device());
-    QTextOption option(alignRight ? Qt::AlignRight : Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    qreal y = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        if (top + y + line.height() > bottom && y > 0) break;
-        y += line.height();
-    }
-    layout.endLayout();
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    const QStringList lines = WrapAtSpaces(metrics, ToQt(text), right - left);
+    const qreal spacing = metrics.lineSpacing();
     painter_.save();
     painter_.setClipRect(QRect(left, top, right - left, bottom - top));
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        if (line.y() + line.height() <= y) line.draw(&painter_, QPointF(left, top));
+    qreal y = 0;
+    for (const QString& line : lines) {
+        if (y > 0 && top + y + spacing > bottom) break;
+        const qreal x = alignRight ? right - metrics.horizontalAdvance(line) : left;
+        painter_.drawText(QPointF(x, top + y + metrics.ascent()), line);
+        y += spacing;
     }
     painter_.restore();
     return static_cast<int>(y);

@@ -20,6 +20,7 @@ class QtDrawingSurface : public DrawingSurface {
     void SetPenWidth(int width) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
+    int WrappedTextHeight(int width, const std::string& text) override;
     void DrawText(int x, int y, const std::string& text) override;
     int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
                       bool alignRight) override;
