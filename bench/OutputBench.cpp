@@ -20,8 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const quill::ExportContent& LargeContent() {
+    // The content streams its rows from the order, which lives as long.
+    static quill::Order order;
     static const quill::ExportContent content = [] {
-        quill::Order order;
         quill::ItemLines lines;
         for (int i = 0; i < 5000; ++i)
             lines.push_back(quill::ItemLine{
@@ -41,7 +42,7 @@ const quill::ExportContent& LargeContent() {
 
 quill::ListOfMaterials LargeList() {
     quill::ListOfMaterials list;
-    list.rows = LargeContent().rows;
+    list.rows = quill::RowsOf(LargeContent());
     list.total = LargeContent().total.value;
     list.webAddress = "https://www.orlenk.example";
     return list;
