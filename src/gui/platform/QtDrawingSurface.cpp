@@ -50,12 +50,15 @@ int FittingPrefix(const QFontMetricsF& metrics, const QString& word, qreal width
 // whole), and inside a word only where the word alone is wider than the line.
 QStringList WrapAtSpaces(const QFontMetricsF& metrics, const QString& text, qreal width) {
     QStringList lines;
+    const qreal space = metrics.horizontalAdvance(' ');
     for (const QString& paragraph : text.split('\n')) {
         QString line;
+        qreal used = 0;
         for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
-            const QString joined = line.isEmpty() ? word : line + ' ' + word;
-            if (metrics.horizontalAdvance(joined) <= width) {
-                line = joined;
+            const qreal advance = metrics.horizontalAdvance(word);
+            if (line.isEmpty() ? advance <= width : used + space + advance <= width) {
+                line += line.isEmpty() ? word : ' ' + word;
+                used += (used > 0 ? space : 0) + advance;
                 continue;
             }
             if (!line.isEmpty()) lines.push_back(line);
@@ -65,6 +68,7 @@ QStringList WrapAtSpaces(const QFontMetricsF& metrics, const QString& text, qrea
                 lines.push_back(line.left(fits));
                 line = line.mid(fits);
             }
+            used = metrics.horizontalAdvance(line);
         }
         lines.push_back(line);
     }
