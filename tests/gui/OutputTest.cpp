@@ -277,6 +277,17 @@ TEST_F(Output, Screenshots) {
             ui().PrintPreview1->trigger();
         }
     }
+    // An order built in the window: a standard jumper and a feeder's parts.
+    window.reset();
+    Start();
+    ToFinal();
+    AddToOrder();
+    StartOver();
+    ToPartsList();
+    AddToOrder();
+    printer.pdf = out / "lom-window.pdf";
+    printer.Pick();
+    ui().Print1->trigger();
 }
 
 }  // namespace
