@@ -108,17 +108,33 @@ TEST_F(PageOneTest, ClickingAFeederItemChangesOnlyThatChoice) {
 
 // ------------------------------------------------------------------ length
 
-TEST_F(PageOneTest, LettersAsLengthWarnAndShowTheFirstLength) {
-    Type(ui().cboLength, "x");
-    EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
-    EXPECT_EQ(Text(ui().cboLength), "1");
-}
-
-TEST_F(PageOneTest, LettersAsFeederLengthShowTheFirstFeederLength) {
+// A keystroke that makes the text no number warns once and leaves the text,
+// selected; Next refuses it and puts the focus there; no quote is made for a
+// value the user did not type. The same for a frequency box when it is left.
+TEST_F(PageOneTest, ATextThatIsNoNumberWarnsOnceAndStaysForCorrection) {
+    for (quill::ComboBox* box : {ui().cboLength, ui().cboEnding}) {
+        messages.calls.clear();
+        Type(box, "t");
+        if (box == ui().cboEnding) Focus(ui().cboLength);
+        EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
+        EXPECT_EQ(Text(box), "t");
+        EXPECT_EQ(box->lineEdit()->selectedText(), "t");
+        QTest::keyClicks(box->lineEdit(), "en");
+        if (box == ui().cboEnding) Focus(ui().cboBeginning);
+        EXPECT_EQ(messages.Boxes().size(), 1u);  // once
+        messages.calls.clear();
+        ui().btnNext->click();
+        EXPECT_EQ(messages.Boxes(), (Calls{{"warning", kNotNumeric}}));
+        EXPECT_EQ(Page(), 0);
+        EXPECT_TRUE(box->hasFocus());
+        EXPECT_EQ(box->lineEdit()->selectedText(), Text(box).c_str());
+        Type(box, box == ui().cboLength ? "10" : "2200");  // a number: the next fault warns again
+    }
     ChooseFeeder();
+    messages.calls.clear();
     Type(ui().cboLength, "x");
     EXPECT_EQ(messages.Boxes(), (Calls{{"warning", kNotNumeric}}));
-    EXPECT_EQ(Text(ui().cboLength), "100");
+    EXPECT_EQ(Text(ui().cboLength), "x");
 }
 
 TEST_F(PageOneTest, AnyNumberIsAcceptedAsLength) {
@@ -213,7 +229,7 @@ TEST_F(PageOneTest, LettersAsFrequencyWarnWhenTheBoxIsLeft) {
     EXPECT_TRUE(messages.calls.empty()) << "nothing is checked while typing";
     Focus(ui().cboLength);
     EXPECT_EQ(messages.calls, (Calls{{"beep", ""}, {"warning", kNotNumeric}}));
-    EXPECT_EQ(Text(ui().cboBeginning), "1");
+    EXPECT_EQ(Text(ui().cboBeginning), "abc");  // kept for the user to correct
 }
 
 TEST_F(PageOneTest, NextWithAnEmptyLengthAsksForANumberThere) {

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -187,7 +188,9 @@ Selection TPageOne::Choices() const {
 
 void TPageOne::FocusField(int field) {
     ComboBox* boxes[] = {cboLength, cboBeginning, cboEnding};
-    if (field >= 0 && field < 3) boxes[field]->setFocus(Qt::OtherFocusReason);
+    if (field < 0 || field >= 3) return;
+    boxes[field]->setFocus(Qt::OtherFocusReason);
+    boxes[field]->lineEdit()->selectAll();
 }
 
 void TPageOne::LoadLengthCombo(int first, int last, int selected) {
@@ -237,11 +240,18 @@ void TPageOne::chkTopConnectorClick() {
     rgFeeder->SetItemEnabled(2, bottomOn);
 }
 
+// A text that is no number warns once and stays, selected, for the user to
+// correct: the box never takes a value the user did not type or pick, and
+// Next refuses it. The warning comes again after the box held a number.
 void TPageOne::CheckValue(ComboBox* box) {
-    if (IsNumericText(Text(box))) return;
+    if (IsNumericText(Text(box))) {
+        warned_.erase(box);
+        return;
+    }
+    if (!warned_.insert(box).second) return;
     messages_.Beep();
     messages_.Warning("This field must contain a numeric value.");
-    box->SetItemIndex(0);
+    box->lineEdit()->selectAll();
 }
 
 void TPageOne::cboLengthChange() { CheckValue(cboLength); }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <set>
 
 #include "catalogue/Fields.h"
 #include "platform/Guard.h"
@@ -51,7 +52,8 @@ class TPageOne : public QWidget {
     quill::Messages& messages_;
     OperationGuard& guard_;
     std::string frequencyUnit_ = "M";
-    QStackedWidget* pictures_ = nullptr;  // the jumper's pictures or the feeder's
+    std::set<const quill::ComboBox*> warned_;  // boxes warned of since they last held a number
+    QStackedWidget* pictures_ = nullptr;       // the jumper's pictures or the feeder's
     quill::RadioGroup* rgApp = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     quill::ComboBox* cboLength = nullptr;
