@@ -359,6 +359,49 @@ TEST_F(OrderPage, ALastOrderThatCannotBeWrittenIsReportedOnceAndShownUntilItWork
 
 // ------------------------------------------------------------- shortcuts
 
+// As in a spreadsheet: a key typed on a selected cell replaces its text; F2
+// edits in place. With the grid itself focused, the edit shortcuts neither
+// leave the program (Ctrl+X is Exit) nor bring back the last order (Ctrl+V).
+TEST_F(OrderPage, TheKeyboardOnTheOrderGridWorksAsInASpreadsheet) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Grid* grid = Rows();
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QApplication::processEvents();
+    QTest::keyClick(grid, Qt::Key_4);
+    CloseEditor(grid->findChild<SpinCellEditor*>());
+    EXPECT_EQ(RowTexts(0)[0], "4");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = grid->findChild<SpinCellEditor*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "2");
+    CloseEditor(editor);
+    EXPECT_EQ(RowTexts(0)[0], "42");
+
+    // Shortcuts reach only the active window.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The row bar clicked, as to select rows for deletion.
+    QHeaderView* bar = grid->verticalHeader();
+    QTest::mouseClick(bar->viewport(), Qt::LeftButton, {},
+                      QPoint(bar->width() / 2, bar->sectionViewportPosition(0) + 3));
+    QApplication::processEvents();
+    const std::string kept = ReadBytes(LastOrder());
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_C, Qt::Key_X, Qt::Key_V}) {
+        QTest::keyClick(grid, key, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), grid) << key;
+        QApplication::processEvents();
+        EXPECT_TRUE(window->isVisible()) << key;
+        EXPECT_EQ(Shown(), ui().tsOrder) << key;
+        EXPECT_EQ(RowTexts(0)[0], "42") << key;
+    }
+    EXPECT_EQ(ReadBytes(LastOrder()), kept);
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
 TEST_F(OrderPage, EditShortcutsStayWithTheEditBoxThatHasTheFocus) {
     Start();
     QLineEdit* edit = ui().cboLength->lineEdit();

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
 #include <QResizeEvent>
@@ -77,9 +78,12 @@ class GridDelegate : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (auto* spin = qobject_cast<SpinCellEditor*>(editor)) {
             spin->SetText(index.data(Qt::DisplayRole).toString());
+            if (grid_->replaceOnEdit_) spin->selectAll();
             return;
         }
         QStyledItemDelegate::setEditorData(editor, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && grid_->replaceOnEdit_)
+            line->selectAll();
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* model,
@@ -374,6 +378,30 @@ void Grid::SetSpinColumn(int column, bool spin) {
 bool Grid::IsSpinColumn(int column) const {
     const ColumnStyle* style = Style(column);
     return style != nullptr && style->spin;
+}
+
+// A key typed on a cell replaces its text, as in a spreadsheet; F2 and a
+// double click edit it in place.
+bool Grid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    replaceOnEdit_ = trigger == AnyKeyPressed;
+    const bool opened = QTableWidget::edit(index, trigger, event);
+    replaceOnEdit_ = false;
+    return opened;
+}
+
+// The edit shortcuts belong to the grid while it has the focus: Ctrl+C copies
+// the current cell and Ctrl+A selects, and neither they nor Ctrl+X and Ctrl+V
+// reach the window's menu commands.
+bool Grid::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+            key->matches(QKeySequence::Paste) || key->matches(QKeySequence::SelectAll)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableWidget::event(event);
 }
 
 void Grid::UpdateEditTriggers() {

@@ -132,6 +132,8 @@ class Grid : public QTableWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     friend class GridDelegate;
@@ -158,6 +160,7 @@ class Grid : public QTableWidget {
     bool headingWrap_ = false;
     int headingHeight_ = -1;
     bool rowBar_ = false;
+    bool replaceOnEdit_ = false;  // the editor opens for a typed key, which replaces the text
     bool fitRows_ = false;
 };
 
