@@ -113,7 +113,7 @@ TEST_F(FrameTest, ExitClosesTheWindow) {
 // --------------------------------------------------------------- the menu
 
 TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
-    EXPECT_EQ(S(ui().File1->title()), "File");
+    EXPECT_EQ(S(ui().File1->title()), "&File");
     const struct {
         QAction* action;
         const char* caption;
@@ -131,11 +131,11 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {ui().QuickUpdate1, "&Quick Update", "Ctrl+U"},
         {ui().StartOver1, "S&tart Over", "Ctrl+R"},
         {ui().Exit1, "E&xit", "Ctrl+X"},
-        {ui().ToATextFile1, "To a text file", ""},
-        {ui().ToanHTMLDocument1, "To an HTML Document", ""},
-        {ui().ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
-        {ui().ToAPDFDocument1, "To a PDF Document", ""},
-        {ui().Help1, "About", ""},
+        {ui().ToATextFile1, "To a &text file", ""},
+        {ui().ToanHTMLDocument1, "To an &HTML Document", ""},
+        {ui().ToanMSExcelSpreadsheet1, "To an MS Excel &Spreadsheet", ""},
+        {ui().ToAPDFDocument1, "To a P&DF Document", ""},
+        {ui().Help1, "Ab&out", ""},
     };
     for (const auto& item : items) {
         ASSERT_NE(item.action, nullptr) << item.caption;
@@ -144,7 +144,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
     }
     EXPECT_EQ(S(ui().Export1->title()), "&Export");
     EXPECT_EQ(ui().Export1->menuAction()->shortcut(), QKeySequence());
-    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currency Settings");
+    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currenc&y Settings");
 
     // The File menu in order, with its two separators.
     const QList<QAction*> file = ui().File1->actions();

@@ -170,7 +170,7 @@ TEST_F(StartupTest, ACatalogueWithLfLineEndsLoadsAsOneWithCrLf) {
 
 TEST_F(StartupTest, ExchangeRatesShowTheCurrencyMenuDisabledOnPageOne) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currency Settings");
+    EXPECT_EQ(S(ui().CurrencySettings1->title()), "Currenc&y Settings");
     EXPECT_TRUE(ui().CurrencySettings1->menuAction()->isVisible());
     EXPECT_FALSE(ui().CurrencySettings1->menuAction()->isEnabled());
 }

@@ -19,7 +19,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
     : QObject(&window), guard_(guard), frame_(std::move(frame)) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName("MainMenu1");
-    File1 = bar->addMenu("File");
+    File1 = bar->addMenu("&File");
     File1->setObjectName("File1");
 
     const auto item = [](QMenu* menu, const char* name, const QString& caption,
@@ -37,12 +37,12 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
     PrintPreview1 = item(File1, "PrintPreview1", "Print Pre&view...");
     Export1 = File1->addMenu("&Export");
     Export1->setObjectName("Export1");
-    ToATextFile1 = item(Export1, "ToATextFile1", "To a text file");
-    ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an HTML Document");
+    ToATextFile1 = item(Export1, "ToATextFile1", "To a &text file");
+    ToanHTMLDocument1 = item(Export1, "ToanHTMLDocument1", "To an &HTML Document");
     ToanMSExcelSpreadsheet1 =
-        item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
+        item(Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel &Spreadsheet");
     ToAnExcelWorkbook1 = item(Export1, "ToAnExcelWorkbook1", "To an Excel &Workbook (.xlsx)");
-    ToAPDFDocument1 = item(Export1, "ToAPDFDocument1", "To a PDF Document");
+    ToAPDFDocument1 = item(Export1, "ToAPDFDocument1", "To a P&DF Document");
     CopyToClipboard1 =
         item(File1, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
     OrderDetails1 = item(File1, "OrderDetails1", "Order &Details...");
@@ -75,12 +75,12 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, guard(handler));
 
-    CurrencySettings1 = bar->addMenu("Currency Settings");
+    CurrencySettings1 = bar->addMenu("Currenc&y Settings");
     CurrencySettings1->setObjectName("CurrencySettings1");
     CurrencySettings1->menuAction()->setVisible(false);  // shown only when exchange rates exist
     BuildCurrencyMenu();
 
-    Help1 = bar->addAction("About");
+    Help1 = bar->addAction("Ab&out");
     Help1->setObjectName("Help1");
     connect(Help1, &QAction::triggered, this, guard(frame_.about));
 }

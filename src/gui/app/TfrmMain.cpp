@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -304,6 +305,18 @@ void TfrmMain::lblEmailClick() {
 void TfrmMain::Help1Click() {
     TfrmAbout about(services.programFolder, this);
     about.exec();
+}
+
+// Enter that no control took presses the page's default button, Next or Add
+// to Order, as in a dialog.
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && btnNext->isVisible() &&
+        btnNext->isEnabled()) {
+        btnNext->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

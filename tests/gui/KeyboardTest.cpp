@@ -1,0 +1,68 @@
+// The window with the keyboard alone: the default button, the menus'
+// mnemonics, a walk from page 1 to a saved order.
+
+#include <QMenu>
+
+#include "../support/Files.h"
+#include "OrderFixture.h"
+
+namespace wizard {
+namespace {
+
+class Keyboard : public OrderFixture {
+  protected:
+    // A key as the user presses it: to the control that has the focus.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : window.get(), key, modifiers);
+        QApplication::processEvents();
+    }
+
+    // Tab until the control (or its edit box) has the focus.
+    void TabTo(QWidget* control) {
+        for (int i = 0; i < 40 && !control->isAncestorOf(QApplication::focusWidget()) &&
+                        QApplication::focusWidget() != control;
+             ++i)
+            Press(Qt::Key_Tab);
+        ASSERT_TRUE(QApplication::focusWidget() == control ||
+                    control->isAncestorOf(QApplication::focusWidget()));
+    }
+};
+
+TEST_F(Keyboard, AWalkFromPageOneToASavedOrderWithKeysOnly) {
+    Start();
+    ASSERT_NO_FATAL_FAILURE(TabTo(ui().cboLength));
+    Press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "10");
+    Press(Qt::Key_Return);  // Next
+    ASSERT_EQ(Page(), 1) << ::testing::PrintToString(messages.calls);
+    Press(Qt::Key_Return);  // Next
+    ASSERT_EQ(Shown(), ui().tsFinal) << ::testing::PrintToString(messages.calls);
+    Press(Qt::Key_Enter);  // Add to Order, from the keypad's Enter
+    ASSERT_EQ(Shown(), ui().tsOrder) << ::testing::PrintToString(messages.calls);
+    const fs::path file = programFolder / "data" / "keys.qrf";
+    fileDialogs.Choose(file);
+    Press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(ReadBytes(file).find("|J4V-DMDM-10|"), std::string::npos);
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+}
+
+// The currency menu is enabled on the result pages only.
+TEST_F(Keyboard, AltAndALetterOpenTheMenus) {
+    Start();
+    ToFinal();
+    for (QMenu* menu : {ui().File1, ui().CurrencySettings1}) {
+        const QString title = menu->title();
+        const int amp = title.indexOf('&');
+        ASSERT_GE(amp, 0) << S(title);
+        const auto letter = static_cast<Qt::Key>(title.at(amp + 1).toUpper().unicode());
+        Press(letter, Qt::AltModifier);
+        QTest::qWait(50);
+        EXPECT_TRUE(menu->isVisible()) << S(title);
+        menu->close();
+        QTest::qWait(50);
+    }
+}
+
+}  // namespace
+}  // namespace wizard
