@@ -91,7 +91,27 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
          "Page1", "Ending frequency must be greater", ""},
         {"nothing in the band",
          With(Jumper(), [](Selection& s) { s.beginText = "50000", s.endText = "60000"; }), "USD",
-         "Page1", "Sorry, there are no items", ""},
+         "Page1", "Sorry, there are no items that match your selection criteria.", ""},
+        {"a waveguide band below every cut-off",
+         With(Jumper(),
+              [](Selection& s) {
+                  s.feeder = true;
+                  s.cableTypeIndex = 2;
+                  s.beginText = "1000", s.endText = "1200";
+              }),
+         "USD", "Page1",
+         "Sorry, there are no items that match your selection criteria.\r\rElliptical waveguide "
+         "carries only frequencies above its cut-off frequency. The lowest cut-off of the listed "
+         "waveguides is 1300 MHz; this band begins at 1000 MHz.",
+         ""},
+        {"a waveguide band above a cut-off but no waveguide's range",
+         With(Jumper(),
+              [](Selection& s) {
+                  s.feeder = true;
+                  s.cableTypeIndex = 2;
+                  s.beginText = "1400", s.endText = "1500";
+              }),
+         "USD", "Page1", "Sorry, there are no items that match your selection criteria.", ""},
     };
     ProgramData data = Load(kSample);
     QuoteSession session(data);
@@ -103,6 +123,9 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
             ASSERT_TRUE(outcome.refusal);
             EXPECT_EQ(outcome.refusal->message.rfind(quote.first, 0), 0u)
                 << outcome.refusal->message;
+            if (quote.first.rfind("Sorry", 0) == 0) {  // the whole message
+                EXPECT_EQ(outcome.refusal->message, quote.first);
+            }
             EXPECT_EQ(outcome.refusal->staysOn, WizardStep::Page1);
             EXPECT_EQ(outcome.refusal->field, quote.field);
             continue;
@@ -203,7 +226,8 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     EXPECT_EQ(book.Add(lines, "EUR", true), "");
     EXPECT_EQ(book.Add(lines, "USD", true),
               "This order is priced in Euros (EUR), and this result is shown in US Dollars "
-              "(USD).\rTo add it, first choose Euros (EUR) from the Currency Settings menu.");
+              "(USD).\rTo add it, first choose Euros (EUR) from the Currency Settings menu, or "
+              "start a new order with File > New Order.");
     EXPECT_NE(book.Add(lines, "USD", false).find("only be added"), std::string::npos);
     EXPECT_TRUE(book.EditCell(0, 0, "3"));
     EXPECT_FALSE(book.EditCell(0, 3, "typed description"));

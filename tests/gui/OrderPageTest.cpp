@@ -521,6 +521,9 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
     ToFinal();
     AddToOrder();
     EXPECT_TRUE(window->isWindowModified());
+    auto* emptyNote = window->findChild<QLabel*>("lblEmptyOrder");
+    ASSERT_NE(emptyNote, nullptr);
+    EXPECT_FALSE(emptyNote->isVisible());
     const std::string kept = ReadBytes(LastOrder());
     ASSERT_NE(kept.find("J4V-DMDM-10"), std::string::npos);
 
@@ -545,6 +548,8 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
     EXPECT_TRUE(window->Book().Lines().Empty());
     EXPECT_TRUE(window->Book().Lines().Details().Empty());
     EXPECT_EQ(Shown(), ui().tsOrder);
+    EXPECT_TRUE(emptyNote->isVisible());  // how to add an item
+    EXPECT_NE(S(emptyNote->text()).find("Add to Order"), std::string::npos);
     EXPECT_EQ(S(window->windowTitle()), "Untitled[*] - Quillroute\u2122");
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_NE(ReadBytes(LastOrder()).find("J4V-DMDM-10"), std::string::npos)

@@ -13,8 +13,11 @@ std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,
         return "This order is priced in " + order + ", and this result is shown in " +
                CurrencyCaption(shownCode) + ".\r" +
                (orderCurrencyChoosable
-                    ? "To add it, first choose " + order + " from the Currency Settings menu."
-                    : "Results can only be added to an order in the currency they are shown in.");
+                    ? "To add it, first choose " + order +
+                          " from the Currency Settings menu, or start a new order with File > "
+                          "New Order."
+                    : "Results can only be added to an order in the currency they are shown "
+                      "in: start a new order with File > New Order to add it.");
     }
     order_.Merge(lines, shownCode);
     lastOrder_.MarkChanged();

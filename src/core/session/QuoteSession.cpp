@@ -1,5 +1,7 @@
 #include "session/QuoteSession.h"
 
+#include <algorithm>
+
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/Images.h"
 
@@ -51,9 +53,27 @@ std::optional<Refusal> QuoteSession::CheckPageOne(const Selection& s) {
     bandMatched_ = FilterCables(AllCables(data_.catalogue), filter);
     gradeMatched_ = bandMatched_;
     if (bandMatched_.empty())
-        return Refusal{"Sorry, there are no items that match your selection criteria.", false,
-                       WizardStep::Page1};
+        return Refusal{"Sorry, there are no items that match your selection criteria." +
+                           WaveguideCutOffNote(s.cableTypeIndex == 2, begin),
+                       false, WizardStep::Page1};
     return std::nullopt;
+}
+
+// A waveguide carries only frequencies above its cut-off: a band that begins
+// at or below the lowest cut-off of the listed waveguides is told why none fits.
+std::string QuoteSession::WaveguideCutOffNote(bool waveguide, double beginMHz) const {
+    if (!waveguide) return {};
+    double lowest = 0;
+    bool any = false;
+    for (const TTransmissionLine* cable : AllCables(data_.catalogue)) {
+        if (cable->cableType != "EW") continue;
+        lowest = any ? std::min(lowest, cable->k1) : cable->k1;
+        any = true;
+    }
+    if (!any || beginMHz > lowest) return {};
+    return "\r\rElliptical waveguide carries only frequencies above its cut-off frequency. The "
+           "lowest cut-off of the listed waveguides is " +
+           FloatToText(lowest) + " MHz; this band begins at " + FloatToText(beginMHz) + " MHz.";
 }
 
 // ------------------------------------------------------------------ page 2

@@ -142,6 +142,7 @@ class QuoteSession {
     Selection ShownSelection() const;
 
   private:
+    std::string WaveguideCutOffNote(bool waveguide, double beginMHz) const;
     void EnableCableGrades();
     void SelectCableGrade(int index);
     void CableGradeClick();

@@ -22,6 +22,10 @@ using namespace quill;
 
 namespace {
 
+const char* const kEmptyOrderText =
+    "This order is empty. To add an item, press Add, choose the assembly on the wizard's pages "
+    "and press Add to Order on its result page.";
+
 enum Column { kQty, kUom, kPartNumber, kDescription, kPrice, kExtended, kColumns };
 
 constexpr int kCellPadding = 14;  // the cell's margins and a little air
@@ -67,6 +71,12 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     grdOrder->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     grdOrder->viewport()->installEventFilter(this);
     layout->addWidget(grdOrder, 1);
+
+    lblEmptyOrder = new QLabel(kEmptyOrderText, this);
+    lblEmptyOrder->setObjectName("lblEmptyOrder");
+    lblEmptyOrder->setWordWrap(true);
+    lblEmptyOrder->hide();
+    layout->addWidget(lblEmptyOrder);
 
     lblOrderCurrency = new QLabel(this);
     lblOrderCurrency->setObjectName("lblOrderCurrency");
@@ -282,6 +292,7 @@ void TOrderPage::RecalculateOrder(int changedRow) {
         CellChanged(kExtended, changedRow);
     }
     edtOrderTotal->setText(ToQt(book_.Lines().TotalText()));
+    lblEmptyOrder->setVisible(book_.Lines().Count() == 0);
     emit orderChanged();
     SaveLastOrder();
 }

@@ -91,6 +91,7 @@ class TOrderPage : public QWidget {
     QLineEdit* edtOrderTotal = nullptr;
     QLabel* lblOrderCurrency = nullptr;
     QLabel* lblOrderNotice = nullptr;
+    QLabel* lblEmptyOrder = nullptr;  // how to add an item, while the order is empty
     QPushButton* btnSave = nullptr;
     QPushButton* BitBtn1 = nullptr;  // Print
     QPushButton* btnAdd = nullptr;
