@@ -200,10 +200,15 @@ TEST_F(FrameTest, SpreadsheetExportIsDisabledWithoutASpreadsheetProgram) {
     EXPECT_FALSE(ui().ToanMSExcelSpreadsheet1->isEnabled());
 }
 
+// A program for any spreadsheet type will do: Calc's desktop entry may claim
+// ".xlsx" and ".ods" and not ".xls".
 TEST_F(FrameTest, SpreadsheetExportFollowsTheSpreadsheetProgram) {
-    shell.applications = {".xls"};  // a desktop with a program for spreadsheet files
-    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    EXPECT_TRUE(ui().ToanMSExcelSpreadsheet1->isEnabled());
+    for (const char* type : {".xls", ".xlsx", ".ods"}) {
+        shell.applications = {type};
+        ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+        EXPECT_TRUE(ui().ToanMSExcelSpreadsheet1->isEnabled()) << type;
+        Back();
+    }
 }
 
 // ------------------------------------------------------------------ hints

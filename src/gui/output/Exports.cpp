@@ -36,8 +36,11 @@ bool TExports::IsSpreadsheetAvailable() const {
 #if defined(Q_OS_WIN)
     return services_.registry.ClassKeyExists("Excel.Application");
 #else
-    // No registry to ask: whatever the desktop opens ".xls" files with.
-    return services_.shell.HasApplicationFor(".xls");
+    // No registry to ask: a desktop program for any spreadsheet type opens the
+    // file (LibreOffice Calc claims ".xlsx" and ".ods" but not always ".xls").
+    for (const char* type : {".xls", ".xlsx", ".ods"})
+        if (services_.shell.HasApplicationFor(type)) return true;
+    return false;
 #endif
 }
 
