@@ -305,6 +305,8 @@ class AboutBoxTest : public WizardFixture {
 TEST_F(AboutBoxTest, ShowsTitleTermsAndOk) {
     EXPECT_EQ(S(about->windowTitle()), "About");
     EXPECT_EQ(S(about->Label1->text()), "Orlenk Quillroute (TM)");
+    EXPECT_EQ(S(about->lblVersion->text()), "Version " QUILLROUTE_VERSION);
+    EXPECT_TRUE(about->lblVersion->isVisible());
     EXPECT_TRUE(S(about->Memo1->toPlainText()).starts_with("Terms\n\n"));
     EXPECT_NE(S(about->Memo1->toPlainText()).find(kMakerSupportEmail), std::string::npos);
     EXPECT_TRUE(about->Memo1->isReadOnly());

@@ -465,6 +465,11 @@ TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
         shown = true;
         EXPECT_EQ(S(dialog.edits[quill::OrderDetails::kDate]->text()), today);
+        // Every field shows a company name of 35 letters whole.
+        for (QLineEdit* edit : dialog.edits)
+            EXPECT_GT(edit->width(),
+                      edit->fontMetrics().horizontalAdvance("Nordic Towers Telecommunications AB"))
+                << S(edit->objectName());
         dialog.edits[0]->setText("Nordic Towers");
         dialog.buttons->button(QDialogButtonBox::Cancel)->click();
     };

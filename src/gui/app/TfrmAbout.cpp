@@ -51,6 +51,10 @@ TfrmAbout::TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent
     Label1->setStyleSheet("font-weight: bold; color: blue;");
     Label1->setAlignment(Qt::AlignCenter);
     layout->addWidget(Label1);
+    lblVersion = new QLabel("Version " QUILLROUTE_VERSION, this);
+    lblVersion->setObjectName("lblVersion");
+    lblVersion->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lblVersion);
     Memo1 = new QPlainTextEdit(TermsText(), this);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
@@ -108,6 +112,7 @@ void TfrmAbout::btnOkKeyPress(const QString& text) {
     if (text != kSequence.left(1)) return;
     Memo1->hide();
     Label1->hide();
+    lblVersion->hide();
     Image1->Load(Picture("sw.gif"));
 }
 
@@ -121,6 +126,7 @@ void TfrmAbout::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     typed_.clear();
     Memo1->hide();
     Label1->hide();
+    lblVersion->hide();
     Image1->hide();
     imgGroup->show();
 }

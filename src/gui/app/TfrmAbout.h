@@ -22,6 +22,7 @@ class TfrmAbout : public QDialog {
 
     quill::Picture* Image1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* lblVersion = nullptr;  // the build's version, under the title
     QPlainTextEdit* Memo1 = nullptr;
     quill::Picture* imgGroup = nullptr;
     QPushButton* btnOk = nullptr;

@@ -42,8 +42,9 @@ TOrderDetailsDlg::TOrderDetailsDlg(QWidget* parent) : QDialog(parent) {
     };
     group("Quote", 0, OrderDetails::kInHeader);
     group("Site", OrderDetails::kInHeader, OrderDetails::kCount);
-    edits[0]->setMinimumWidth(200);
-    edits[OrderDetails::kInHeader]->setMinimumWidth(200);
+    // Wide enough for a company name, an address or a job number of 36 letters.
+    const int wide = fontMetrics().horizontalAdvance(QString(36, 'n'));
+    for (QLineEdit* edit : edits) edit->setMinimumWidth(wide);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
