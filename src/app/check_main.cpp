@@ -1,8 +1,9 @@
 // quillroute-check: reads a whole data set the way the program reads it and
 // lists every problem a data maintainer should fix, one a line.
 //
-//   quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]
+//   quillroute-check [--help] [--version] [PROGRAM_FOLDER [SHARED_FOLDER]]
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,8 @@
 
 #include "catalogue/DataFiles.h"
 #include "check/DataCheck.h"
+#include "platform/CommandLine.h"
+#include "platform/QtRegistry.h"
 #include "platform/UserFolders.h"
 #include "session/ProgramData.h"
 
@@ -17,29 +20,38 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kUsage =
-    "usage: quillroute-check [PROGRAM_FOLDER [SHARED_FOLDER]]\n"
+const char* const kDescription =
     "Checks the program's data (dat/, images/, xcngrate.dat in PROGRAM_FOLDER, by default\n"
     "the folder of this command; update.ini where the program keeps it: in PROGRAM_FOLDER,\n"
     "or in the user's data folder when PROGRAM_FOLDER cannot be written) and the price list\n"
-    "M_lom.dat in SHARED_FOLDER (by default the folder \"shared\" beside PROGRAM_FOLDER,\n"
-    "or share/quillroute/shared of an installation, else PROGRAM_FOLDER itself). Prints\n"
+    "M_lom.dat in SHARED_FOLDER (by default the shared data folder registered for the user,\n"
+    "else the folder \"shared\" beside PROGRAM_FOLDER or share/quillroute/shared of an\n"
+    "installation, else PROGRAM_FOLDER itself). Names the folders it reads, then prints\n"
     "each problem as FILE:LINE: [SECTION] MESSAGE and a summary. Exit status 0 without\n"
-    "problems, 1 with problems, 2 when the data cannot be read.\n";
+    "problems, 1 with problems, 2 when the data cannot be read.";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 3 || (argc > 1 && argv[1][0] == '-')) {
-        std::fputs(kUsage, argc > 1 && std::string(argv[1]) == "--help" ? stdout : stderr);
-        return argc > 1 && std::string(argv[1]) == "--help" ? 0 : 2;
-    }
-    const fs::path program = argc > 1 ? fs::path(argv[1]) : quill::OwnFolder(argv[0]);
-    fs::path shared = argc > 2 ? fs::path(argv[2]) : quill::DefaultSharedFolder(program);
-
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument("PROGRAM_FOLDER", "The program's folder.", "[PROGRAM_FOLDER");
+    parser.addPositionalArgument("SHARED_FOLDER", "The shared data folder.", "[SHARED_FOLDER]]");
+    if (const auto status = quill::ReadCommandLine(parser, kDescription, 0, 2)) return *status;
+    const QStringList folders = parser.positionalArguments();
+    const fs::path program =
+        !folders.isEmpty() ? fs::path(folders[0].toStdString()) : quill::OwnFolder(argv[0]);
     // Where the program itself would keep "update.ini"; nothing is made there.
     quill::NameApplication();
+    bool registered = false;
+    quill::QtRegistry registry;
+    const fs::path shared = folders.size() > 1
+                                ? fs::path(folders[1].toStdString())
+                                : quill::SharedFolderFor(registry, program, &registered);
     const fs::path written = quill::WhereWrittenFilesGo(program);
+    std::printf("Program folder: %s\nShared folder: %s%s\nWritten files: %s\n",
+                program.string().c_str(), shared.string().c_str(),
+                registered ? " (registered for this user)" : "", written.string().c_str());
 
     const quill::DataCheckReport report = quill::CheckDataSet(program, shared, written);
     for (const quill::DataProblem& problem : report.problems)

@@ -3,12 +3,15 @@
 //
 //   quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text
 //                     [--currency CODE] [--program-folder DIR] [--shared-folder DIR]
+//                     [--help] [--version]
 //                     ORDER.qrf OUTPUT
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "catalogue/DataFiles.h"
@@ -17,6 +20,8 @@
 #include "output/ExportContent.h"
 #include "output/PdfDocument.h"
 #include "platform/AtomicSave.h"
+#include "platform/CommandLine.h"
+#include "platform/QtRegistry.h"
 #include "platform/Services.h"
 #include "platform/SystemClock.h"
 #include "platform/UserFolders.h"
@@ -28,18 +33,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kUsage =
-    "usage: quillroute-export --format txt|xls|xlsx|html|pdf|clipboard-text [--currency CODE]\n"
-    "                         [--program-folder DIR] [--shared-folder DIR] ORDER.qrf OUTPUT\n"
+const char* const kDescription =
     "Writes the order as the program exports it. The notes take the exchange-rate date\n"
     "from the program folder (the folder of this command unless --program-folder says\n"
     "otherwise) and the pricing-update date, the later of the date update.ini records\n"
     "where the program keeps it (in the program folder, or in the user's data folder when\n"
     "the program folder cannot be written) and the day the price list M_lom.dat of the\n"
-    "shared folder last changed (--shared-folder, else found as quillroute-check finds\n"
-    "it). The currency is the one the order file\n"
-    "records, US dollars when it records none; --currency names it when the file does\n"
-    "not, and must agree with it when it does.\n";
+    "shared folder last changed (--shared-folder, else the folder registered for the\n"
+    "user, else found as quillroute-check finds it). The currency is the one the order\n"
+    "file records, US dollars when it records none; --currency names it when the file\n"
+    "does not, and must agree with it when it does.";
+
+const char* const kFormats = "txt|xls|xlsx|html|pdf|clipboard-text";
 
 struct Options {
     std::string format, currency;
@@ -51,36 +56,26 @@ int Fail(const std::string& message, int status = 1) {
     return status;
 }
 
-bool ParseOptions(const QStringList& arguments, Options& options) {
-    std::vector<std::string> files;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const std::string argument = arguments[i].toStdString();
-        const auto value = [&](std::string& into) {
-            if (i + 1 >= arguments.size()) return false;
-            into = arguments[++i].toStdString();
-            return true;
-        };
-        std::string folder;
-        if (argument == "--format") {
-            if (!value(options.format)) return false;
-        } else if (argument == "--currency") {
-            if (!value(options.currency)) return false;
-        } else if (argument == "--shared-folder") {
-            if (!value(folder)) return false;
-            options.sharedFolder = folder;
-        } else if (argument == "--program-folder") {
-            if (!value(folder)) return false;
-            options.programFolder = folder;
-        } else if (argument.rfind("--", 0) == 0) {
-            return false;
-        } else {
-            files.push_back(argument);
-        }
-    }
-    if (files.size() != 2) return false;
-    options.order = files[0];
-    options.output = files[1];
-    return true;
+// Answers the status to end with when the command line says to stop.
+std::optional<int> ReadOptions(Options& options) {
+    QCommandLineParser parser;
+    const QCommandLineOption format("format", "The document to write.", kFormats);
+    const QCommandLineOption currency("currency", "The order's currency.", "CODE");
+    const QCommandLineOption program("program-folder", "The program's folder.", "DIR");
+    const QCommandLineOption shared("shared-folder", "The folder of the price list.", "DIR");
+    parser.addOptions({format, currency, program, shared});
+    parser.addPositionalArgument("ORDER", "The order file (.qrf).", "ORDER.qrf");
+    parser.addPositionalArgument("OUTPUT", "The document to write.");
+    if (const auto status = quill::ReadCommandLine(parser, kDescription, 2, 2)) return status;
+    if (!parser.isSet(format))
+        return Fail("--format is needed\n" + parser.helpText().toStdString(), 2);
+    options.format = parser.value(format).toStdString();
+    options.currency = parser.value(currency).toStdString();
+    if (parser.isSet(program)) options.programFolder = parser.value(program).toStdString();
+    if (parser.isSet(shared)) options.sharedFolder = parser.value(shared).toStdString();
+    options.order = parser.positionalArguments()[0].toStdString();
+    options.output = parser.positionalArguments()[1].toStdString();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -92,9 +87,11 @@ int main(int argc, char* argv[]) {
     quill::NameApplication();
     Options options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
-    if (!ParseOptions(QCoreApplication::arguments(), options)) return Fail(kUsage, 2);
-    if (options.sharedFolder.empty())
-        options.sharedFolder = quill::DefaultSharedFolder(options.programFolder);
+    if (const auto status = ReadOptions(options)) return *status;
+    if (options.sharedFolder.empty()) {
+        quill::QtRegistry registry;
+        options.sharedFolder = quill::SharedFolderFor(registry, options.programFolder);
+    }
     // The text renderings go to the file a block at a time, however large the order.
     using Streamed = void (*)(const quill::ExportContent&, const quill::TextSink&);
     const std::map<std::string, Streamed> renderings = {
@@ -103,7 +100,7 @@ int main(int argc, char* argv[]) {
         {"html", quill::RenderHtmlTo},
         {"clipboard-text", quill::RenderClipboardTextTo}};
     if (options.format != "pdf" && options.format != "xlsx" && !renderings.count(options.format))
-        return Fail("unknown format '" + options.format + "'\n" + kUsage, 2);
+        return Fail("unknown format '" + options.format + "' (one of " + kFormats + ")", 2);
 
     try {
         quill::OrderFileContent read = quill::ReadOrderFile(options.order);

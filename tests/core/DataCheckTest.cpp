@@ -38,8 +38,11 @@ TEST(DataCheck, ABrokenDataSetGivesEveryProblemWhereItIs) {
 TEST(DataCheck, MissingFilesAreUnreadableAndNoPartIsBlamedForThem) {
     TempDir dir;
     const DataCheckReport report = CheckDataSet(dir / "program", dir / "shared", dir / "program");
-    EXPECT_EQ(report.unreadable, (std::vector<std::string>{"M_lom.dat", "dat/tlineconnectors.dat",
-                                                           "dat/jumpers.dat", "dat/images.dat"}));
+    EXPECT_EQ(report.unreadable,  // named with their folders
+              (std::vector<std::string>{(dir / "shared/M_lom.dat").string(),
+                                        (dir / "program/dat/tlineconnectors.dat").string(),
+                                        (dir / "program/dat/jumpers.dat").string(),
+                                        (dir / "program/dat/images.dat").string()}));
     for (const DataProblem& problem : report.problems)
         EXPECT_EQ(problem.file, "images") << FormatProblem(problem);
 }

@@ -11,15 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CommandResult Check(const std::string& arguments) {
-    return RunCommand(Quoted(QUILLROUTE_CHECK_PROGRAM) + " " + arguments + " 2>&1");
+// Run for a user whose settings are in that folder (none registered by default).
+CommandResult Check(const std::string& arguments,
+                    const std::string& config = "/nonexistent/quillroute-config") {
+    return RunCommand("XDG_CONFIG_HOME=" + Quoted(config) + " " + Quoted(QUILLROUTE_CHECK_PROGRAM) +
+                      " " + arguments + " 2>&1");
 }
 
 TEST(CheckCommand, TheBundledDataPassesAndABrokenSetFails) {
     const fs::path sample = fs::path(QUILLROUTE_SAMPLE_DATA);
     const CommandResult clean = Check(Quoted((sample / "program").string()));
     EXPECT_EQ(clean.status, 0) << clean.output;
-    EXPECT_EQ(clean.output.rfind("No problems in 5 files of ", 0), 0u) << clean.output;
+    EXPECT_NE(clean.output.find("\nNo problems in 5 files of "), std::string::npos) << clean.output;
 
     const fs::path broken = fs::path(QUILLROUTE_TEST_DATA) / "check" / "broken";
     const CommandResult report =
@@ -38,8 +41,38 @@ TEST(CheckCommand, DataThatCannotBeReadEndsWithStatusTwo) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("dat/tlineconnectors.dat: cannot be read"), std::string::npos)
         << missing.output;
-    EXPECT_EQ(Check("--help").status, 0);
+    EXPECT_NE(missing.output.find((dir / "nowhere" / "dat" / "tlineconnectors.dat").string() +
+                                  ": cannot be read"),
+              std::string::npos)
+        << "named with its folder";
     EXPECT_EQ(Check("a b c").status, 2);
+}
+
+// Without arguments: the folder the command lies in (the build's, with the
+// sample program data) and the shared folder registered for the user, each named.
+TEST(CheckCommand, WithoutArgumentsItChecksItsFolderAndTheRegisteredSharedFolder) {
+    TempDir config;
+    const fs::path shared = fs::path(QUILLROUTE_SAMPLE_DATA) / "shared";
+    ASSERT_EQ(RunCommand("XDG_CONFIG_HOME=" + Quoted(config.Path().string()) + " " +
+                         Quoted(QUILLROUTE_REGISTER_PROGRAM) + " " + Quoted(shared.string()))
+                  .status,
+              0);
+    const CommandResult run = Check("", config.Path().string());
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Program folder: " +
+                              fs::path(QUILLROUTE_CHECK_PROGRAM).parent_path().string() + "\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("Shared folder: " + fs::absolute(shared).lexically_normal().string() +
+                              " (registered for this user)\n"),
+              std::string::npos)
+        << run.output;
+
+    const CommandResult help = RunCommand(Quoted(QUILLROUTE_CHECK_PROGRAM) + " --help 2>/dev/null");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("[PROGRAM_FOLDER [SHARED_FOLDER]]"), std::string::npos);
+    const CommandResult version = Check("--version");
+    EXPECT_NE(version.output.find("quillroute-check " QUILLROUTE_VERSION "\n"), std::string::npos);
 }
 
 }  // namespace

@@ -19,9 +19,10 @@ struct Ran {
     std::string output;  // standard output and error
 };
 
+// Run for a user who has registered no shared folder.
 Ran Export(const std::string& arguments) {
-    const std::string command =
-        std::string("'") + QUILLROUTE_EXPORT_PROGRAM + "' " + arguments + " 2>&1";
+    const std::string command = std::string("XDG_CONFIG_HOME=/nonexistent/quillroute-config '") +
+                                QUILLROUTE_EXPORT_PROGRAM + "' " + arguments + " 2>&1";
     Ran run;
     if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -117,6 +118,16 @@ TEST_F(ExportCommand, SaysWhatIsWrongAndFails) {
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.output.find("unknown format 'doc'"), std::string::npos);
     EXPECT_EQ(Export("--format txt").status, 2);
+    EXPECT_EQ(Export("x.qrf y.txt").status, 2);  // no --format
+
+    const CommandResult help =  // on standard output
+        RunCommand(std::string("'") + QUILLROUTE_EXPORT_PROGRAM + "' --help 2>/dev/null");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("--format <txt|xls|xlsx|html|pdf|clipboard-text>"),
+              std::string::npos)
+        << help.output;
+    EXPECT_NE(Export("--version").output.find("quillroute-export " QUILLROUTE_VERSION "\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ CheckedText ReadChecked(const std::filesystem::path& file, Reporter& reporter) {
     try {
         bytes = ReadRegularFile(file);
     } catch (const QuillError&) {
-        reporter.Report().unreadable.push_back(reporter.File());
+        reporter.Report().unreadable.push_back(file.string());  // named with its folder
         return text;
     }
     text.read = true;

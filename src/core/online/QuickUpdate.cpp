@@ -23,8 +23,7 @@ std::filesystem::path CommonFilesSubfolder(Registry& registry,
                                            const std::filesystem::path& defaultCommonFiles,
                                            const char* name) {
     std::filesystem::path base = defaultCommonFiles;
-    if (const auto path = registry.ReadString("\\Software\\Orlenk\\Common Files", "Path");
-        path && !path->empty()) {
+    if (const auto path = registry.ReadString(kCommonFilesKey, "Path"); path && !path->empty()) {
         std::string folder = *path;
         for (char& c : folder)
             if (c == '\\') c = '/';

@@ -6,6 +6,9 @@
 
 namespace quill {
 
+// Where the installer registers the shared data folder (its value "Path").
+inline constexpr const char* kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
+
 // The per-user settings store. Key paths are written as the registry writes
 // them, with "\" between the keys ("\Software\Orlenk\Common Files"); a leading
 // or trailing "\" does not matter and neither does the letter case of key and

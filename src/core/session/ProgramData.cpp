@@ -39,6 +39,13 @@ fs::path DefaultSharedFolder(const fs::path& program) {
     return program;
 }
 
+fs::path SharedFolderFor(Registry& registry, const fs::path& program, bool* registered) {
+    const std::optional<std::string> path = registry.ReadString(kCommonFilesKey, "Path");
+    if (registered) *registered = path && !path->empty();
+    if (path && !path->empty()) return fs::path(*path);
+    return DefaultSharedFolder(program);
+}
+
 std::string FileDate(const fs::path& file) {
     const std::optional<Date> day = DayOfLastChange(file);
     return day ? FormatDate(*day) : std::string();

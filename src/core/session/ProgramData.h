@@ -7,6 +7,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/Fields.h"
+#include "platform/Registry.h"
 #include "pricing/Currency.h"
 #include "pricing/PriceList.h"
 
@@ -56,6 +57,11 @@ ProgramData LoadProgramData(const std::filesystem::path& programFolder,
 // else the program folder itself.
 std::filesystem::path OwnFolder(const char* argv0);
 std::filesystem::path DefaultSharedFolder(const std::filesystem::path& programFolder);
+// The shared folder registered for the user when there is one (`registered`
+// then says so), else DefaultSharedFolder.
+std::filesystem::path SharedFolderFor(Registry& registry,
+                                      const std::filesystem::path& programFolder,
+                                      bool* registered = nullptr);
 
 // The local date of a file's last change as "mm/dd/yyyy"; empty when it has none.
 std::string FileDate(const std::filesystem::path& file);

@@ -30,12 +30,6 @@
 
 using namespace quill;
 
-namespace {
-
-const char* const kCommonFilesKey = "\\Software\\Orlenk\\Common Files";
-
-}  // namespace
-
 TfrmMain::TfrmMain(Services& services_, QWidget* parent)
     : QMainWindow(parent),
       services(services_),
