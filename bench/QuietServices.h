@@ -48,8 +48,8 @@ struct QuietMessages : quill::Messages {
 };
 struct QuietDownloader : quill::Downloader {
     bool IsConnected() override { return false; }
-    bool Download(const std::string&, const std::filesystem::path&, const std::string&) override {
-        return false;
+    quill::DownloadOutcome Download(const quill::DownloadRequest&) override {
+        return {quill::DownloadOutcome::Kind::kConnection};
     }
     void Pause(int, const std::string&) override {}
 };

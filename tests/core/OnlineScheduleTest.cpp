@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "online/OnlineAddresses.h"
 #include "online/Programs.h"
+#include "online/QuickUpdate.h"
 #include "online/Schedule.h"
 
 using namespace quill;
@@ -175,3 +176,32 @@ TEST(OnlineAddresses, BuiltInUnlessTheSettingsNameAnotherWebAddress) {
 }
 
 }  // namespace
+
+// What a failed download tells the user, for every way it can end: the old
+// sentence only for a connection that failed or was cut.
+TEST(DownloadFailed, SaysWhatHappened) {
+    using Kind = quill::DownloadOutcome::Kind;
+    const struct {
+        quill::DownloadOutcome outcome;
+        const char* message;
+    } cases[] = {
+        {{Kind::kConnection},
+         "Unable to dowload Pricing Database. Please verify your Internet "
+         "connection or contact ORLENK for assistance."},
+        {{Kind::kCancelled}, "The download of Pricing Database was cancelled."},
+        {{Kind::kHttpStatus, 404},
+         "Unable to dowload Pricing Database: the server has no such "
+         "file (404)."},
+        {{Kind::kHttpStatus, 503}, "Unable to dowload Pricing Database: the server answered 503."},
+        {{Kind::kStalled, 0, 30}, "Unable to dowload Pricing Database: no data for 30 seconds."},
+        {{Kind::kTooLarge},
+         "Unable to dowload Pricing Database: there is not enough free disk "
+         "space in updates."},
+        {{Kind::kWriteFailed},
+         "Unable to dowload Pricing Database: it could not be written to "
+         "updates."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(quill::DownloadFailedMessage("Pricing Database", c.outcome, "updates"),
+                  c.message);
+}

@@ -40,12 +40,19 @@ TEST_F(Downloads, AFailedDownloadSaysSoLeavesNoInstallerAndStartsNothing) {
     struct Case {
         const char* what;
         LoopbackHttpServer::Response response;
+        std::string message;  // the failed connection keeps the old sentence
     };
     const QByteArray body(200000, 'x');
     const Case cases[] = {
-        {"not found", {404, "<html>Not here</html>"}},
-        {"server error", {500, "<html>Oops</html>"}},
-        {"closed half-way", {200, body, LoopbackHttpServer::Behaviour::CloseHalfway}},
+        {"not found",
+         {404, "<html>Not here</html>"},
+         "Unable to dowload Pricing Database: the server has no such file (404)."},
+        {"server error",
+         {500, "<html>Oops</html>"},
+         "Unable to dowload Pricing Database: the server answered 500."},
+        {"closed half-way",
+         {200, body, LoopbackHttpServer::Behaviour::CloseHalfway},
+         kPricingFailed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -56,7 +63,7 @@ TEST_F(Downloads, AFailedDownloadSaysSoLeavesNoInstallerAndStartsNothing) {
         shell.opened.clear();
         EXPECT_FALSE(Update().UpdatePricing(Updates(), true));
         EXPECT_FALSE(fs::exists(Updates() / "pricing.exe"));
-        EXPECT_EQ(messages.Boxes(), (Calls{{"error", kPricingFailed}}));
+        EXPECT_EQ(messages.Boxes(), (Calls{{"error", c.message}}));
         EXPECT_EQ(shell.opened, Texts{});
         EXPECT_EQ(fs::directory_iterator(Updates()), fs::directory_iterator())
             << "no partial or temporary file stays behind";
@@ -80,7 +87,8 @@ TEST_F(Downloads, AServerThatStallsEndsTheDownload) {
     EXPECT_GE(clock.elapsed(), 1900);
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_FALSE(fs::exists(Updates() / "pricing.exe"));
-    EXPECT_EQ(messages.Boxes(), (Calls{{"error", kPricingFailed}}));
+    EXPECT_EQ(messages.Boxes(),
+              (Calls{{"error", "Unable to dowload Pricing Database: no data for 2 seconds."}}));
 }
 
 TEST_F(Downloads, CancelInTheProgressWindowIsAFailedDownload) {
@@ -104,7 +112,8 @@ TEST_F(Downloads, CancelInTheProgressWindowIsAFailedDownload) {
     EXPECT_FALSE(Update().UpdatePricing(Updates(), true));
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(fs::exists(Updates() / "pricing.exe"));
-    EXPECT_EQ(messages.Boxes(), (Calls{{"error", kPricingFailed}}));
+    EXPECT_EQ(messages.Boxes(),
+              (Calls{{"error", "The download of Pricing Database was cancelled."}}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the progress window is gone";
 }
 
@@ -122,9 +131,7 @@ TEST_F(Downloads, AFailedProgramStopsTheOthersButWhatArrivedIsInstalled) {
     EXPECT_EQ(shell.opened, (Texts{Installer("alpha.exe"), Installer("pricing.exe")}));
     EXPECT_EQ(
         messages.Boxes(),
-        (Calls{{"error",
-                "Unable to dowload Beta Planner. Please verify your Internet connection or "
-                "contact ORLENK for assistance."},
+        (Calls{{"error", "Unable to dowload Beta Planner: the server has no such file (404)."},
                {"information",
                 "Some files were not downloaded\rClick OK to install the files which were "
                 "successfully downloaded\rand contact ORLENK for assistance with the others"}}));
@@ -214,16 +221,17 @@ TEST_F(UpdateCommand, AFailedOrRefusedUpdateKeepsTheDialogOpenAndChangesNothing)
         EXPECT_TRUE(dialog.isVisible());
         dialog.btnCancel->click();
     });
-    EXPECT_EQ(messages.Boxes(),
-              (Calls{{"error", kPricingFailed},
-                     {"error",
-                      "No Active Internet Connection Detected.\rPlease check your connection and "
-                      "try again."},
-                     {"confirm-warning",
-                      "Updating this many programs at once may take anywhere from several "
-                      "minutes \r\nto an hour depending on the speed of your Internet "
-                      "connection.  Are \r\nyou sure you want to continue?"},
-                     {"error", "Update Cancelled"}}));
+    EXPECT_EQ(
+        messages.Boxes(),
+        (Calls{{"error", "Unable to dowload Pricing Database: the server has no such file (404)."},
+               {"error",
+                "No Active Internet Connection Detected.\rPlease check your connection and "
+                "try again."},
+               {"confirm-warning",
+                "Updating this many programs at once may take anywhere from several "
+                "minutes \r\nto an hour depending on the speed of your Internet "
+                "connection.  Are \r\nyou sure you want to continue?"},
+               {"error", "Update Cancelled"}}));
     EXPECT_EQ(Value(kUpdateKey, "NextUpdate"), "01/01/2100") << "the schedule is untouched";
     EXPECT_FALSE(fs::exists(programFolder / "update.ini"));
     EXPECT_EQ(server.requested, QStringList{"/updates/pricing.exe"});
@@ -317,18 +325,58 @@ TEST_F(NewsPages, AScriptOrLocalLinkOnAPageIsNeverOpened) {
     }
 }
 
-TEST_F(NewsPages, AFailedDownloadShowsNothingAndKeepsTheSchedule) {
+// The news the user asked for says once what failed, where and why; the fetch
+// ends at the first failure. A page over 4 MB is refused and removed. The
+// scheduled news stays quiet.
+TEST_F(NewsPages, AFailedFetchSaysWhyOnceAndShowsNothing) {
     ServeNews(3);
     server.Serve("/home/default.asp", {500, "down"});
     Start();
     bool shown = false;
     EXPECT_FALSE(ShowNews([&](TfrmNews&) { shown = true; }));
     EXPECT_FALSE(shown);
-    EXPECT_EQ(messages.Boxes(), Calls{});
+    EXPECT_EQ(messages.Boxes(), (Calls{{"error", "The news could not be fetched from " +
+                                                     S(server.Address("/home/default.asp")) +
+                                                     ": the server answered 500."}}));
     EXPECT_EQ(Value(kNewsKey, "NextUpdate"), "01/01/2100");
-    // Both pages were asked for.
-    EXPECT_EQ(server.requested,
-              (QStringList{"/whatsnew/pressreleases/default.asp", "/home/default.asp"}));
+
+    server.requested.clear();
+    messages.Reset();
+    server.Serve("/whatsnew/pressreleases/default.asp", {200, QByteArray(5 << 20, 'n')});
+    EXPECT_FALSE(window->Online().News().Execute());
+    EXPECT_EQ(server.requested, QStringList{"/whatsnew/pressreleases/default.asp"})
+        << "the fetch ends at the first failure";
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_NE(messages.Boxes()[0].text.find(": the page is larger than 4 MB."), std::string::npos)
+        << messages.Boxes()[0].text;
+    EXPECT_FALSE(fs::exists(sharedFolder / "news" / "rawnews.dat"));
+
+    messages.Reset();
+    EXPECT_FALSE(window->Online().News().Execute(false));  // as the schedule runs it
+    EXPECT_EQ(messages.Boxes(), Calls{});
+}
+
+// The progress window is the news's; one Cancel ends the whole fetch.
+TEST_F(NewsPages, OneCancelEndsTheWholeFetch) {
+    ServeNews(3);
+    server.trickleMilliseconds = 50;
+    server.Serve("/whatsnew/pressreleases/default.asp",
+                 {200, QByteArray(400000, 'n'), LoopbackHttpServer::Behaviour::Trickle});
+    Start();
+    std::string title;
+    QTimer::singleShot(300, [&] {
+        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(progress, nullptr);
+        title = S(progress->windowTitle());
+        progress->findChild<QPushButton*>()->click();
+    });
+    EXPECT_FALSE(window->Online().News().Execute());
+    EXPECT_EQ(title, "Orlenk News");
+    EXPECT_EQ(server.requested, QStringList{"/whatsnew/pressreleases/default.asp"});
+    EXPECT_EQ(messages.Boxes(),
+              (Calls{{"error", "The news could not be fetched from " +
+                                   S(server.Address("/whatsnew/pressreleases/default.asp")) +
+                                   ": cancelled."}}));
 }
 
 TEST_F(NewsPages, UncheckingDisplayAgainStopsThePrompt) {

@@ -135,13 +135,35 @@ std::filesystem::path NewsHeadlines::NewsFolder() {
     return CommonFilesSubfolder(services_.registry, defaultCommonFiles_, "news");
 }
 
-bool NewsHeadlines::DownloadPages(const std::filesystem::path& folder) {
+std::string NewsFailedMessage(const NewsFetch& fetch) {
+    std::string reason = FailureReason(fetch.outcome);
+    if (fetch.outcome.kind == DownloadOutcome::Kind::kTooLarge)
+        reason = "the page is larger than " + std::to_string(kMostNewsPageBytes >> 20) + " MB";
+    if (reason.empty()) reason = "the connection failed";
+    return "The news could not be fetched from " + fetch.address + ": " + reason + ".";
+}
+
+NewsFetch NewsHeadlines::DownloadPages(const std::filesystem::path& folder) {
     const std::string site = SiteRoot(webSite_);
-    const bool news = services_.downloader.Download(site + "/whatsnew/pressreleases/default.asp",
-                                                    folder / kPressReleaseFile, "Press Releases");
-    const bool home = services_.downloader.Download(site + "/home/default.asp",
-                                                    folder / kHomePageFile, "Spotlight");
-    return news && home;
+    const struct {
+        std::string address;
+        const char* file;
+        const char* name;
+    } pages[] = {
+        {site + "/whatsnew/pressreleases/default.asp", kPressReleaseFile, "Press Releases"},
+        {site + "/home/default.asp", kHomePageFile, "Spotlight"}};
+    for (const auto& page : pages) {
+        DownloadRequest request{page.address, folder / page.file, page.name, "Orlenk News",
+                                kMostNewsPageBytes};
+        const DownloadOutcome outcome = services_.downloader.Download(request);
+        if (outcome) continue;
+        if (outcome.kind == DownloadOutcome::Kind::kTooLarge) {
+            std::error_code ignored;
+            std::filesystem::remove(request.file, ignored);
+        }
+        return NewsFetch{page.address, outcome};
+    }
+    return {};
 }
 
 StringList NewsHeadlines::ParseNews(const std::filesystem::path& folder) const {

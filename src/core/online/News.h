@@ -32,6 +32,18 @@ std::string AddressForTitle(const StringList& entries, const std::string& title)
 // "https://" addresses, never a local file or a script.
 bool IsWebAddress(const std::string& address);
 
+// A news page larger than this is refused: a page is a few kilobytes.
+inline constexpr std::uintmax_t kMostNewsPageBytes = 4 * 1024 * 1024;
+
+// How fetching the news ended: well, or the address that failed and why.
+struct NewsFetch {
+    std::string address;  // the page that failed; empty when both arrived
+    DownloadOutcome outcome;
+    explicit operator bool() const { return static_cast<bool>(outcome); }
+};
+// "The news could not be fetched from ADDRESS: REASON."
+std::string NewsFailedMessage(const NewsFetch& fetch);
+
 // The news prompt, the two downloaded pages and the headlines made from them.
 class NewsHeadlines {
   public:
@@ -44,8 +56,9 @@ class NewsHeadlines {
     Messages::Answer AskToShow();
 
     std::filesystem::path NewsFolder();
-    // Both pages are fetched; true only when both arrived.
-    bool DownloadPages(const std::filesystem::path& folder);
+    // The press releases, then the home page; a failure (a Cancel too) ends
+    // the fetch, and a page refused as too large is removed.
+    NewsFetch DownloadPages(const std::filesystem::path& folder);
     StringList ParseNews(const std::filesystem::path& folder) const;
     // Has the shell open an entry's address when it is a web page's.
     void OpenEntry(const StringList& entries, int index);

@@ -86,17 +86,45 @@ std::filesystem::path QuickUpdate::UpdatesFolder() {
     return CommonFilesSubfolder(services_.registry, defaultCommonFiles_, "updates");
 }
 
+// An installer is bounded by the free space of its folder, checked before it
+// is started: a larger one is refused as it is announced or as it grows.
 bool QuickUpdate::DownloadFile(const std::string& address, const std::filesystem::path& file,
                                const std::string& name) {
-    if (services_.downloader.Download(address, file, name)) return true;
+    DownloadRequest request{address, file, name};
+    std::error_code error;
+    const std::filesystem::space_info space = std::filesystem::space(file.parent_path(), error);
+    if (!error) request.mostBytes = space.available;
+    const DownloadOutcome outcome = services_.downloader.Download(request);
+    if (outcome) return true;
     // An older installer of that name must not be taken for this one.
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
     services_.messages.Asterisk();
-    services_.messages.Error("Unable to dowload " + name +
-                             ". Please verify your Internet connection or contact ORLENK for "
-                             "assistance.");
+    services_.messages.Error(DownloadFailedMessage(name, outcome, file.parent_path()));
     return false;
+}
+
+std::string DownloadFailedMessage(const std::string& name, const DownloadOutcome& outcome,
+                                  const std::filesystem::path& folder) {
+    using Kind = DownloadOutcome::Kind;
+    switch (outcome.kind) {
+        case Kind::kCancelled:
+            return "The download of " + name + " was cancelled.";
+        case Kind::kTooLarge:
+            return "Unable to dowload " + name + ": there is not enough free disk space in " +
+                   folder.string() + ".";
+        case Kind::kWriteFailed:
+            return "Unable to dowload " + name + ": it could not be written to " + folder.string() +
+                   ".";
+        case Kind::kHttpStatus:
+        case Kind::kStalled:
+            return "Unable to dowload " + name + ": " + FailureReason(outcome) + ".";
+        case Kind::kConnection:
+        case Kind::kDone:
+            break;
+    }
+    return "Unable to dowload " + name +
+           ". Please verify your Internet connection or contact ORLENK for assistance.";
 }
 
 bool QuickUpdate::UpdatePricing(const std::filesystem::path& folder, bool notify) {

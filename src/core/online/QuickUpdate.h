@@ -32,6 +32,12 @@ std::filesystem::path CommonFilesSubfolder(Registry& registry,
                                            const char* name);
 
 // The update reminder and the downloads behind the update dialog.
+// What the user is told of a download that failed: the connection sentence
+// for a failed or cut connection, else what happened ("cancelled", "the
+// server has no such file (404)", "no data for 30 seconds", no disk space).
+std::string DownloadFailedMessage(const std::string& name, const DownloadOutcome& outcome,
+                                  const std::filesystem::path& folder);
+
 class QuickUpdate {
   public:
     QuickUpdate(OnlineServices services, std::string serverAddress,

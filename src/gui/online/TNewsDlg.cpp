@@ -22,7 +22,7 @@ NewsHeadlines TNewsDlg::Component() {
 
 void TNewsDlg::CheckSchedule() {
     NewsHeadlines news = Component();
-    if (news.PromptDue() && AskToShow() == Messages::Answer::Yes) Execute();
+    if (news.PromptDue() && AskToShow() == Messages::Answer::Yes) Execute(false);
 }
 
 Messages::Answer TNewsDlg::AskToShow() { return Component().AskToShow(); }
@@ -41,12 +41,15 @@ void TNewsDlg::SaveSchedule(TfrmNews& dialog) {
                                 dialog.chkDisplayAgain->isChecked());
 }
 
-bool TNewsDlg::Execute() {
+bool TNewsDlg::Execute(bool reportFailure) {
     NewsHeadlines news = Component();
     TfrmNews dialog(news, owner_.data());
     dialog.cboNumDays->SetText(ToQt(news.Schedule().IntervalText()));
     const std::filesystem::path folder = news.NewsFolder();
-    if (!news.DownloadPages(folder)) return false;
+    if (const NewsFetch fetch = news.DownloadPages(folder); !fetch) {
+        if (reportFailure) services_.messages.Error(NewsFailedMessage(fetch));
+        return false;
+    }
     dialog.headlines = news.ParseNews(folder);
     FillMemos(dialog.memNews, dialog.memSpotlight, dialog.headlines);
     if (onShown) QTimer::singleShot(0, &dialog, [this, &dialog] { onShown(dialog); });

@@ -26,7 +26,9 @@ class TNewsDlg {
     quill::Messages::Answer AskToShow();
     // True when the headlines were downloaded and shown; a failed download
     // shows nothing and says nothing.
-    bool Execute();
+    // The news the user asked for says why it could not be fetched; the
+    // scheduled one stays quiet.
+    bool Execute(bool reportFailure = true);
     static void FillMemos(QPlainTextEdit* news, QPlainTextEdit* spotlight,
                           const quill::StringList& headlines);
     void SaveSchedule(TfrmNews& dialog);

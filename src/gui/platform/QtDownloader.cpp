@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "platform/AtomicSave.h"
 #include "platform/TextConversion.h"
@@ -25,10 +26,11 @@ struct BusyCursor {
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-std::unique_ptr<QProgressDialog> ProgressWindow(QWidget* parent, const QString& label) {
+std::unique_ptr<QProgressDialog> ProgressWindow(QWidget* parent, const QString& title,
+                                                const QString& label) {
     auto dialog = std::make_unique<QProgressDialog>(label, QObject::tr("&Cancel"), 0, 0, parent);
     dialog->setObjectName("DownloadProgress");
-    dialog->setWindowTitle("Orlenk QuickUpdate");
+    dialog->setWindowTitle(title);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
@@ -63,44 +65,51 @@ QString QtDownloader::ProgressText(qint64 received, qint64 total) {
     return english.toString(received) + " of " + english.toString(total) + " bytes";
 }
 
-bool QtDownloader::Download(const std::string& address, const std::filesystem::path& file,
-                            const std::string& name) {
+DownloadOutcome QtDownloader::Download(const DownloadRequest& request) {
+    using Kind = DownloadOutcome::Kind;
     if (!network_) network_ = new QNetworkAccessManager;
     BusyCursor busy;
-    const QString title = "Downloading " + ToQt(name) + "...";
-    auto dialog = ProgressWindow(parent_.data(), title);
+    const QString title = "Downloading " + ToQt(request.name) + "...";
+    auto dialog = ProgressWindow(parent_.data(), ToQt(request.title), title);
 
-    QNetworkRequest request(QUrl(ToQt(address)));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkRequest get(QUrl(ToQt(request.address)));
+    get.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                     QNetworkRequest::NoLessSafeRedirectPolicy);
     // No byte for this long ends the download, whether connecting or receiving.
-    request.setTransferTimeout(timing_.stallMilliseconds);
-    QNetworkReply* reply = network_->get(request);
-    AtomicSave save(file);
-    bool written = true;
+    get.setTransferTimeout(timing_.stallMilliseconds);
+    QNetworkReply* reply = network_->get(get);
+    AtomicSave save(request.file);
+    // Why the download was stopped here, when it was.
+    std::optional<Kind> stopped;
     qint64 received = 0;
+    const auto stop = [&](Kind why) {
+        if (!stopped) stopped = why;
+        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+    };
+    const auto tooLarge = [&](qint64 bytes) {
+        return bytes > 0 && static_cast<std::uintmax_t>(bytes) > request.mostBytes;
+    };
 
     QEventLoop loop;
-    const auto wrongStatus = [reply] {
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        return status.isValid() && status.toInt() != 200;
+    const auto status = [reply] {
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     };
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
-        // An error page is not the file. The reply is still telling of its
-        // headers here; it is stopped once it has done so.
-        if (wrongStatus()) {
-            written = false;
-            QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
-        }
+        // An error page is not the file, and a file announced larger than
+        // allowed is not taken. The reply is still telling of its headers
+        // here; it is stopped once it has done so.
+        if (status().isValid() && status().toInt() != 200) stop(Kind::kHttpStatus);
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (announced.isValid() && tooLarge(announced.toLongLong())) stop(Kind::kTooLarge);
     });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
         const QByteArray bytes = reply->readAll();
         received += bytes.size();
-        if (!written) return;
-        if (!save.Put(std::string_view(bytes.constData(), bytes.size()))) {
-            written = false;
-            reply->abort();
-        }
+        if (stopped) return;
+        if (tooLarge(received))
+            stop(Kind::kTooLarge);
+        else if (!save.Put(std::string_view(bytes.constData(), bytes.size())))
+            stop(Kind::kWriteFailed);
     });
     QObject::connect(
         reply, &QNetworkReply::downloadProgress, dialog.get(), [&](qint64 arrived, qint64 total) {
@@ -109,29 +118,43 @@ bool QtDownloader::Download(const std::string& address, const std::filesystem::p
                 dialog->setValue(static_cast<int>(std::min<qint64>(arrived, dialog->maximum())));
             dialog->setLabelText(title + "\n" + ProgressText(arrived, total));
         });
-    QObject::connect(dialog.get(), &QProgressDialog::canceled, reply, &QNetworkReply::abort);
+    QObject::connect(dialog.get(), &QProgressDialog::canceled, reply,
+                     [&] { stop(Kind::kCancelled); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished()) loop.exec();
 
-    if (reply->bytesAvailable() > 0) {
+    if (!stopped && reply->bytesAvailable() > 0) {
         const QByteArray rest = reply->readAll();
         received += rest.size();
-        written = written && save.Put(std::string_view(rest.constData(), rest.size()));
+        if (tooLarge(received))
+            stopped = Kind::kTooLarge;
+        else if (!save.Put(std::string_view(rest.constData(), rest.size())))
+            stopped = Kind::kWriteFailed;
     }
+    DownloadOutcome outcome;
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-    const bool whole = reply->error() == QNetworkReply::NoError && !wrongStatus() &&
-                       reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() &&
-                       (!announced.isValid() || announced.toLongLong() == received);
+    if (stopped) {
+        outcome.kind = *stopped;
+    } else if (reply->error() == QNetworkReply::OperationCanceledError ||
+               reply->error() == QNetworkReply::TimeoutError) {
+        outcome.kind = Kind::kStalled;  // no one here stopped it: the transfer timed out
+    } else if (reply->error() != QNetworkReply::NoError || !status().isValid() ||
+               (announced.isValid() && announced.toLongLong() != received)) {
+        outcome.kind = Kind::kConnection;
+    }
+    outcome.httpStatus = status().isValid() ? status().toInt() : 0;
+    outcome.stallSeconds = timing_.stallMilliseconds / 1000;
     reply->deleteLater();
     dialog->hide();
     // Only a whole body takes the file's place; otherwise the save is dropped.
-    return written && whole && save.Commit().empty();
+    if (outcome && !save.Commit().empty()) outcome.kind = Kind::kWriteFailed;
+    return outcome;
 }
 
 void QtDownloader::Pause(int seconds, const std::string& reason) {
     if (seconds <= 0) return;
     const int total = seconds * timing_.millisecondsPerSecond;
-    auto dialog = ProgressWindow(parent_.data(), ToQt(reason) + "...");
+    auto dialog = ProgressWindow(parent_.data(), "Orlenk QuickUpdate", ToQt(reason) + "...");
     dialog->setCancelButtonText(QObject::tr("&Skip"));
     dialog->setMaximum(std::max(total, 1));
     QEventLoop loop;

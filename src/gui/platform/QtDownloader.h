@@ -29,8 +29,7 @@ class QtDownloader : public Downloader {
     void SetConnectionQuery(std::function<bool()> query) { connected_ = std::move(query); }
 
     bool IsConnected() override;
-    bool Download(const std::string& address, const std::filesystem::path& file,
-                  const std::string& name) override;
+    DownloadOutcome Download(const DownloadRequest& request) override;
     void Pause(int seconds, const std::string& reason) override;
 
     // "12,345 of 67,890 bytes", or without the total when none was announced.
