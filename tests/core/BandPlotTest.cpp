@@ -93,3 +93,26 @@ TEST(BandPlot, ThePointerFindsTheNearestPoint) {
     EXPECT_DOUBLE_EQ(NearestPoint(plot, 151)->mhz, 200);
     EXPECT_DOUBLE_EQ(NearestPoint(plot, 1e9)->mhz, 300);
 }
+
+// The readout rounds as the axes show; the axes run between round ticks, the
+// attenuation from 0 and the efficiency within 0-100 %.
+TEST(BandPlot, TheReadoutAndTheAxesAreRound) {
+    EXPECT_EQ(PointReadout({1081.40703517588, 2.7849, 93.8499}),
+              "1081.4 MHz:  2.78 dB/100 ft,  efficiency 93.8 %");
+    const struct {
+        double low, high, floor, ceiling;
+        AxisScale scale;
+    } cases[] = {
+        {0, 2.78, 0, 1e9, {0, 3, 1}},        // attenuation of a band
+        {0, 11.3, 0, 1e9, {0, 12.5, 2.5}},   // the whole range: 2.5-steps
+        {92.1, 99.6, 0, 100, {92, 100, 2}},  // never above 100 %
+        {30.2, 99.9, 0, 100, {20, 100, 20}}, {0.004, 0.018, 0, 1e9, {0, 0.02, 0.005}},
+        {5, 5, 0, 100, {5, 6, 0.2}},  // a flat curve still has a span
+    };
+    for (const auto& c : cases) {
+        const AxisScale scale = RoundAxis(c.low, c.high, c.floor, c.ceiling);
+        EXPECT_NEAR(scale.min, c.scale.min, 1e-12) << c.low << ".." << c.high;
+        EXPECT_NEAR(scale.max, c.scale.max, 1e-12) << c.low << ".." << c.high;
+        EXPECT_NEAR(scale.step, c.scale.step, 1e-12) << c.low << ".." << c.high;
+    }
+}

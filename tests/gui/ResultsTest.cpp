@@ -320,25 +320,35 @@ TEST_F(ResultPages, TheBandPlotOfTheFinalPageShowsItsFiguresAndSavesAPicture) {
         QStringList titles;
         for (QAbstractAxis* axis : axes) titles << axis->titleText();
         EXPECT_EQ(titles.join(';'), "Frequency (MHz);Attenuation (dB/100 ft);Efficiency (%)");
-        EXPECT_TRUE(dialog.lblPointer->text().startsWith("1500 MHz:"));
+        EXPECT_TRUE(dialog.lblPointer->text().startsWith("1500.0 MHz:"));
+        const int width = dialog.width();
 
-        // The values under the pointer.
+        // The values under the pointer, rounded as the axes show them.
         const BandPoint* near = NearestPoint(plot, 2000);
         QTest::mouseMove(dialog.chvBand->viewport(),
                          PointerAt(dialog, near->mhz, near->attenuation));
-        EXPECT_TRUE(
-            dialog.lblPointer->text().startsWith(QString::fromStdString(FloatToText(near->mhz))))
-            << dialog.lblPointer->text().toStdString();
+        EXPECT_EQ(dialog.lblPointer->text().toStdString(), PointReadout(*near));
 
         dialog.chkWholeRange->setChecked(true);  // the cable's own range: 1 to 8800 MHz here
         EXPECT_LT(dialog.Plot().firstMHz, 800);
         EXPECT_GT(dialog.Plot().lastMHz, 2200);
+        const auto* attenuation = qobject_cast<QValueAxis*>(axes[1]);
+        const auto* efficiency = qobject_cast<QValueAxis*>(axes[2]);
+        ASSERT_TRUE(attenuation && efficiency);
+        EXPECT_EQ(attenuation->min(), 0);
+        EXPECT_GE(efficiency->min(), 0);
+        EXPECT_LE(efficiency->max(), 100);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.width(), width) << "the dialog keeps its size";
 
         dialog.btnSavePng->click();
         dialog.btnClose->click();
     };
     ui().btnBandPlot2->click();
     EXPECT_TRUE(shown);
+    ASSERT_EQ(fileDialogs.calls.size(), 1u);
+    EXPECT_EQ(fileDialogs.calls[0].request.suggestedName, "RVX4-50K 10 ft band plot");
+    EXPECT_EQ(fileDialogs.calls[0].request.initialFolder, dir / "program");  // written files
     QImage picture;
     ASSERT_TRUE(picture.load(QString::fromStdString((dir / "plot.png").string()), "PNG"));
     EXPECT_GE(picture.width(), 600);

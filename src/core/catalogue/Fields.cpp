@@ -269,4 +269,12 @@ std::string FormatMoney(double value) {
     return text;
 }
 
+std::string SafeFileName(std::string text) {
+    for (char& c : text)
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < ' ')
+            c = '-';
+    return text;
+}
+
 }  // namespace quill

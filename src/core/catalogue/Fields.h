@@ -57,4 +57,8 @@ std::string FloatToText(double value);
 // infinity or NaN.
 std::string FormatMoney(double value);
 
+// A text as a file name: the characters no file name may hold ("/\\:*?"<>|"
+// and control characters) become "-".
+std::string SafeFileName(std::string text);
+
 }  // namespace quill

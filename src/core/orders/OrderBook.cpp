@@ -86,15 +86,10 @@ void OrderBook::NewOrder() {
 
 std::string OrderBook::SuggestedName() const {
     const auto& values = order_.Details().values;
-    std::string name = !values[4].empty()   ? values[4]  // proposal number
-                       : !values[3].empty() ? values[3]  // job number
-                       : order_.Empty()     ? std::string()
-                                            : std::string(order_.View(0).partNumber);
-    for (char& c : name)
-        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
-            static_cast<unsigned char>(c) < ' ')
-            c = '-';
-    return name;
+    return SafeFileName(!values[4].empty()   ? values[4]  // proposal number
+                        : !values[3].empty() ? values[3]  // job number
+                        : order_.Empty()     ? std::string()
+                                             : std::string(order_.View(0).partNumber));
 }
 
 bool OrderBook::SetDetails(const OrderDetails& details) {

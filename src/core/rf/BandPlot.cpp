@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 #include "catalogue/Fields.h"
 #include "rf/Rf.h"
@@ -52,6 +54,54 @@ const BandPoint* NearestPoint(const BandPlot& plot, double mhz) {
     if (after == plot.points.end()) return &plot.points.back();
     const auto before = std::prev(after);
     return mhz - before->mhz <= after->mhz - mhz ? &*before : &*after;
+}
+
+namespace {
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    const int length = std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return length > 0 && length < static_cast<int>(sizeof text) ? std::string(text, length)
+                                                                : FloatToText(value);
+}
+
+}  // namespace
+
+std::string PointReadout(const BandPoint& point) {
+    return Fixed(point.mhz, 1) + " MHz:  " + Fixed(point.attenuation, 2) +
+           " dB/100 ft,  efficiency " + Fixed(point.efficiency, 1) + " %";
+}
+
+AxisScale RoundAxis(double low, double high, double floor, double ceiling) {
+    low = std::max(low, floor), high = std::min(high, ceiling);
+    if (!(high > low)) high = low + 1;
+    const double rough = (high - low) / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
+        if (factor * power >= rough) {
+            step = factor * power;
+            break;
+        }
+    }
+    AxisScale scale{std::floor(low / step) * step, std::ceil(high / step) * step, step};
+    scale.min = std::max(scale.min, floor);
+    scale.max = std::min(scale.max, ceiling);
+    if (!(scale.max > scale.min)) scale.max = scale.min + step;
+    return scale;
+}
+
+AxisScale AttenuationAxis(const BandPlot& plot) {
+    double high = plot.marker.attenuation;
+    for (const BandPoint& point : plot.points) high = std::max(high, point.attenuation);
+    return RoundAxis(0, high, 0, std::numeric_limits<double>::infinity());
+}
+
+AxisScale EfficiencyAxis(const BandPlot& plot) {
+    double low = plot.marker.efficiency, high = low;
+    for (const BandPoint& point : plot.points)
+        low = std::min(low, point.efficiency), high = std::max(high, point.efficiency);
+    return RoundAxis(low, high, 0, 100);
 }
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "catalogue/Catalogue.h"
@@ -38,5 +39,20 @@ BandPlot ComputeBandPlot(const Selection& selection, const TTransmissionLine& ca
 // The point nearest to a frequency, for the values under the pointer; none
 // (nullptr) for a plot without points.
 const BandPoint* NearestPoint(const BandPlot& plot, double mhz);
+
+// The figures under the pointer as the axes show them: MHz to 0.1, dB to
+// 0.01, % to 0.1 ("1081.4 MHz:  2.78 dB/100 ft,  efficiency 93.8 %").
+std::string PointReadout(const BandPoint& point);
+
+// An axis with round ticks: from `low` down and `high` up to multiples of a
+// step of 1, 2, 2.5 or 5 times a power of ten, about five steps in all, kept
+// within [floor, ceiling].
+struct AxisScale {
+    double min = 0, max = 1, step = 1;
+};
+AxisScale RoundAxis(double low, double high, double floor, double ceiling);
+// The attenuation axis starts at 0; the efficiency axis stays within 0-100 %.
+AxisScale AttenuationAxis(const BandPlot& plot);
+AxisScale EfficiencyAxis(const BandPlot& plot);
 
 }  // namespace quill

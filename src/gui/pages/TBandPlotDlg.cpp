@@ -47,17 +47,14 @@ class BandChartView : public QChartView {
     std::function<void(double)> onPointer_;
 };
 
-QString Figures(const BandPoint& point) {
-    return ToQt(FloatToText(point.mhz) + " MHz:  " + FormatMoney(point.attenuation) +
-                " dB/100 ft,  efficiency " + FormatMoney(point.efficiency) + " %");
-}
+QString Figures(const BandPoint& point) { return ToQt(PointReadout(point)); }
 
-// Room above and below the curve, from a round step under the span.
-void Fit(QValueAxis* axis, double low, double high) {
-    if (!(high > low)) high = low + 1;
-    const double margin = (high - low) * 0.05;
-    axis->setRange(low - margin, high + margin);
-    axis->applyNiceNumbers();
+// The axis between round ticks, one at every step.
+void Fit(QValueAxis* axis, const AxisScale& scale) {
+    axis->setRange(scale.min, scale.max);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(scale.min);
+    axis->setTickInterval(scale.step);
 }
 
 }  // namespace
@@ -113,6 +110,10 @@ TBandPlotDlg::TBandPlotDlg(Services& services, QWidget* parent)
     chkWholeRange->setObjectName("chkWholeRange");
     lblPointer = new QLabel(this);
     lblPointer->setObjectName("lblPointer");
+    // The readout changes as the pointer moves; the dialog keeps its size.
+    lblPointer->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblPointer->setMinimumWidth(
+        lblPointer->fontMetrics().horizontalAdvance(Figures({88888.8, 888.88, 100.0})));
     btnSavePng = new QPushButton("Save as &PNG...", this);
     btnSavePng->setObjectName("btnSavePng");
     btnClose = new QPushButton("&Close", this);
@@ -172,15 +173,14 @@ void TBandPlotDlg::Replot() {
 }
 
 void TBandPlotDlg::FitAxes() {
-    double lowA = plot_.marker.attenuation, highA = lowA;
-    double lowE = plot_.marker.efficiency, highE = lowE;
-    for (const BandPoint& point : plot_.points) {
-        lowA = std::min(lowA, point.attenuation), highA = std::max(highA, point.attenuation);
-        lowE = std::min(lowE, point.efficiency), highE = std::max(highE, point.efficiency);
-    }
+    // The band's own ends, with ticks at round frequencies between them.
+    const AxisScale band = RoundAxis(plot_.firstMHz, plot_.lastMHz, 0, 1e12);
     frequencyAxis_->setRange(plot_.firstMHz, plot_.lastMHz);
-    Fit(attenuationAxis_, std::max(0.0, lowA), highA);
-    Fit(efficiencyAxis_, lowE, std::min(100.0, highE));
+    frequencyAxis_->setTickType(QValueAxis::TicksDynamic);
+    frequencyAxis_->setTickAnchor(band.min);
+    frequencyAxis_->setTickInterval(band.step);
+    Fit(attenuationAxis_, AttenuationAxis(plot_));
+    Fit(efficiencyAxis_, EfficiencyAxis(plot_));
 }
 
 void TBandPlotDlg::ShowValuesAt(double mhz) {
@@ -188,7 +188,11 @@ void TBandPlotDlg::ShowValuesAt(double mhz) {
 }
 
 void TBandPlotDlg::btnSavePngClick() {
-    FileDialogRequest request{"PNG Images (*.png)|*.png", ".png", services_.writtenFolder, {}};
+    // "RVX4-50K 10 ft band plot.png", in the folder of written files.
+    const std::string name = cable_->partNumber + " " + selection_.lengthText +
+                             (selection_.meters ? " m" : " ft") + " band plot";
+    FileDialogRequest request{"PNG Images (*.png)|*.png", ".png", services_.writtenFolder,
+                              SafeFileName(name)};
     const auto file = services_.fileDialogs.SaveFile(request);
     if (!file) return;
     QByteArray bytes;
