@@ -1,10 +1,12 @@
 // The window with the keyboard alone: the default button, the menus'
 // mnemonics, a walk from page 1 to a saved order.
 
+#include <QAccessible>
 #include <QMenu>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
+#include "orders/TOrderDetailsDlg.h"
 
 namespace wizard {
 namespace {
@@ -62,6 +64,56 @@ TEST_F(Keyboard, AltAndALetterOpenTheMenus) {
         menu->close();
         QTest::qWait(50);
     }
+}
+
+}  // namespace
+}  // namespace wizard
+
+namespace wizard {
+namespace {
+
+// The controls of the shown page and the frame that a user reaches, without a
+// name a screen reader can speak.
+std::vector<std::string> Unnamed(QWidget* root) {
+    std::vector<std::string> unnamed;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus) continue;
+        if (widget->parentWidget() && widget->parentWidget()->inherits("QComboBox")) continue;
+        if (widget->inherits("QAbstractScrollArea") == false && widget->inherits("QScrollBar"))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString name = accessible ? accessible->text(QAccessible::Name).trimmed() : QString();
+        // A box's value is no name: an input box needs its own.
+        const bool input = widget->inherits("QComboBox") || widget->inherits("QLineEdit") ||
+                           widget->inherits("QAbstractItemView") ||
+                           widget->inherits("QAbstractSpinBox");
+        if (name.isEmpty() || (input && widget->accessibleName().isEmpty()))
+            unnamed.push_back(widget->metaObject()->className() + std::string(" ") +
+                              widget->objectName().toStdString());
+    }
+    return unnamed;
+}
+
+TEST_F(Keyboard, EveryControlHasANameAScreenReaderSpeaks) {
+    Start();
+    EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{}) << "page 1";
+    Next();
+    EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{}) << "page 2";
+    Next();
+    EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{}) << "the final page";
+    AddToOrder();
+    EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{}) << "the order page";
+    bool shown = false;
+    window->findChild<TOrderDetailsDlg*>()->onShown = [&](TOrderDetailsDlg& dialog) {
+        shown = true;
+        EXPECT_EQ(Unnamed(&dialog), std::vector<std::string>{}) << "the order details";
+        dialog.reject();
+    };
+    ui().OrderDetails1->trigger();
+    EXPECT_TRUE(shown);
+    StartOver();
+    ToPartsList();
+    EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{}) << "the parts list";
 }
 
 }  // namespace

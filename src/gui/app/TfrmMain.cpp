@@ -112,6 +112,7 @@ void TfrmMain::BuildFrame() {
     // the largest of them, as on a small or scaled-up screen.
     auto* pages = new QScrollArea(central);
     pages->setObjectName("PageScroller");
+    pages->setFocusPolicy(Qt::NoFocus);  // a frame, not a stop of the Tab key
     pages->setFrameShape(QFrame::NoFrame);
     pages->setWidgetResizable(true);
     PageControl1 = new PageControl(pages);

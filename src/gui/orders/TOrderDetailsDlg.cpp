@@ -35,6 +35,7 @@ TOrderDetailsDlg::TOrderDetailsDlg(QWidget* parent) : QDialog(parent) {
         for (std::size_t i = first; i < last; ++i) {
             edits[i] = new QLineEdit(box);
             edits[i]->setObjectName(EditName(OrderDetails::kKeys[i]));
+            edits[i]->setAccessibleName(ToQt(std::string(OrderDetails::kKeys[i])));
             edits[i]->setMaxLength(120);
             form->addRow(ToQt(std::string(OrderDetails::kKeys[i]) + ":"), edits[i]);
         }

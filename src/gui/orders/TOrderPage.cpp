@@ -55,6 +55,7 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
 
     grdOrder = new Grid(kColumns, 0, this);
     grdOrder->setObjectName("grdOrder");
+    grdOrder->setAccessibleName("Order Items");
     grdOrder->SetHeadingVisible(true);
     grdOrder->SetHeadings(ToQt(OrderHeadings("USD")));
     const Qt::Alignment alignments[] = {Qt::AlignCenter, Qt::AlignLeft,  Qt::AlignLeft,
@@ -89,6 +90,7 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     lblOrderTotal->setObjectName("lblOrderTotal");
     edtOrderTotal = new QLineEdit(this);
     edtOrderTotal->setObjectName("edtOrderTotal");
+    edtOrderTotal->setAccessibleName("Order Total");
     edtOrderTotal->setReadOnly(true);
     edtOrderTotal->setAlignment(Qt::AlignRight);
     edtOrderTotal->setMinimumWidth(110);

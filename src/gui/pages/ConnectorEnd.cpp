@@ -54,6 +54,7 @@ TConnectorEnd::TConnectorEnd(bool top, QuoteSession& session, OperationGuard& gu
 
     connector_ = new ComboBox(this, false);
     connector_->setObjectName("cbo" + p + "MatesTo");
+    connector_->setAccessibleName(caption);
     connector_->SetHint(caption);
     connector_->onChange = guard([this] { cboMatesToChange(); });
     layout->addWidget(connector_);
@@ -71,12 +72,14 @@ TConnectorEnd::TConnectorEnd(bool top, QuoteSession& session, OperationGuard& gu
     layout->addWidget(new QLabel("Special Characteristics:", this));
     special_ = new ComboBox(this, false);
     special_->setObjectName("cbo" + p + "Description");
+    special_->setAccessibleName(caption + " Special Characteristics");
     special_->SetHint("Select special characteristics for " + which + " connector");
     special_->onChange = guard([this] { cboDescriptionChange(); });
     layout->addWidget(special_);
     layout->addWidget(new QLabel("Inner Connector Attachment:", this));
     inner_ = new ComboBox(this, false);
     inner_->setObjectName("cbo" + p + "Inner");
+    inner_->setAccessibleName(caption + " Inner Connector Attachment");
     inner_->SetHint("Select inner connector attachment for " + which + " connector");
     inner_->onChange = guard([this] { cboInnerChange(); });
     layout->addWidget(inner_);

@@ -51,6 +51,7 @@ void TPageOne::Build() {
     SetHint(GroupBox1, "Select a Length");
     cboLength = new ComboBox(GroupBox1, true);
     cboLength->setObjectName("cboLength");
+    cboLength->setAccessibleName("Length");
     cboLength->onChange = guard_([this] { cboLengthChange(); });
     rbFeet = new QRadioButton("Feet", GroupBox1);
     rbFeet->setObjectName("rbFeet");
@@ -70,6 +71,7 @@ void TPageOne::Build() {
                                   const QString& hint) {
         box = new ComboBox(GroupBox2, true);
         box->setObjectName(name);
+        box->setAccessibleName(QString(label).remove(':') + " (MHz)");
         box->SetHint(hint);
         frequencies->addWidget(new QLabel(label, GroupBox2), row, 0);
         frequencies->addWidget(box, row, 1);

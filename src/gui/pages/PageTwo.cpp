@@ -41,6 +41,7 @@ TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
     cable->addWidget(new QLabel("Name:", GroupBox3));
     cboTLineData = new ComboBox(GroupBox3, false);
     cboTLineData->setObjectName("cboTLineData");
+    cboTLineData->setAccessibleName("Cable Size");
     cboTLineData->SetHint("Select Cable Size");
     cboTLineData->onChange = guard([this] { cboTLineDataChange(); });
     cable->addWidget(cboTLineData);
@@ -48,6 +49,7 @@ TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
     lblDiameter->setObjectName("lblDiameter");
     edtTlineSize = new QLineEdit(GroupBox3);
     edtTlineSize->setObjectName("edtTlineSize");
+    edtTlineSize->setAccessibleName("Cable Diameter");
     edtTlineSize->setReadOnly(true);
     cable->addWidget(lblDiameter);
     cable->addWidget(edtTlineSize);

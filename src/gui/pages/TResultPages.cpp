@@ -73,6 +73,7 @@ TPartsListPage::TPartsListPage() : TResultPage("tsNoPN") {
     lblTotal->setObjectName("lblTotal");
     edTotal = new QLineEdit(page);
     edTotal->setObjectName("edTotal");
+    edTotal->setAccessibleName("Total");
     edTotal->setReadOnly(true);
     edTotal->setAlignment(Qt::AlignRight);
     edTotal->setFixedWidth(90);
