@@ -571,6 +571,9 @@ TEST_F(OrderPage, Screenshots) {
         QApplication::processEvents();
         window->grab().save(folder + "/" + name + ".png");
     };
+    ui().NewOrder1->trigger();
+    shoot("order-empty");
+    Click(window->findChild<QPushButton*>("btnAdd"));
     ToFinal();
     AddToOrder();
     shoot("order-one-row");
