@@ -33,6 +33,10 @@ class Keyboard : public OrderFixture {
 
 TEST_F(Keyboard, AWalkFromPageOneToASavedOrderWithKeysOnly) {
     Start();
+    // The focus shows: a button looks otherwise once the Tab key reaches it.
+    const QImage plain = ui().btnNext->grab().toImage();
+    ASSERT_NO_FATAL_FAILURE(TabTo(ui().btnNext));
+    EXPECT_NE(ui().btnNext->grab().toImage(), plain);
     ASSERT_NO_FATAL_FAILURE(TabTo(ui().cboLength));
     Press(Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), "10");
