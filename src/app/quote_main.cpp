@@ -10,6 +10,7 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Windows1252.h"
+#include "session/CompareSizes.h"
 #include "session/ProgramData.h"
 #include "session/QuoteSession.h"
 
@@ -20,16 +21,22 @@ namespace {
 
 const char* const kUsage =
     "usage: quillroute-quote [--program-folder DIR] [--shared-folder DIR]\n"
+    "                        [--compare [--max-loss DB] [--min-power KW]]\n"
     "Reads selections from standard input, one JSON object a line, and writes for each\n"
     "one JSON object a line: the result page the window would show (\"page\": \"tsFinal\",\n"
     "\"tsNoPN\" or \"tsNoLength\", with every cell as the window shows it, the item lines\n"
     "and the notices), or {\"refusal\": {\"message\": ..., \"stays_on\": "
     "\"Page1\"|\"Page2\"|null}}\n"
     "when Next is refused, or {\"line\": N, \"error\": ...} for a line that is no\n"
-    "selection. The data is read as quillroute-check reads it.\n";
+    "selection. The data is read as quillroute-check reads it. With --compare, each line\n"
+    "answers {\"sizes\": [...]}: every size the band and cable type admit, quoted with the\n"
+    "line's other choices, the rows within --max-loss (insertion loss, dB) and --min-power\n"
+    "(average power, kW) marked \"meets\" and the cheapest of them \"cheapest\".\n";
 
 struct Options {
     fs::path programFolder, sharedFolder;
+    bool compare = false;
+    quill::SizeLimits limits;
 };
 
 bool ParseOptions(int argc, char* argv[], Options& options) {
@@ -37,8 +44,17 @@ bool ParseOptions(int argc, char* argv[], Options& options) {
     bool sharedGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        if (argument == "--compare") {
+            options.compare = true;
+            continue;
+        }
         if (i + 1 >= argc) return false;
-        if (argument == "--program-folder") {
+        double limit = 0;
+        if (argument == "--max-loss" || argument == "--min-power") {
+            if (!quill::TryStrToFloat(argv[++i], limit)) return false;
+            (argument == "--max-loss" ? options.limits.maxInsertionLoss
+                                      : options.limits.minAveragePower) = limit;
+        } else if (argument == "--program-folder") {
             options.programFolder = argv[++i];
         } else if (argument == "--shared-folder") {
             options.sharedFolder = argv[++i];
@@ -182,6 +198,31 @@ json Quote(quill::QuoteSession& session, const json& line) {
     return PageOf(*session.Result(), outcome.warnings);
 }
 
+// Every size of the line's band, as the comparison dialog shows them.
+json Compare(quill::QuoteSession& session, const json& line, const quill::SizeLimits& limits) {
+    const quill::Selection selection = ReadSelection(line);
+    const std::string code = Field<std::string>(line, "currency");
+    const int tag = session.ChoosableCurrency(code);
+    if (tag == 0) throw quill::QuillError("the currency " + code + " cannot be chosen");
+    session.SetCurrency(tag);
+    json sizes = json::array();
+    for (const quill::SizeRow& row : quill::CompareSizes(session, selection, limits))
+        sizes.push_back({{"cable", row.cable},
+                         {"grade", row.grade},
+                         {"attenuation", row.attenuation},
+                         {"total_attenuation", row.totalAttenuation},
+                         {"insertion_loss", row.insertionLoss},
+                         {"efficiency", row.efficiency},
+                         {"max_power", row.maxPower},
+                         {"average_power", row.averagePower},
+                         {"price", row.price ? json(row.priceText) : json()},
+                         {"standard_part", row.standardPart},
+                         {"note", row.note},
+                         {"meets", row.meets},
+                         {"cheapest", row.cheapest}});
+    return {{"sizes", sizes}};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -216,7 +257,8 @@ int main(int argc, char* argv[]) {
         try {
             json selection = json::parse(text);
             Recode(selection, quill::Utf8ToWindows1252);
-            answer = Quote(session, selection);
+            answer = options.compare ? Compare(session, selection, options.limits)
+                                     : Quote(session, selection);
         } catch (const json::exception& error) {
             answer = {{"line", number}, {"error", std::string("not JSON: ") + error.what()}};
         } catch (const std::exception& error) {

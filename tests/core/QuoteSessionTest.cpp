@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "catalogue/Error.h"
 #include "orders/OrderBook.h"
+#include "session/CompareSizes.h"
 #include "session/ExportedContent.h"
 #include "session/ProgramData.h"
 #include "session/QuoteSession.h"
@@ -268,4 +269,56 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     EXPECT_EQ(final.block, ExportContent::Block::FinalSelection);
     EXPECT_EQ(final.pairs[2].label, "Price (USD):");
     EXPECT_EQ(final.pairs[2].value, "156.73");
+}
+
+// Each size of the band is quoted as Next quotes it on its own, the session
+// is left as it was, and the limits pick the cheapest row that meets them.
+TEST(CompareSizes, EachRowIsTheQuoteNextGivesForThatSize) {
+    ProgramData data = Load(kSample);
+    QuoteSession session(data);
+    ASSERT_FALSE(session.Resolve(Jumper()).refusal);
+    const std::string shownBefore = session.Result()->final.values[0];
+
+    const std::vector<SizeRow> rows = CompareSizes(session, Jumper());
+    ASSERT_GE(rows.size(), 6u);
+    EXPECT_EQ(session.Result()->final.values[0], shownBefore) << "the session is unchanged";
+    int priced = 0;
+    for (const SizeRow& row : rows) {
+        SCOPED_TRACE(row.cable);
+        QuoteSession alone(data);
+        Selection s = With(Jumper(), [&](Selection& c) {
+            c.cableText = row.cable;
+            c.cableGradeIndex = row.grade == "Premium" ? 1 : row.grade == "Flame Retardant" ? 2 : 0;
+            c.standardLengthItem = 0;
+        });
+        if (!row.price) {
+            EXPECT_FALSE(row.note.empty());
+            continue;
+        }
+        ++priced;
+        ASSERT_FALSE(alone.Resolve(s).refusal);
+        const QuoteResult& quote = *alone.Result();
+        const std::string shown =
+            quote.page == ResultKind::PartsList ? quote.partsList.total : quote.final.values[2];
+        EXPECT_EQ(" " + row.priceText, shown.starts_with(' ') ? shown : " " + shown);
+        if (quote.page == ResultKind::Final) {
+            EXPECT_EQ(FormatMoney(row.efficiency) + "%", quote.final.values[7]);
+        }
+    }
+    EXPECT_GT(priced, 0);
+
+    // Limits: a loss no row meets marks nothing; a generous one marks the cheapest.
+    for (const SizeRow& row : CompareSizes(session, Jumper(), {0.0001, std::nullopt}))
+        EXPECT_FALSE(row.meets || row.cheapest);
+    const std::vector<SizeRow> limited = CompareSizes(session, Jumper(), {100.0, 0.0});
+    double cheapest = 1e300;
+    for (const SizeRow& row : limited)
+        if (row.price) cheapest = std::min(cheapest, *row.price);
+    int marked = 0;
+    for (const SizeRow& row : limited)
+        if (row.cheapest) {
+            ++marked;
+            EXPECT_EQ(*row.price, cheapest);
+        }
+    EXPECT_EQ(marked, 1);
 }

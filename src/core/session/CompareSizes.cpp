@@ -1,0 +1,79 @@
+#include "session/CompareSizes.h"
+
+#include "catalogue/Error.h"
+#include "rf/Rf.h"
+
+namespace quill {
+
+namespace {
+
+int GradeIndex(const std::string& code) { return code == "P" ? 1 : code == "R" ? 2 : 0; }
+
+const char* GradeName(int index) {
+    static const char* const kNames[] = {"Standard", "Premium", "Flame Retardant"};
+    return kNames[index];
+}
+
+// The cable's own figures for the selection's band and length.
+void Figures(const Selection& s, const TTransmissionLine& cable, SizeRow& row) {
+    const double f1 = s.BeginMHz(), f2 = s.EndMHz(), length = s.Length();
+    row.attenuation = Attenuation(cable, f1, f2);
+    row.totalAttenuation = CableLoss(cable, !s.meters, length, f1, f2);
+    row.insertionLoss = InsertionLoss(cable, !s.meters, length, f1, f2);
+    row.efficiency = Efficiency(cable, !s.meters, length, f1, f2);
+    row.maxPower = cable.maxPower;
+    row.averagePower = AveragePower(cable, f1, f2);
+}
+
+// The price of the page Next shows: the listed jumper's, the assembled
+// price of the final page, or the parts list's total.
+void Price(const QuoteResult& result, SizeRow& row) {
+    std::string text =
+        result.page == ResultKind::PartsList ? result.partsList.total : result.final.values[2];
+    row.standardPart = result.page == ResultKind::Final && !text.starts_with(' ');
+    while (text.starts_with(' ')) text.erase(0, 1);
+    row.priceText = text;
+    double value = 0;
+    if (TryStrToFloat(text, value)) row.price = value;
+}
+
+}  // namespace
+
+std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& selection,
+                                  const SizeLimits& limits) {
+    QuoteSession probe(session);
+    if (probe.CheckPageOne(selection)) return {};
+    const CableList sizes = probe.BandMatchedCables();
+    std::vector<SizeRow> rows;
+    for (const TTransmissionLine* cable : sizes) {
+        Selection s = selection;
+        s.cableGradeIndex = GradeIndex(cable->gradeCode);
+        s.cableText = cable->partNumber;
+        s.standardLengthItem = 0;  // near a standard length, the length asked for
+        SizeRow row;
+        row.cable = cable->partNumber;
+        row.grade = GradeName(s.cableGradeIndex);
+        Figures(s, *cable, row);
+        QuoteSession quote(session);
+        try {
+            const NextOutcome outcome = quote.Resolve(s);
+            if (outcome.refusal)
+                row.note = outcome.refusal->message;
+            else if (quote.Result())
+                Price(*quote.Result(), row);
+        } catch (const QuillError&) {
+            row.note = "The chosen connectors are not offered for this size.";
+        }
+        rows.push_back(std::move(row));
+    }
+    SizeRow* cheapest = nullptr;
+    for (SizeRow& row : rows) {
+        row.meets = (!limits.maxInsertionLoss || row.insertionLoss <= *limits.maxInsertionLoss) &&
+                    (!limits.minAveragePower || row.averagePower >= *limits.minAveragePower);
+        if (row.meets && row.price && (!cheapest || *row.price < *cheapest->price)) cheapest = &row;
+    }
+    if (cheapest) cheapest->cheapest = true;
+    return rows;
+}
+
+}  // namespace quill

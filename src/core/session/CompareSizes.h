@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session/QuoteSession.h"
+
+namespace quill {
+
+// One cable size quoted as Next would quote it with the page's other choices.
+struct SizeRow {
+    std::string cable;            // the size as the list shows it
+    std::string grade;            // "Standard", "Premium", "Flame Retardant"
+    double attenuation = 0;       // dB/100 ft at the band's middle
+    double totalAttenuation = 0;  // dB, the cable of the assembly's length
+    double insertionLoss = 0;     // dB
+    double efficiency = 0;        // %
+    double maxPower = 0;          // kW
+    double averagePower = 0;      // kW
+    std::optional<double> price;  // in the currency in force; none without the connectors
+    std::string priceText;        // as the result page shows it
+    bool standardPart = false;    // a listed jumper at that length
+    std::string note;             // why the size has no price, empty otherwise
+    bool meets = true;            // within the limits given
+    bool cheapest = false;        // the cheapest row that meets them
+};
+
+// The limits a row must meet; none when not given.
+struct SizeLimits {
+    std::optional<double> maxInsertionLoss;  // dB
+    std::optional<double> minAveragePower;   // kW
+};
+
+// Every size of every grade that page 1's band and cable type admit, each
+// quoted on a copy of the session (the session itself is left as it was)
+// with the selection's other choices, in the order of the band's cable list.
+// The cheapest priced row within the limits is marked.
+std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& selection,
+                                  const SizeLimits& limits = {});
+
+}  // namespace quill
