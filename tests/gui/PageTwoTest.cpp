@@ -2,8 +2,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 
 #include "WizardFixture.h"
+#include "pages/TCompareSizesDlg.h"
 
 namespace wizard {
 namespace {
@@ -657,6 +661,53 @@ TEST_F(PageTwoTest, JumperAfterFeederOffersVelliskAgain) {
     EXPECT_TRUE(ui().imgVL->isVisible());
     EXPECT_EQ(Text(ui().cboC1MatesTo), "7-16 DIN Male");
     EXPECT_EQ(Text(ui().cboC1Description), "(none)");
+}
+
+// The comparison fits into page 2 without enlarging the window; a limit hides
+// the rows that miss it; Use This Size picks that grade and size on page 2
+// as the user's own clicks would.
+TEST_F(PageTwoTest, CompareSizesAndUseTheOneChosen) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const QSize size = window->size();
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    auto* compare = window->findChild<QPushButton*>("btnCompareSizes");
+    ASSERT_NE(compare, nullptr);
+    EXPECT_TRUE(compare->isVisible());
+    EXPECT_EQ(window->size(), size);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TCompareSizesDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = true;
+        QTableWidget* table = dialog->tblSizes;
+        const auto visible = [table] {
+            int rows = 0;
+            for (int r = 0; r < table->rowCount(); ++r) rows += !table->isRowHidden(r);
+            return rows;
+        };
+        const int all = visible();
+        EXPECT_GE(all, 6);
+        const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
+        if (!folder.isEmpty()) dialog->grab().save(folder + "/compare.png");
+        QTest::keyClicks(dialog->edtMaxLoss, "0.3");  // only the larger sizes
+        EXPECT_LT(visible(), all);
+        if (!folder.isEmpty()) dialog->grab().save(folder + "/compare-filtered.png");
+        dialog->edtMaxLoss->clear();
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (table->item(r, 0)->text() != "RVX2P-50K") continue;
+            table->selectRow(r);
+            dialog->btnUse->click();
+            return;
+        }
+        ADD_FAILURE() << "no RVX2P-50K row";
+        dialog->reject();
+    });
+    compare->click();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Text(ui().cboTLineData), "RVX2P-50K");
+    EXPECT_EQ(ui().rgCableGrade->ItemIndex(), 1);
+    EXPECT_EQ(Page(), 1);
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "session/CompareSizes.h"
 
+#include <cstdio>
+
 #include "catalogue/Error.h"
 #include "rf/Rf.h"
 
@@ -53,6 +55,7 @@ std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& 
         SizeRow row;
         row.cable = cable->partNumber;
         row.grade = GradeName(s.cableGradeIndex);
+        row.gradeIndex = s.cableGradeIndex;
         Figures(s, *cable, row);
         QuoteSession quote(session);
         try {
@@ -62,18 +65,64 @@ std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& 
             else if (quote.Result())
                 Price(*quote.Result(), row);
         } catch (const QuillError&) {
-            row.note = "The chosen connectors are not offered for this size.";
+            row.note = "Chosen connectors not offered";
         }
         rows.push_back(std::move(row));
     }
+    MarkWithin(rows, limits);
+    return rows;
+}
+
+void MarkWithin(std::vector<SizeRow>& rows, const SizeLimits& limits) {
     SizeRow* cheapest = nullptr;
     for (SizeRow& row : rows) {
+        row.cheapest = false;
         row.meets = (!limits.maxInsertionLoss || row.insertionLoss <= *limits.maxInsertionLoss) &&
                     (!limits.minAveragePower || row.averagePower >= *limits.minAveragePower);
         if (row.meets && row.price && (!cheapest || *row.price < *cheapest->price)) cheapest = &row;
     }
     if (cheapest) cheapest->cheapest = true;
-    return rows;
+}
+
+StringList ComparisonHeadings(const std::string& currencyCode) {
+    return {"Size",
+            "Grade",
+            "Attenuation (dB/100 ft)",
+            "Total Attenuation (dB)",
+            "Insertion Loss (dB)",
+            "Efficiency (%)",
+            "Maximum Power (kW)",
+            "Average Power (kW)",
+            "Price (" + currencyCode + ")",
+            "Standard Part",
+            "Note"};
+}
+
+StringList ComparisonCells(const SizeRow& row) {
+    char efficiency[32];
+    const int length = std::snprintf(efficiency, sizeof efficiency, "%.1f", row.efficiency);
+    return {row.cable,
+            row.grade,
+            FormatMoney(row.attenuation),
+            FormatMoney(row.totalAttenuation),
+            FormatMoney(row.insertionLoss),
+            length > 0 ? std::string(efficiency, length) : FormatMoney(row.efficiency),
+            FormatMoney(row.maxPower),
+            FormatMoney(row.averagePower),
+            row.price ? row.priceText : std::string(),
+            row.standardPart ? "Yes" : "No",
+            row.cheapest ? "Cheapest" : row.note};
+}
+
+std::string ComparisonText(const std::vector<SizeRow>& rows, const std::string& currencyCode) {
+    const auto line = [](const StringList& cells) {
+        std::string text;
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + cells[i];
+        return text + "\r\n";
+    };
+    std::string text = line(ComparisonHeadings(currencyCode));
+    for (const SizeRow& row : rows) text += line(ComparisonCells(row));
+    return text;
 }
 
 }  // namespace quill

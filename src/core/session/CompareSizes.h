@@ -12,6 +12,7 @@ namespace quill {
 struct SizeRow {
     std::string cable;            // the size as the list shows it
     std::string grade;            // "Standard", "Premium", "Flame Retardant"
+    int gradeIndex = 0;           // page 2's cable grade
     double attenuation = 0;       // dB/100 ft at the band's middle
     double totalAttenuation = 0;  // dB, the cable of the assembly's length
     double insertionLoss = 0;     // dB
@@ -31,6 +32,17 @@ struct SizeLimits {
     std::optional<double> maxInsertionLoss;  // dB
     std::optional<double> minAveragePower;   // kW
 };
+
+// Marks the rows within the limits and the cheapest priced one of them.
+void MarkWithin(std::vector<SizeRow>& rows, const SizeLimits& limits);
+
+// The comparison's column headings, the price's naming its currency, and a
+// row's cells as shown: figures to 0.01 (efficiency to 0.1), "Yes" for a
+// standard part, the note where there is no price.
+StringList ComparisonHeadings(const std::string& currencyCode);
+StringList ComparisonCells(const SizeRow& row);
+// The headings and the rows as tab-separated lines, for the clipboard.
+std::string ComparisonText(const std::vector<SizeRow>& rows, const std::string& currencyCode);
 
 // Every size of every grade that page 1's band and cable type admit, each
 // quoted on a copy of the session (the session itself is left as it was)

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "controls/ComboBox.h"
@@ -11,14 +12,15 @@
 #include "controls/Picture.h"
 #include "controls/RadioGroup.h"
 #include "pages/ConnectorEnd.h"
+#include "pages/TCompareSizesDlg.h"
 #include "platform/TextConversion.h"
 #include "session/QuoteSession.h"
 
 using namespace quill;
 
 TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
-                   const std::filesystem::path& programFolder)
-    : session_(session), programFolder_(programFolder) {
+                   const std::filesystem::path& programFolder, Clipboard& clipboard)
+    : session_(session), programFolder_(programFolder), clipboard_(clipboard) {
     setObjectName("Page2");
     SetHint(this, "Orlenk Corporation");
     QWidget* page = this;
@@ -81,7 +83,16 @@ TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
     rgConnectorGrade->SetItemIndex(1);
     rgConnectorGrade->onClick = guard([this] { rgConnectorGradeClick(); });
     grid->addWidget(rgConnectorAttachment, 1, 0);
-    grid->addWidget(imgVL, 1, 1, Qt::AlignCenter);
+    btnCompareSizes = new QPushButton("Co&mpare Sizes...", page);
+    btnCompareSizes->setObjectName("btnCompareSizes");
+    SetHint(btnCompareSizes, "Every size of the band side by side");
+    connect(btnCompareSizes, &QPushButton::clicked, this,
+            guard([this] { btnCompareSizesClick(); }));
+    // Under the Vellisk picture, between the two lower groups: the page keeps its height.
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(imgVL, 1, Qt::AlignCenter);
+    middle->addWidget(btnCompareSizes, 0, Qt::AlignCenter);
+    grid->addLayout(middle, 1, 1);
     grid->addWidget(rgConnectorGrade, 1, 2);
     for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
     grid->setRowStretch(0, 1);
@@ -146,5 +157,16 @@ void TPageTwo::rgConnectorGradeClick() {
 void TPageTwo::rgConnectorAttachmentClick() {
     if (showing_) return;
     session_.SetAttachment(rgConnectorAttachment->ItemIndex());
+    ShowState();
+}
+
+void TPageTwo::btnCompareSizesClick() {
+    TCompareSizesDlg dialog(CompareSizes(session_, session_.ShownSelection()),
+                            session_.Currency().Code(), clipboard_, this);
+    const std::optional<SizeRow> chosen = dialog.Execute();
+    if (!chosen) return;
+    // The same cascades as the user's clicks: the grade, then the size.
+    session_.SetCableGrade(chosen->gradeIndex);
+    session_.ChooseCable(chosen->cable);
     ShowState();
 }

@@ -8,10 +8,12 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class TConnectorEnd;
 
 namespace quill {
 class ComboBox;
+class Clipboard;
 class Picture;
 class QuoteSession;
 class RadioGroup;
@@ -24,7 +26,7 @@ class TPageTwo : public QWidget {
     Q_OBJECT
   public:
     TPageTwo(quill::QuoteSession& session, OperationGuard& guard,
-             const std::filesystem::path& programFolder);
+             const std::filesystem::path& programFolder, quill::Clipboard& clipboard);
 
     void Start();  // start-up: the Vellisk picture
     // Arriving from page 1: the session decides the page anew.
@@ -36,10 +38,13 @@ class TPageTwo : public QWidget {
     void cboTLineDataChange();
     void rgConnectorGradeClick();
     void rgConnectorAttachmentClick();
+    // Every size of the band side by side; the one taken is chosen here.
+    void btnCompareSizesClick();
 
   private:
     quill::QuoteSession& session_;
     const std::filesystem::path programFolder_;
+    quill::Clipboard& clipboard_;
     bool showing_ = false;  // controls set from the state run no handler
     std::string cablePictureShown_;
     QGroupBox* GroupBox3 = nullptr;
@@ -47,6 +52,7 @@ class TPageTwo : public QWidget {
     quill::ComboBox* cboTLineData = nullptr;
     QLabel* lblDiameter = nullptr;
     QLineEdit* edtTlineSize = nullptr;
+    QPushButton* btnCompareSizes = nullptr;
     quill::Picture* imgCable = nullptr;
     quill::Picture* imgVL = nullptr;
     quill::RadioGroup* rgConnectorAttachment = nullptr;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "session/CompareSizes.h"
+
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace quill {
+class Clipboard;
+}
+
+// Every cable size of the band side by side, quoted as Next would quote it:
+// the two limits hide the rows that miss them and mark the cheapest of the
+// others; Use This Size answers the row chosen.
+class TCompareSizesDlg : public QDialog {
+    Q_OBJECT
+  public:
+    TCompareSizesDlg(std::vector<quill::SizeRow> rows, std::string currencyCode,
+                     quill::Clipboard& clipboard, QWidget* parent = nullptr);
+
+    // Shows the dialog; the size taken with Use This Size, if any.
+    std::optional<quill::SizeRow> Execute();
+
+    QLineEdit* edtMaxLoss = nullptr;
+    QLineEdit* edtMinPower = nullptr;
+    QTableWidget* tblSizes = nullptr;
+    QPushButton* btnUse = nullptr;
+    QPushButton* btnCopy = nullptr;
+    QPushButton* btnClose = nullptr;
+    std::function<void(TCompareSizesDlg&)> onShown;  // for tests, once shown
+
+  private:
+    void Refill();
+    quill::SizeLimits Limits() const;
+    const quill::SizeRow* SelectedRow() const;
+
+    std::vector<quill::SizeRow> rows_;
+    std::string currency_;
+    quill::Clipboard& clipboard_;
+    std::optional<quill::SizeRow> chosen_;
+};
