@@ -1,7 +1,8 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 
 QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev
-                     libbenchmark-dev libinih-dev libxlsxwriter-dev nlohmann-json3-dev fonts-dejavu-core fonts-liberation2)
+                     libbenchmark-dev libinih-dev libxlsxwriter-dev nlohmann-json3-dev libcsv-dev
+                     fonts-dejavu-core fonts-liberation2)
 
 # The programs a customer opens our exports with, for the tests that let them
 # read the files back.

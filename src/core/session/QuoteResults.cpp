@@ -229,10 +229,15 @@ NextOutcome QuoteSession::Resolve(const Selection& s) {
         SetEndMode(top, top ? s.topActual : s.bottomActual);
         Require(End(top).connector, top ? s.topConnector : s.bottomConnector, "connector");
         ChooseConnector(top, top ? s.topConnector : s.bottomConnector);
-        Require(End(top).special, top ? s.topSpecial : s.bottomSpecial, "special characteristic");
-        ChooseSpecial(top, top ? s.topSpecial : s.bottomSpecial);
-        Require(End(top).inner, top ? s.topInner : s.bottomInner, "inner attachment");
-        ChooseInner(top, top ? s.topInner : s.bottomInner);
+        // An empty special characteristic or inner attachment keeps the page's own.
+        if (const std::string& special = top ? s.topSpecial : s.bottomSpecial; !special.empty()) {
+            Require(End(top).special, special, "special characteristic");
+            ChooseSpecial(top, special);
+        }
+        if (const std::string& inner = top ? s.topInner : s.bottomInner; !inner.empty()) {
+            Require(End(top).inner, inner, "inner attachment");
+            ChooseInner(top, inner);
+        }
     }
     outcome = ResolvePageTwo();
     if (outcome.resolved && result_->page == ResultKind::StandardLengths &&
