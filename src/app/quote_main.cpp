@@ -10,6 +10,8 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Windows1252.h"
+#include "platform/RegularFile.h"
+#include "rfq/RfqImport.h"
 #include "session/CompareSizes.h"
 #include "session/ProgramData.h"
 #include "session/QuoteSession.h"
@@ -22,6 +24,7 @@ namespace {
 const char* const kUsage =
     "usage: quillroute-quote [--program-folder DIR] [--shared-folder DIR]\n"
     "                        [--compare [--max-loss DB] [--min-power KW]]\n"
+    "                        [--rfq FILE.csv --order OUT.qrf [--currency CODE]]\n"
     "Reads selections from standard input, one JSON object a line, and writes for each\n"
     "one JSON object a line: the result page the window would show (\"page\": \"tsFinal\",\n"
     "\"tsNoPN\" or \"tsNoLength\", with every cell as the window shows it, the item lines\n"
@@ -31,11 +34,16 @@ const char* const kUsage =
     "selection. The data is read as quillroute-check reads it. With --compare, each line\n"
     "answers {\"sizes\": [...]}: every size the band and cable type admit, quoted with the\n"
     "line's other choices, the rows within --max-loss (insertion loss, dB) and --min-power\n"
-    "(average power, kW) marked \"meets\" and the cheapest of them \"cheapest\".\n";
+    "(average power, kW) marked \"meets\" and the cheapest of them \"cheapest\".\n"
+    "With --rfq, the rows of the CSV file are quoted and written as the order OUT.qrf (in\n"
+    "US dollars, or --currency); the summary names every row that could not be quoted.\n"
+    "Exit status 0 when every row was quoted, 1 otherwise.\n";
 
 struct Options {
     fs::path programFolder, sharedFolder;
     bool compare = false;
+    fs::path rfq, order;
+    std::string currency = "USD";
     quill::SizeLimits limits;
 };
 
@@ -54,6 +62,12 @@ bool ParseOptions(int argc, char* argv[], Options& options) {
             if (!quill::TryStrToFloat(argv[++i], limit)) return false;
             (argument == "--max-loss" ? options.limits.maxInsertionLoss
                                       : options.limits.minAveragePower) = limit;
+        } else if (argument == "--rfq") {
+            options.rfq = argv[++i];
+        } else if (argument == "--order") {
+            options.order = argv[++i];
+        } else if (argument == "--currency") {
+            options.currency = argv[++i];
         } else if (argument == "--program-folder") {
             options.programFolder = argv[++i];
         } else if (argument == "--shared-folder") {
@@ -63,6 +77,7 @@ bool ParseOptions(int argc, char* argv[], Options& options) {
             return false;
         }
     }
+    if (options.rfq.empty() != options.order.empty()) return false;
     if (!sharedGiven) options.sharedFolder = quill::DefaultSharedFolder(options.programFolder);
     return true;
 }
@@ -223,6 +238,25 @@ json Compare(quill::QuoteSession& session, const json& line, const quill::SizeLi
     return {{"sizes", sizes}};
 }
 
+// The request's rows quoted into a new order file, and the summary.
+int ImportRequest(quill::QuoteSession& session, const Options& options) {
+    try {
+        const int tag = session.ChoosableCurrency(options.currency);
+        if (tag == 0)
+            throw quill::QuillError("the currency " + options.currency + " cannot be chosen");
+        session.SetCurrency(tag);
+        quill::OrderBook book({});
+        const quill::RfqImport import = quill::ImportRfq(
+            quill::ReadCsvTable(quill::ReadRegularFile(options.rfq)), session, book);
+        book.SaveTo(options.order);
+        std::fputs(quill::Windows1252ToUtf8(quill::RfqSummary(import)).c_str(), stdout);
+        return import.problems.empty() ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillroute-quote: %s\n", quill::MessageOf(error).c_str());
+        return 2;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -250,6 +284,7 @@ int main(int argc, char* argv[]) {
     }
     if (!loaded) return 2;
     quill::QuoteSession session(data);
+    if (!options.rfq.empty()) return ImportRequest(session, options);
     std::ios::sync_with_stdio(false);
     std::string text;
     for (long number = 1; std::getline(std::cin, text); ++number) {

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <random>
 
+#include "../support/Files.h"
 #include "../support/RunCommand.h"
 #include "WizardFixture.h"
 
@@ -263,6 +264,29 @@ TEST_F(QuoteCommand, ComparesTheSizesOfTheBand) {
         }
     }
     EXPECT_EQ(cheapest, 1);
+}
+
+// A request for quotation from the command: the bundled example quotes whole;
+// a row that cannot be quoted is named and the status says so.
+TEST_F(QuoteCommand, QuotesARequestForQuotationIntoAnOrderFile) {
+    const auto run = [&](const fs::path& csv) {
+        return RunCommand(Quoted(QUILLROUTE_QUOTE_PROGRAM) + " --rfq " + Quoted(csv.string()) +
+                          " --order " + Quoted((temp / "rfq.qrf").string()) + " --program-folder " +
+                          Quoted(programFolder.string()) + " --shared-folder " +
+                          Quoted(sharedFolder.string()));
+    };
+    const CommandResult whole = run(fs::path(QUILLROUTE_SAMPLE_DATA) / "rfq-example.csv");
+    EXPECT_EQ(whole.status, 0) << whole.output;
+    EXPECT_EQ(whole.output, "5 of 5 rows quoted and added to the order.\n");
+    EXPECT_NE(ReadBytes(temp / "rfq.qrf").find("1=4|Each|QR-001|J4V-DMDM-10|"), std::string::npos);
+
+    const fs::path bad = temp.Write(
+        "bad.csv",
+        "Quantity;Application;Length;Unit;Begin MHz;End MHz;Cable Type;Cable;Top Connector;"
+        "Bottom Connector\n1;Jumper;10;Feet;800;2200;Foam;NOPE-1;7-16 DIN Male;7-16 DIN Male\n");
+    const CommandResult refused = run(bad);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.output.rfind("Row 2, Cable: ", 0), 0u) << refused.output;
 }
 
 }  // namespace
