@@ -150,6 +150,7 @@ TEST_F(FrameTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
     const QList<QAction*> file = ui().File1->actions();
     const std::vector<QAction*> expected = {ui().NewOrder1,
                                             ui().Open1,
+                                            window->findChild<QAction*>("ImportAssemblies1"),
                                             ui().Save1,
                                             ui().Print1,
                                             ui().PrintPreview1,

@@ -563,6 +563,42 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
     EXPECT_EQ(messages.Count("confirm-warning"), 2);
 }
 
+// A request for quotation gives the order a user builds by hand: the same
+// jumper twice and a feeder without a top connector.
+TEST_F(OrderPage, ImportedAssembliesMakeTheOrderAUserWouldBuildByHand) {
+    Start();
+    ToFinal();
+    AddToOrder();
+    Click(window->findChild<QPushButton*>("btnAdd"));
+    ToFinal();
+    AddToOrder();
+    Click(window->findChild<QPushButton*>("btnAdd"));
+    ToPartsList();
+    AddToOrder();
+    std::vector<Row> byHand;
+    for (int row = 0; row < Rows()->RowCount(); ++row) byHand.push_back(RowTexts(row));
+    ASSERT_GE(byHand.size(), 3u);
+
+    messages.Answer(true);  // a new order, though this one is not saved
+    ui().NewOrder1->trigger();
+    const fs::path csv = temp.Write(
+        "request.csv",
+        "Quantity,Application,Length,Unit,Begin MHz,End MHz,Cable Type,Cable,Top Connector,"
+        "Bottom Connector,Attachment\r\n"
+        "1,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,\r\n"
+        "1,Jumper,10,Feet,800,2200,Foam Coaxial,RVX4-50K,7-16 DIN Male,7-16 DIN Male,Vellisk\r\n"
+        "1,Feeder,200,Feet,800,2200,Foam,RVX4-50K,,7-16 DIN Male,Regular\r\n");
+    fileDialogs.Choose(csv);
+    messages.Reset();
+    window->findChild<QAction*>("ImportAssemblies1")->trigger();
+    EXPECT_EQ(Shown(), ui().tsOrder);
+    std::vector<Row> imported;
+    for (int row = 0; row < Rows()->RowCount(); ++row) imported.push_back(RowTexts(row));
+    EXPECT_EQ(imported, byHand);
+    EXPECT_EQ(messages.Boxes(),
+              (Calls{{"information", "3 of 3 rows quoted and added to the order.\r"}}));
+}
+
 TEST_F(OrderPage, Screenshots) {
     const QString folder = qEnvironmentVariable("QUILLROUTE_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "QUILLROUTE_SCREENSHOTS not set";

@@ -32,6 +32,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
     };
     NewOrder1 = item(File1, "NewOrder1", "&New Order", QKeySequence("Ctrl+N"));
     Open1 = item(File1, "Open1", "&Open", QKeySequence("Ctrl+O"));
+    ImportAssemblies1 = item(File1, "ImportAssemblies1", "&Import Assemblies...");
     Save1 = item(File1, "Save1", "&Save", QKeySequence("Ctrl+S"));
     Print1 = item(File1, "Print1", "&Print", QKeySequence("Ctrl+P"));
     PrintPreview1 = item(File1, "PrintPreview1", "Print Pre&view...");
@@ -70,6 +71,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
         {CopyToClipboard1, [&exports] { exports.CopyToClipboard1Click(); }},
         {QuickUpdate1, [&online] { online.QuickUpdate1Click(); }},
         {ViewLatestNewsFromOrlenk1, [&online] { online.ViewLatestNewsFromOrlenk1Click(); }},
+        {ImportAssemblies1, frame_.importAssemblies},
         {StartOver1, frame_.startOver},
         {Exit1, frame_.exit}};
     for (const auto& [action, handler] : commands)

@@ -25,7 +25,7 @@ class TMainMenu : public QObject {
     Q_OBJECT
   public:
     struct Frame {
-        std::function<void()> startOver, exit, about;
+        std::function<void()> startOver, exit, about, importAssemblies;
         std::function<void(int tag)> chooseCurrency;
     };
     TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& order, TExports& exports,
@@ -50,6 +50,7 @@ class TMainMenu : public QObject {
     QAction* NewOrder1 = nullptr;
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* ImportAssemblies1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* PrintPreview1 = nullptr;
     QMenu* Export1 = nullptr;

@@ -186,9 +186,11 @@ void TfrmMain::ComposeParts() {
         },
         this);
     online_ = std::make_unique<TOnlineChecks>(services, this, [this] { PricingUpdated(); });
-    menu_ = new TMainMenu(*this, guard_, *orderPage_, *exports_, *online_,
-                          {[this] { btnRestartClick(); }, [this] { btnCloseClick(); },
-                           [this] { Help1Click(); }, [this](int tag) { ChooseCurrency(tag); }});
+    menu_ = new TMainMenu(
+        *this, guard_, *orderPage_, *exports_, *online_,
+        {[this] { btnRestartClick(); }, [this] { btnCloseClick(); }, [this] { Help1Click(); },
+         [this] { orderPage_->ImportAssemblies1Click(session_); },
+         [this](int tag) { ChooseCurrency(tag); }});
     BandPlotDlg1 = new TBandPlotDlg(services, this);
     for (TResultPage* page : std::initializer_list<TResultPage*>{partsList_, final_}) {
         connect(page->UpdateButton(), &QPushButton::clicked, this,

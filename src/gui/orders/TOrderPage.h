@@ -20,6 +20,7 @@ struct Services;
 namespace quill {
 class Grid;
 class OrderBook;
+class QuoteSession;
 }  // namespace quill
 
 // The order page ("tsOrder"): the order's rows with their extended prices,
@@ -49,6 +50,9 @@ class TOrderPage : public QWidget {
     // The customer details of the quote; a change is an order change.
     void OrderDetails1Click();
     void NewOrder1Click();
+    // A customer's CSV list quoted on the session and added to the order;
+    // a summary names the rows that could not be.
+    void ImportAssemblies1Click(const quill::QuoteSession& session);
 
     // Drops every handler the grid calls back, for a window going away.
     void Detach();

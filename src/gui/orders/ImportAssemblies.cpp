@@ -1,0 +1,31 @@
+// File > Import Assemblies: a customer's request for quotation, quoted row by
+// row into the order.
+
+#include <algorithm>
+
+#include "orders/OrderBook.h"
+#include "orders/TOrderPage.h"
+#include "platform/RegularFile.h"
+#include "platform/Services.h"
+#include "rfq/RfqImport.h"
+
+using namespace quill;
+
+// The rows are quoted on a copy of the session, so the wizard's pages keep
+// the user's own choices.
+void TOrderPage::ImportAssemblies1Click(const QuoteSession& session) {
+    const auto file = services_.fileDialogs.OpenFile(
+        {"CSV Files (*.csv)|*.csv", ".csv", services_.writtenFolder, {}});
+    if (!file) return;
+    const CsvTable table = ReadCsvTable(ReadRegularFile(*file));
+    QuoteSession quoting(session);
+    const RfqImport import = ImportRfq(table, quoting, book_);
+    emit showRequested();
+    RefillOrderGrid();
+    std::string summary = RfqSummary(import);
+    std::replace(summary.begin(), summary.end(), '\n', '\r');
+    if (import.problems.empty())
+        services_.messages.Information(summary);
+    else
+        services_.messages.Warning(summary);
+}
