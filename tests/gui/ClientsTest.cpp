@@ -3,6 +3,8 @@
 // text extraction the printed list of materials. Each test skips, saying
 // why, only when its program is not installed; ./test.sh installs them.
 
+#include <xlsxwriter.h>
+
 #include <QAction>
 #include <cstdio>
 #include <fstream>
@@ -266,6 +268,42 @@ TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
     const Table rows = BrowserRows(Export(ui().ToanHTMLDocument1, "final.html"), temp.Path());
     ASSERT_GE(rows.size(), 10u);
     for (int row = 0; row < 10; ++row) EXPECT_EQ(rows[row], GridRow(ui().grdFinal, row, 2)) << row;
+}
+
+// A request as a customer keeps it: a workbook, saved by Calc as CSV with
+// semicolons, read by Import Assemblies.
+TEST_F(Clients, ARequestSavedAsCsvByCalcIsImported) {
+    if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    const fs::path workbook = temp / "request.xlsx";
+    lxw_workbook* book = workbook_new(workbook.c_str());
+    ASSERT_NE(book, nullptr);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    const char* const header[] = {"Quantity",      "Application",     "Length",     "Unit",
+                                  "Begin MHz",     "End MHz",         "Cable Type", "Cable",
+                                  "Top Connector", "Bottom Connector"};
+    for (lxw_col_t c = 0; c < 10; ++c) worksheet_write_string(sheet, 0, c, header[c], nullptr);
+    const char* const row[] = {"Jumper",       "10",       "Feet",          "800",          "2200",
+                               "Foam Coaxial", "RVX4-50K", "7-16 DIN Male", "7-16 DIN Male"};
+    for (lxw_row_t r = 1; r <= 2; ++r) {
+        worksheet_write_number(sheet, r, 0, r, nullptr);
+        for (lxw_col_t c = 1; c < 10; ++c) worksheet_write_string(sheet, r, c, row[c - 1], nullptr);
+    }
+    ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+    const std::string command =
+        "cd " + Quoted(temp.Path()) + " && libreoffice --headless -env:UserInstallation=file://" +
+        (temp / "profile").string() +
+        " --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76,1' --outdir " +
+        Quoted(temp / "out") + " " + Quoted(workbook) + " > /dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    Start();
+    fileDialogs.Choose(temp / "out" / "request.csv");
+    window->findChild<QAction*>("ImportAssemblies1")->trigger();
+    EXPECT_EQ(messages.Boxes(),
+              (Calls{{"information", "2 of 2 rows quoted and added to the order.\r"}}))
+        << ReadBytes(temp / "out" / "request.csv");
+    ASSERT_EQ(Rows()->RowCount(), 1);
+    EXPECT_EQ(RowTexts(0)[0], "3");  // 1 + 2 of the same jumper
+    EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
 }
 
 TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {
