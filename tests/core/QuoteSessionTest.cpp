@@ -322,3 +322,17 @@ TEST(CompareSizes, EachRowIsTheQuoteNextGivesForThatSize) {
         }
     EXPECT_EQ(marked, 1);
 }
+
+// The standard-jumper file is read once and again only when it changed: a
+// file replaced while the program runs counts at the next Next.
+TEST(QuoteSession, AReplacedJumperFileCountsAtTheNextQuote) {
+    TempDir dir;
+    fs::copy(kSample, dir.Path(), fs::copy_options::recursive);
+    ProgramData data = Load(dir.Path());
+    QuoteSession session(data);
+    ASSERT_FALSE(session.Resolve(Jumper()).refusal);
+    EXPECT_EQ(session.Result()->page, ResultKind::Final);
+    dir.Write("program/dat/jumpers.dat", "[HEADER]\r\nTitle=none\r\n");
+    ASSERT_FALSE(session.Resolve(Jumper()).refusal);
+    EXPECT_EQ(session.Result()->page, ResultKind::PartsList);
+}

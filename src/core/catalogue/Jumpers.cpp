@@ -42,6 +42,11 @@ void ReadJumperRecord(const std::string& line, TJumper& jumper) {
 bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) {
     if (!jumper.cable || !jumper.topConnector || !jumper.bottomConnector) return false;
     const TBigIniFile reader(fileName);
+    return FindStandardJumper(reader, fileName.filename().string(), jumper);
+}
+
+bool FindStandardJumper(const TBigIniFile& reader, const std::string& fileName, TJumper& jumper) {
+    if (!jumper.cable || !jumper.topConnector || !jumper.bottomConnector) return false;
     const std::string cablePartNumber = UpperCase(jumper.cable->partNumber);
     for (int section = 1; section < reader.SectionCount(); ++section) {
         if (UpperCase(FieldAt(CableLineValue(reader, section), 1)) != cablePartNumber) continue;
@@ -53,14 +58,12 @@ bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) 
                 if (PairMatches(ValueOf(line), jumper.topConnector->code,
                                 jumper.bottomConnector->code)) {
                     ReadJumperRecord(std::string(line), jumper);
-                    jumper.source =
-                        fileName.filename().string() + " [" + reader.SectionName(section) + "]";
+                    jumper.source = fileName + " [" + reader.SectionName(section) + "]";
                     return true;
                 }
             }
         } catch (const QuillError& error) {
-            throw QuillError(fileName.filename().string() + " [" + reader.SectionName(section) +
-                             "]: " + error.what());
+            throw QuillError(fileName + " [" + reader.SectionName(section) + "]: " + error.what());
         }
         return false;
     }

@@ -7,6 +7,8 @@
 
 namespace quill {
 
+class TBigIniFile;
+
 // The assembly being configured: the chosen cable and connectors (pointing
 // into the catalogue), and what the standard-jumper search and the price list
 // found for it.
@@ -33,5 +35,7 @@ void ReadJumperRecord(const std::string& line, TJumper& jumper);
 // in either order. Only the first section naming the cable is searched; the
 // file's first section never is. The file is read anew at every search.
 bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper);
+// The same search in the file as read already; `fileName` names it in errors.
+bool FindStandardJumper(const TBigIniFile& reader, const std::string& fileName, TJumper& jumper);
 
 }  // namespace quill

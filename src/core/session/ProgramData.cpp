@@ -1,6 +1,7 @@
 #include "session/ProgramData.h"
 
 #include "catalogue/Error.h"
+#include "inifile/BigIniFile.h"
 #include "platform/Clock.h"
 
 namespace quill {
@@ -8,6 +9,18 @@ namespace quill {
 namespace fs = std::filesystem;
 
 fs::path ProgramData::JumpersFile() const { return DataFilePath(programFolder, "dat/jumpers.dat"); }
+
+std::shared_ptr<const TBigIniFile> ProgramData::Jumpers() const {
+    const fs::path file = JumpersFile();
+    std::error_code error;
+    const fs::file_time_type changed = fs::last_write_time(file, error);
+    const std::uintmax_t size = error ? 0 : fs::file_size(file, error);
+    // A file that cannot be looked at is read as it is, every time.
+    if (error) return std::make_shared<const TBigIniFile>(file);
+    if (!jumpers_.reader || jumpers_.changed != changed || jumpers_.size != size)
+        jumpers_ = {std::make_shared<const TBigIniFile>(file), changed, size};
+    return jumpers_.reader;
+}
 
 fs::path ProgramData::PriceListFile() const { return DataFilePath(sharedFolder, "M_lom.dat"); }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "catalogue/Catalogue.h"
@@ -12,6 +13,8 @@
 #include "pricing/PriceList.h"
 
 namespace quill {
+
+class TBigIniFile;
 
 // Everything start-up reads: the price list from the shared folder; the
 // catalogue, the picture list and the exchange rates (with the date of their
@@ -34,7 +37,18 @@ struct ProgramData {
         return hasExchangeRates ? &exchangeRates : nullptr;
     }
     std::filesystem::path JumpersFile() const;
+    // The standard-jumper file as read, read again when its size or its time
+    // of change is not what it was (a replaced file counts at the next search).
+    std::shared_ptr<const TBigIniFile> Jumpers() const;
     std::filesystem::path PriceListFile() const;  // "M_lom.dat" in the shared folder
+
+  private:
+    struct JumpersRead {
+        std::shared_ptr<const TBigIniFile> reader;
+        std::filesystem::file_time_type changed;
+        std::uintmax_t size = 0;
+    };
+    mutable JumpersRead jumpers_;
 };
 
 // Runs one step of the load and answers whether it ran to its end. The

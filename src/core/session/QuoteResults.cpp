@@ -61,7 +61,8 @@ NextOutcome QuoteSession::ResolvePageTwo() {
         if (connector) LookUpConnectorPrice(data_.priceList, rates, *connector);
     outcome.resolved = true;
 
-    if (selection.feeder || !FindStandardJumper(data_.JumpersFile(), assembly_)) {
+    if (selection.feeder ||
+        !FindStandardJumper(*data_.Jumpers(), data_.JumpersFile().filename().string(), assembly_)) {
         ShowPartsList();
         return outcome;
     }
