@@ -258,16 +258,19 @@ std::string FloatToText(double value) {
     return text;
 }
 
-std::string FormatMoney(double value) {
+std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) ThrowNotFinite();
     char buffer[kNumberText];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) ThrowNotFinite();
     std::string text(buffer, result.ptr);
-    if (text == "-0.00") text = "0.00";
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);  // no "-0.00"
     return text;
 }
+
+std::string FormatMoney(double value) { return FormatFixed(value, 2); }
 
 std::string SafeFileName(std::string text) {
     for (char& c : text)

@@ -56,6 +56,8 @@ std::string FloatToText(double value);
 // Two decimals, no thousands separator: "%.2f", however long. Throws for an
 // infinity or NaN.
 std::string FormatMoney(double value);
+// The same with that many decimals: FormatFixed(93.849, 1) -> "93.8".
+std::string FormatFixed(double value, int decimals);
 
 // A text as a file name: the characters no file name may hold ("/\\:*?"<>|"
 // and control characters) become "-".

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "catalogue/Fields.h"
@@ -56,20 +55,9 @@ const BandPoint* NearestPoint(const BandPlot& plot, double mhz) {
     return mhz - before->mhz <= after->mhz - mhz ? &*before : &*after;
 }
 
-namespace {
-
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return length > 0 && length < static_cast<int>(sizeof text) ? std::string(text, length)
-                                                                : FloatToText(value);
-}
-
-}  // namespace
-
 std::string PointReadout(const BandPoint& point) {
-    return Fixed(point.mhz, 1) + " MHz:  " + Fixed(point.attenuation, 2) +
-           " dB/100 ft,  efficiency " + Fixed(point.efficiency, 1) + " %";
+    return FormatFixed(point.mhz, 1) + " MHz:  " + FormatFixed(point.attenuation, 2) +
+           " dB/100 ft,  efficiency " + FormatFixed(point.efficiency, 1) + " %";
 }
 
 AxisScale RoundAxis(double low, double high, double floor, double ceiling) {

@@ -131,7 +131,6 @@ RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& boo
             import.problems.push_back({1, name, "the column is missing"});
     if (!import.problems.empty()) return import;
 
-    const bool choosable = true;
     for (const CsvRow& row : table.rows) {
         ++import.rows;
         const Cells cells(columns, row.cells);
@@ -150,7 +149,7 @@ RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& boo
             if (!session.Result()) throw RowError{"", "nothing was quoted"};
             for (int i = 0; i < quantity; ++i) {
                 const std::string refused =
-                    book.Add(session.Result()->itemLines, session.Currency().Code(), choosable);
+                    book.Add(session.Result()->itemLines, session.Currency().Code(), true);
                 if (!refused.empty()) throw RowError{"", refused};
             }
             ++import.quoted;

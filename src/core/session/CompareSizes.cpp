@@ -1,7 +1,5 @@
 #include "session/CompareSizes.h"
 
-#include <cstdio>
-
 #include "catalogue/Error.h"
 #include "rf/Rf.h"
 
@@ -99,14 +97,12 @@ StringList ComparisonHeadings(const std::string& currencyCode) {
 }
 
 StringList ComparisonCells(const SizeRow& row) {
-    char efficiency[32];
-    const int length = std::snprintf(efficiency, sizeof efficiency, "%.1f", row.efficiency);
     return {row.cable,
             row.grade,
             FormatMoney(row.attenuation),
             FormatMoney(row.totalAttenuation),
             FormatMoney(row.insertionLoss),
-            length > 0 ? std::string(efficiency, length) : FormatMoney(row.efficiency),
+            FormatFixed(row.efficiency, 1),
             FormatMoney(row.maxPower),
             FormatMoney(row.averagePower),
             row.price ? row.priceText : std::string(),
