@@ -5,12 +5,9 @@
 using namespace quill;
 
 TEST(ConnectorPictures, MarkersSelectTheFormAndTheFirstEntryWins) {
-    const StringList lines{"7-16 din male|||716m.gif|",
-                           "7-16 DIN Male||V|716m-vl.gif|",
-                           "7-16 DIN Male|RA||716m-ra.gif|",
-                           "7-16 DIN Male|RA|V|716m-ra-vl.gif|",
-                           "7-16 DIN Male|||second.gif|",
-                           "N Male|||nm.gif"};
+    const StringList lines{"7-16 din male|||716m.gif|",      "7-16 DIN Male||V|716m-vl.gif|",
+                           "7-16 DIN Male|RA||716m-ra.gif|", "7-16 DIN Male|RA|V|716m-ra-vl.gif|",
+                           "7-16 DIN Male|||second.gif|",    "N Male|||nm.gif"};
     EXPECT_EQ(ConnectorPictureFile(lines, "7-16 DIN Male", false, false), "716m.gif");
     EXPECT_EQ(ConnectorPictureFile(lines, "7-16 DIN Male", false, true), "716m-vl.gif");
     EXPECT_EQ(ConnectorPictureFile(lines, "7-16 DIN Male", true, false), "716m-ra.gif");

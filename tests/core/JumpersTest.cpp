@@ -28,9 +28,10 @@ const std::string kHeader = "[JUMPERS]";
 
 TEST(StandardJumpers, FindsThePairInEitherOrder) {
     TempDir dir;
-    const auto file = dir.Write("jumpers.dat", CrLf({kHeader, "[1]", "TLine=RVX4-50K|x|",
-                                                     "J1=716|720|a|b|RJ716-720-|c|3,6,10|1,2|",
-                                                     "J2= 716 | 716 |a|b|RJ716-|c|3,6,10,15|1,1.5,2,3|"}));
+    const auto file = dir.Write(
+        "jumpers.dat",
+        CrLf({kHeader, "[1]", "TLine=RVX4-50K|x|", "J1=716|720|a|b|RJ716-720-|c|3,6,10|1,2|",
+              "J2= 716 | 716 |a|b|RJ716-|c|3,6,10,15|1,1.5,2,3|"}));
     Assembly same("RVX4-50K", 716, 716);
     ASSERT_TRUE(FindStandardJumper(file, same.jumper));
     EXPECT_EQ(same.jumper.basePartNumber, "RJ716-");
@@ -45,17 +46,18 @@ TEST(StandardJumpers, FindsThePairInEitherOrder) {
 
 TEST(StandardJumpers, CableLineMatchesWithoutRegardToCase) {
     TempDir dir;
-    const auto file = dir.Write("jumpers.dat", CrLf({kHeader, "[1]", "tline=rvx4-50k|",
-                                                     "J1=1|2|a|b|BASE|c|3|1|"}));
+    const auto file = dir.Write(
+        "jumpers.dat", CrLf({kHeader, "[1]", "tline=rvx4-50k|", "J1=1|2|a|b|BASE|c|3|1|"}));
     Assembly assembly("RVX4-50K", 2, 1);
     EXPECT_TRUE(FindStandardJumper(file, assembly.jumper));
 }
 
 TEST(StandardJumpers, OnlyTheFirstSectionOfACableIsSearchedAndNeverTheFileHeader) {
     TempDir dir;
-    const auto file = dir.Write(
-        "jumpers.dat", CrLf({"[0]", "TLine=C|", "J1=1|2|a|b|HEADER|c|3|1|", "[1]", "TLine=C|",
-                             "J1=3|4|a|b|FIRST|c|3|1|", "[2]", "TLine=C|", "J1=1|2|a|b|SECOND|c|3|1|"}));
+    const auto file =
+        dir.Write("jumpers.dat",
+                  CrLf({"[0]", "TLine=C|", "J1=1|2|a|b|HEADER|c|3|1|", "[1]", "TLine=C|",
+                        "J1=3|4|a|b|FIRST|c|3|1|", "[2]", "TLine=C|", "J1=1|2|a|b|SECOND|c|3|1|"}));
     Assembly inHeader("C", 1, 2);
     EXPECT_FALSE(FindStandardJumper(file, inHeader.jumper));
     const auto onlyHeader = dir.Write("only.dat", CrLf({"[0]", "TLine=C|", "J1=1|2|a|b|H|c|3|1|"}));
@@ -71,8 +73,8 @@ TEST(StandardJumpers, TheCableLineIsNeverAJumperLine) {
 
 TEST(StandardJumpers, BadConnectorCodeStopsTheSearchWithTheIntegerError) {
     TempDir dir;
-    const auto file = dir.Write("jumpers.dat", CrLf({kHeader, "[CABLE 3]", "TLine=C|",
-                                                     "J1=7a|2|a|b|X|c|3|1|"}));
+    const auto file =
+        dir.Write("jumpers.dat", CrLf({kHeader, "[CABLE 3]", "TLine=C|", "J1=7a|2|a|b|X|c|3|1|"}));
     Assembly assembly("C", 1, 2);
     try {
         FindStandardJumper(file, assembly.jumper);

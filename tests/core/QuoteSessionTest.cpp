@@ -307,20 +307,17 @@ TEST(CompareSizes, EachRowIsTheQuoteNextGivesForThatSize) {
     }
     EXPECT_GT(priced, 0);
 
-    // Limits: a loss no row meets marks nothing; a generous one marks the cheapest.
-    for (const SizeRow& row : CompareSizes(session, Jumper(), {0.0001, std::nullopt}))
-        EXPECT_FALSE(row.meets || row.cheapest);
-    const std::vector<SizeRow> limited = CompareSizes(session, Jumper(), {100.0, 0.0});
-    double cheapest = 1e300;
-    for (const SizeRow& row : limited)
-        if (row.price) cheapest = std::min(cheapest, *row.price);
-    int marked = 0;
-    for (const SizeRow& row : limited)
-        if (row.cheapest) {
-            ++marked;
-            EXPECT_EQ(*row.price, cheapest);
-        }
-    EXPECT_EQ(marked, 1);
+    // A loss no row meets marks nothing; a generous one marks the cheapest priced row.
+    std::vector<SizeRow> marked = rows;
+    MarkWithin(marked, {0.0001, std::nullopt});
+    EXPECT_TRUE(std::none_of(marked.begin(), marked.end(),
+                             [](const SizeRow& row) { return row.meets || row.cheapest; }));
+    MarkWithin(marked, {100.0, 0.0});
+    const auto cheapest = std::min_element(marked.begin(), marked.end(), [](auto& a, auto& b) {
+        return a.price.value_or(1e300) < b.price.value_or(1e300);
+    });
+    EXPECT_TRUE(cheapest->cheapest);
+    EXPECT_EQ(std::count_if(marked.begin(), marked.end(), [](auto& r) { return r.cheapest; }), 1);
 }
 
 // The standard-jumper file is read once and again only when it changed: a

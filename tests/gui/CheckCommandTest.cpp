@@ -67,12 +67,26 @@ TEST(CheckCommand, WithoutArgumentsItChecksItsFolderAndTheRegisteredSharedFolder
                               " (registered for this user)\n"),
               std::string::npos)
         << run.output;
+}
 
-    const CommandResult help = RunCommand(Quoted(QUILLROUTE_CHECK_PROGRAM) + " --help 2>/dev/null");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("[PROGRAM_FOLDER [SHARED_FOLDER]]"), std::string::npos);
-    const CommandResult version = Check("--version");
-    EXPECT_NE(version.output.find("quillroute-check " QUILLROUTE_VERSION "\n"), std::string::npos);
+// Each companion prints its usage on standard output with --help and its
+// version with --version, both with status 0.
+TEST(Companions, HelpAndVersion) {
+    const struct {
+        const char* program;
+        const char* usage;
+    } companions[] = {
+        {QUILLROUTE_CHECK_PROGRAM, "[PROGRAM_FOLDER [SHARED_FOLDER]]"},
+        {QUILLROUTE_EXPORT_PROGRAM, "--format <txt|xls|xlsx|html|pdf|clipboard-text>"},
+        {QUILLROUTE_REGISTER_PROGRAM, "[options] SHARED-DATA-FOLDER"}};
+    for (const auto& c : companions) {
+        const CommandResult help = RunCommand(Quoted(c.program) + " --help 2>/dev/null");
+        EXPECT_EQ(help.status, 0) << c.program;
+        EXPECT_NE(help.output.find(c.usage), std::string::npos) << help.output;
+        const CommandResult version = RunCommand(Quoted(c.program) + " --version 2>/dev/null");
+        EXPECT_EQ(version.output,
+                  fs::path(c.program).filename().string() + " " QUILLROUTE_VERSION "\n");
+    }
 }
 
 }  // namespace

@@ -83,8 +83,7 @@ std::vector<std::string> Unnamed(QWidget* root) {
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus) continue;
         if (widget->parentWidget() && widget->parentWidget()->inherits("QComboBox")) continue;
-        if (widget->inherits("QAbstractScrollArea") == false && widget->inherits("QScrollBar"))
-            continue;
+        if (widget->inherits("QScrollBar")) continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         const QString name = accessible ? accessible->text(QAccessible::Name).trimmed() : QString();
         // A box's value is no name: an input box needs its own.

@@ -233,39 +233,6 @@ TEST_F(QuoteCommand, AnswersEveryLineAndNamesTheOnesThatAreNoSelection) {
     EXPECT_EQ(json::parse(second), json::parse(R"({"line": 2, "error": "no \"length\""})"));
 }
 
-// The comparison from the command: the rows the session compares, the limit
-// applied and the cheapest fitting row flagged once.
-TEST_F(QuoteCommand, ComparesTheSizesOfTheBand) {
-    const std::string end = R"j({"mode": "Actual", "connector": "7-16 DIN Male", )j"
-                            R"j("special": "(none)", "inner": "(N/A)"})j";
-    const fs::path input = temp.Write(
-        "compare.jsonl",
-        R"j({"application": "Jumper", "length": "10", "unit": "Feet", "begin": "800", )j"
-        R"j("end": "2200", "cable_type": 1, "include_top": true, "include_bottom": true, )j"
-        R"j("rg_feeder": -1, "cable_grade": 0, "cable": "RVX4-50K", "attachment": 0, )j"
-        R"j("connector_grade": 0, "currency": "EUR", "top": )j" +
-            end + R"j(, "bottom": )j" + end + "}\n");
-    const CommandResult compared = RunCommand(
-        Quoted(QUILLROUTE_QUOTE_PROGRAM) + " --compare --max-loss 0.45 --program-folder " +
-        Quoted(programFolder.string()) + " --shared-folder " + Quoted(sharedFolder.string()) +
-        " < " + Quoted(input.string()));
-    ASSERT_EQ(compared.status, 0) << compared.output;
-    const json sizes = json::parse(compared.output)["sizes"];
-    ASSERT_GE(sizes.size(), 6u) << compared.output;
-    int cheapest = 0;
-    for (const json& row : sizes) {
-        EXPECT_EQ(row["meets"], row["insertion_loss"].get<double>() <= 0.45) << row;
-        if (row["cheapest"] == true) {
-            ++cheapest;
-            EXPECT_TRUE(row["meets"].get<bool>());
-        }
-        if (row["cable"] == "RVX4-50K") {
-            EXPECT_EQ(row["price"], "144.45");  // the final page's
-        }
-    }
-    EXPECT_EQ(cheapest, 1);
-}
-
 // A request for quotation from the command: the bundled example quotes whole;
 // a row that cannot be quoted is named and the status says so.
 TEST_F(QuoteCommand, QuotesARequestForQuotationIntoAnOrderFile) {
