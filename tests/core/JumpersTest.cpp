@@ -24,6 +24,30 @@ struct Assembly {
 
 const std::string kHeader = "[JUMPERS]";
 
+// Every search is made twice, in the file read anew and in the file read once
+// for many searches; both must answer alike, errors included.
+bool Find(const std::filesystem::path& file, TJumper& jumper) {
+    TJumper indexed = jumper;
+    bool indexedFound = false;
+    std::string indexedError;
+    try {
+        indexedFound = StandardJumpers(file).Find(indexed);
+    } catch (const QuillError& error) {
+        indexedError = error.what();
+    }
+    try {
+        const bool found = FindStandardJumper(file, jumper);
+        EXPECT_EQ(indexedFound, found);
+        EXPECT_EQ(indexedError, "");
+        EXPECT_EQ(indexed.basePartNumber, jumper.basePartNumber);
+        EXPECT_EQ(indexed.source, jumper.source);
+        return found;
+    } catch (const QuillError& error) {
+        EXPECT_EQ(indexedError, error.what());
+        throw;
+    }
+}
+
 }  // namespace
 
 TEST(StandardJumpers, FindsThePairInEitherOrder) {
@@ -33,15 +57,15 @@ TEST(StandardJumpers, FindsThePairInEitherOrder) {
         CrLf({kHeader, "[1]", "TLine=RVX4-50K|x|", "J1=716|720|a|b|RJ716-720-|c|3,6,10|1,2|",
               "J2= 716 | 716 |a|b|RJ716-|c|3,6,10,15|1,1.5,2,3|"}));
     Assembly same("RVX4-50K", 716, 716);
-    ASSERT_TRUE(FindStandardJumper(file, same.jumper));
+    ASSERT_TRUE(Find(file, same.jumper));
     EXPECT_EQ(same.jumper.basePartNumber, "RJ716-");
     EXPECT_EQ(same.jumper.feetLengths, "3,6,10,15");
     EXPECT_EQ(same.jumper.meterLengths, "1,1.5,2,3");
     Assembly reversed("RVX4-50K", 720, 716);
-    ASSERT_TRUE(FindStandardJumper(file, reversed.jumper));
+    ASSERT_TRUE(Find(file, reversed.jumper));
     EXPECT_EQ(reversed.jumper.basePartNumber, "RJ716-720-");
     Assembly none("RVX4-50K", 720, 720);
-    EXPECT_FALSE(FindStandardJumper(file, none.jumper));
+    EXPECT_FALSE(Find(file, none.jumper));
 }
 
 TEST(StandardJumpers, CableLineMatchesWithoutRegardToCase) {
@@ -49,7 +73,7 @@ TEST(StandardJumpers, CableLineMatchesWithoutRegardToCase) {
     const auto file = dir.Write(
         "jumpers.dat", CrLf({kHeader, "[1]", "tline=rvx4-50k|", "J1=1|2|a|b|BASE|c|3|1|"}));
     Assembly assembly("RVX4-50K", 2, 1);
-    EXPECT_TRUE(FindStandardJumper(file, assembly.jumper));
+    EXPECT_TRUE(Find(file, assembly.jumper));
 }
 
 TEST(StandardJumpers, OnlyTheFirstSectionOfACableIsSearchedAndNeverTheFileHeader) {
@@ -59,16 +83,19 @@ TEST(StandardJumpers, OnlyTheFirstSectionOfACableIsSearchedAndNeverTheFileHeader
                   CrLf({"[0]", "TLine=C|", "J1=1|2|a|b|HEADER|c|3|1|", "[1]", "TLine=C|",
                         "J1=3|4|a|b|FIRST|c|3|1|", "[2]", "TLine=C|", "J1=1|2|a|b|SECOND|c|3|1|"}));
     Assembly inHeader("C", 1, 2);
-    EXPECT_FALSE(FindStandardJumper(file, inHeader.jumper));
+    EXPECT_FALSE(Find(file, inHeader.jumper));
+    Assembly inFirst("c", 4, 3);
+    EXPECT_TRUE(Find(file, inFirst.jumper));
+    EXPECT_EQ(inFirst.jumper.source, "jumpers.dat [1]");
     const auto onlyHeader = dir.Write("only.dat", CrLf({"[0]", "TLine=C|", "J1=1|2|a|b|H|c|3|1|"}));
-    EXPECT_FALSE(FindStandardJumper(onlyHeader, inHeader.jumper));
+    EXPECT_FALSE(Find(onlyHeader, inHeader.jumper));
 }
 
 TEST(StandardJumpers, TheCableLineIsNeverAJumperLine) {
     TempDir dir;
     const auto file = dir.Write("jumpers.dat", CrLf({kHeader, "[1]", "TLine=C|2|a|b|X|c|3|1|"}));
     Assembly assembly("C", 2, 2);
-    EXPECT_FALSE(FindStandardJumper(file, assembly.jumper));
+    EXPECT_FALSE(Find(file, assembly.jumper));
 }
 
 TEST(StandardJumpers, BadConnectorCodeStopsTheSearchWithTheIntegerError) {
@@ -77,7 +104,7 @@ TEST(StandardJumpers, BadConnectorCodeStopsTheSearchWithTheIntegerError) {
         dir.Write("jumpers.dat", CrLf({kHeader, "[CABLE 3]", "TLine=C|", "J1=7a|2|a|b|X|c|3|1|"}));
     Assembly assembly("C", 1, 2);
     try {
-        FindStandardJumper(file, assembly.jumper);
+        Find(file, assembly.jumper);
         FAIL() << "no error";
     } catch (const QuillError& error) {
         EXPECT_STREQ(error.what(), "jumpers.dat [CABLE 3]: '7a' is not a valid integer value");
@@ -87,7 +114,7 @@ TEST(StandardJumpers, BadConnectorCodeStopsTheSearchWithTheIntegerError) {
 TEST(StandardJumpers, MissingFileFindsNothing) {
     TempDir dir;
     Assembly assembly("C", 1, 2);
-    EXPECT_FALSE(FindStandardJumper(dir / "absent.dat", assembly.jumper));
+    EXPECT_FALSE(Find(dir / "absent.dat", assembly.jumper));
 }
 
 TEST(ReadJumperRecord, KeyStaysGluedToTheFirstField) {

@@ -39,35 +39,57 @@ void ReadJumperRecord(const std::string& line, TJumper& jumper) {
     jumper.meterLengths = ItemAt(items, 7);
 }
 
-bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) {
-    if (!jumper.cable || !jumper.topConnector || !jumper.bottomConnector) return false;
-    const TBigIniFile reader(fileName);
-    return FindStandardJumper(reader, fileName.filename().string(), jumper);
+namespace {
+
+bool HasBothEnds(const TJumper& jumper) {
+    return jumper.cable && jumper.topConnector && jumper.bottomConnector;
 }
 
-bool FindStandardJumper(const TBigIniFile& reader, const std::string& fileName, TJumper& jumper) {
-    if (!jumper.cable || !jumper.topConnector || !jumper.bottomConnector) return false;
-    const std::string cablePartNumber = UpperCase(jumper.cable->partNumber);
-    for (int section = 1; section < reader.SectionCount(); ++section) {
-        if (UpperCase(FieldAt(CableLineValue(reader, section), 1)) != cablePartNumber) continue;
-        try {
-            // Keys are distinct within a section, so a line's own value is the
-            // value of its key.
-            for (int i = 1; i < reader.SectionLineCount(section); ++i) {
-                const std::string_view line = reader.SectionLine(section, i);
-                if (PairMatches(ValueOf(line), jumper.topConnector->code,
-                                jumper.bottomConnector->code)) {
-                    ReadJumperRecord(std::string(line), jumper);
-                    jumper.source = fileName + " [" + reader.SectionName(section) + "]";
-                    return true;
-                }
+// The jumper's pair of connector codes in a cable's section.
+bool SearchSection(const TBigIniFile& reader, const std::string& fileName, int section,
+                   TJumper& jumper) {
+    try {
+        // Keys are distinct within a section, so a line's own value is the
+        // value of its key.
+        for (int i = 1; i < reader.SectionLineCount(section); ++i) {
+            const std::string_view line = reader.SectionLine(section, i);
+            if (PairMatches(ValueOf(line), jumper.topConnector->code,
+                            jumper.bottomConnector->code)) {
+                ReadJumperRecord(std::string(line), jumper);
+                jumper.source = fileName + " [" + reader.SectionName(section) + "]";
+                return true;
             }
-        } catch (const QuillError& error) {
-            throw QuillError(fileName + " [" + reader.SectionName(section) + "]: " + error.what());
         }
-        return false;
+    } catch (const QuillError& error) {
+        throw QuillError(fileName + " [" + reader.SectionName(section) + "]: " + error.what());
     }
     return false;
+}
+
+}  // namespace
+
+bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) {
+    if (!HasBothEnds(jumper)) return false;
+    const TBigIniFile reader(fileName);
+    const std::string cablePartNumber = UpperCase(jumper.cable->partNumber);
+    for (int section = 1; section < reader.SectionCount(); ++section) {
+        if (UpperCase(FieldAt(CableLineValue(reader, section), 1)) == cablePartNumber)
+            return SearchSection(reader, fileName.filename().string(), section, jumper);
+    }
+    return false;
+}
+
+StandardJumpers::StandardJumpers(const std::filesystem::path& file)
+    : reader_(file), fileName_(file.filename().string()) {
+    for (int section = reader_.SectionCount() - 1; section >= 1; --section)
+        sectionOfCable_[UpperCase(FieldAt(CableLineValue(reader_, section), 1))] = section;
+}
+
+bool StandardJumpers::Find(TJumper& jumper) const {
+    if (!HasBothEnds(jumper)) return false;
+    const auto found = sectionOfCable_.find(UpperCase(jumper.cable->partNumber));
+    return found != sectionOfCable_.end() &&
+           SearchSection(reader_, fileName_, found->second, jumper);
 }
 
 }  // namespace quill

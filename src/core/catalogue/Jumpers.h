@@ -2,12 +2,12 @@
 
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 
 #include "catalogue/Catalogue.h"
+#include "inifile/BigIniFile.h"
 
 namespace quill {
-
-class TBigIniFile;
 
 // The assembly being configured: the chosen cable and connectors (pointing
 // into the catalogue), and what the standard-jumper search and the price list
@@ -35,7 +35,19 @@ void ReadJumperRecord(const std::string& line, TJumper& jumper);
 // in either order. Only the first section naming the cable is searched; the
 // file's first section never is. The file is read anew at every search.
 bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper);
-// The same search in the file as read already; `fileName` names it in errors.
-bool FindStandardJumper(const TBigIniFile& reader, const std::string& fileName, TJumper& jumper);
+
+// The standard-jumper file read once, with the first section naming each
+// cable known by the cable's part number, for searches one after another.
+class StandardJumpers {
+  public:
+    explicit StandardJumpers(const std::filesystem::path& file);
+    // The search FindStandardJumper makes, in the file as it was read.
+    bool Find(TJumper& jumper) const;
+
+  private:
+    TBigIniFile reader_;
+    std::string fileName_;
+    std::unordered_map<std::string, int> sectionOfCable_;  // by upper-case part number
+};
 
 }  // namespace quill

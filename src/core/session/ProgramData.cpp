@@ -1,6 +1,7 @@
 #include "session/ProgramData.h"
 
 #include "catalogue/Error.h"
+#include "catalogue/Jumpers.h"
 #include "inifile/BigIniFile.h"
 #include "platform/Clock.h"
 
@@ -10,16 +11,31 @@ namespace fs = std::filesystem;
 
 fs::path ProgramData::JumpersFile() const { return DataFilePath(programFolder, "dat/jumpers.dat"); }
 
-std::shared_ptr<const TBigIniFile> ProgramData::Jumpers() const {
-    const fs::path file = JumpersFile();
+namespace {
+
+bool LookAt(const fs::path& file, fs::file_time_type& changed, std::uintmax_t& size) {
     std::error_code error;
-    const fs::file_time_type changed = fs::last_write_time(file, error);
-    const std::uintmax_t size = error ? 0 : fs::file_size(file, error);
+    changed = fs::last_write_time(file, error);
+    if (!error) size = fs::file_size(file, error);
+    return !error;
+}
+
+}  // namespace
+
+std::shared_ptr<const StandardJumpers> ProgramData::Jumpers() const {
+    // The file read before is looked at first; its name is looked up again
+    // (in any case) only when that file is gone or changed.
+    fs::file_time_type changed;
+    std::uintmax_t size = 0;
+    if (jumpers_.reader && LookAt(jumpers_.file, changed, size) && changed == jumpers_.changed &&
+        size == jumpers_.size)
+        return jumpers_.reader;
+    const fs::path file = JumpersFile();
+    const bool seen = LookAt(file, changed, size);
+    auto reader = std::make_shared<const StandardJumpers>(file);
     // A file that cannot be looked at is read as it is, every time.
-    if (error) return std::make_shared<const TBigIniFile>(file);
-    if (!jumpers_.reader || jumpers_.changed != changed || jumpers_.size != size)
-        jumpers_ = {std::make_shared<const TBigIniFile>(file), changed, size};
-    return jumpers_.reader;
+    if (seen) jumpers_ = {reader, file, changed, size};
+    return reader;
 }
 
 fs::path ProgramData::PriceListFile() const { return DataFilePath(sharedFolder, "M_lom.dat"); }

@@ -14,7 +14,7 @@
 
 namespace quill {
 
-class TBigIniFile;
+class StandardJumpers;
 
 // Everything start-up reads: the price list from the shared folder; the
 // catalogue, the picture list and the exchange rates (with the date of their
@@ -39,12 +39,13 @@ struct ProgramData {
     std::filesystem::path JumpersFile() const;
     // The standard-jumper file as read, read again when its size or its time
     // of change is not what it was (a replaced file counts at the next search).
-    std::shared_ptr<const TBigIniFile> Jumpers() const;
+    std::shared_ptr<const StandardJumpers> Jumpers() const;
     std::filesystem::path PriceListFile() const;  // "M_lom.dat" in the shared folder
 
   private:
     struct JumpersRead {
-        std::shared_ptr<const TBigIniFile> reader;
+        std::shared_ptr<const StandardJumpers> reader;
+        std::filesystem::path file;
         std::filesystem::file_time_type changed;
         std::uintmax_t size = 0;
     };

@@ -61,8 +61,7 @@ NextOutcome QuoteSession::ResolvePageTwo() {
         if (connector) LookUpConnectorPrice(data_.priceList, rates, *connector);
     outcome.resolved = true;
 
-    if (selection.feeder ||
-        !FindStandardJumper(*data_.Jumpers(), data_.JumpersFile().filename().string(), assembly_)) {
+    if (selection.feeder || !data_.Jumpers()->Find(assembly_)) {
         ShowPartsList();
         return outcome;
     }
