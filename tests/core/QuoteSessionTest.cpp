@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "TempDir.h"
 #include "catalogue/Error.h"
+#include "catalogue/Images.h"
 #include "orders/OrderBook.h"
 #include "session/CompareSizes.h"
 #include "session/ExportedContent.h"
@@ -187,7 +190,7 @@ TEST(QuoteSession, AnEndThatNoConnectorFitsIsRefused) {
     ASSERT_TRUE(session.Resolve(s).resolved);
     session.SetAttachment(1);
     session.SetConnectorGrade(1);
-    EXPECT_TRUE(session.PageTwo().top.connector.items.empty());
+    EXPECT_TRUE(session.PageTwo().top.connector.Items().empty());
     const NextOutcome outcome = session.ResolvePageTwo();
     ASSERT_TRUE(outcome.refusal);
     EXPECT_EQ(outcome.refusal->staysOn, WizardStep::Page2);
@@ -332,4 +335,85 @@ TEST(QuoteSession, AReplacedJumperFileCountsAtTheNextQuote) {
     dir.Write("program/dat/jumpers.dat", "[HEADER]\r\nTitle=none\r\n");
     ASSERT_FALSE(session.Resolve(Jumper()).refusal);
     EXPECT_EQ(session.Result()->page, ResultKind::PartsList);
+}
+
+namespace {
+
+// Page 2's lists are those of the choices it shows, worked out anew here.
+void ExpectListsFollowTheChoices(const QuoteSession& session) {
+    const PageTwoState& two = session.PageTwo();
+    const TTransmissionLine* cable = session.CurrentCable();
+    if (!cable) return;
+    CableFilter filter;
+    filter.band = true;
+    filter.beginFrequency = session.ShownSelection().BeginMHz();
+    filter.endFrequency = session.ShownSelection().EndMHz();
+    filter.air = session.ShownSelection().cableTypeIndex == 0;
+    filter.foam = session.ShownSelection().cableTypeIndex == 1;
+    filter.waveguide = session.ShownSelection().cableTypeIndex == 2;
+    filter.gradeCode = std::string(1, "SPR"[two.cableGrade.index]);
+    StringList sizes;
+    for (const TTransmissionLine* c : FilterCables(AllCables(session.Data().catalogue), filter))
+        sizes.push_back(c->partNumber);
+    EXPECT_EQ(two.cable.Items(), SortedUnique(sizes));
+    const std::string grade = two.connectorGrade.index == 0 ? "P" : "S";
+    const std::string attachment = two.attachment.index == 0 ? "S" : "R";
+    for (const EndState* end : {&two.top, &two.bottom}) {
+        if (!end->included) continue;
+        EXPECT_EQ(end->connector.Items(), ConnectorKeys(*cable, grade, attachment, end->actual));
+        EndChoice choice{end->connector.text, end->actual, "", "", attachment, grade};
+        EXPECT_EQ(end->special.Items(), SpecialChoices(*cable, choice));
+        choice.special = end->special.text;
+        EXPECT_EQ(end->inner.Items(), InnerChoices(*cable, choice));
+        EXPECT_EQ(end->picture,
+                  ConnectorPictureFile(session.Data().imageLines, end->label,
+                                       IsRightAngleText(end->special.text), attachment == "S"));
+    }
+}
+
+}  // namespace
+
+// The session keeps the cables of the last band and each end's last lists to
+// answer the next click faster: after any of hundreds of quotes in one
+// session, page 2 lists what its choices offer.
+TEST(QuoteSession, AfterHundredsOfQuotesPageTwoListsWhatItsChoicesOffer) {
+    ProgramData data = Load(kSample);
+    const StringList connectors = {"7-16 DIN Male", "7-16 DIN Female", "N Male", "N Female",
+                                   "4.3-10 Male"};
+    const char* const bands[][2] = {{"800", "2200"}, {"1700", "2000"}, {"3400", "4200"}};
+    std::mt19937 pick(20261209);
+    const auto any = [&](std::size_t count) { return pick() % count; };
+    QuoteSession used(data);
+    int resolved = 0;
+    for (int i = 0; i < 600; ++i) {
+        Selection s = Jumper(std::to_string(1 + any(25)));
+        s.feeder = any(4) == 0;
+        s.cableTypeIndex = static_cast<int>(any(5) % 3);
+        const auto band = bands[s.cableTypeIndex == 2 ? 2 : any(2)];
+        s.beginText = band[0];
+        s.endText = band[1];
+        // Mostly a size the band offers, with its grade.
+        QuoteSession probe(data);
+        if (!probe.CheckPageOne(s) && any(8) != 0) {
+            const CableList& sizes = probe.BandMatchedCables();
+            const TTransmissionLine* cable = sizes[any(sizes.size())];
+            s.cableText = cable->partNumber;
+            s.cableGradeIndex = cable->gradeCode == "P" ? 1 : cable->gradeCode == "R" ? 2 : 0;
+            s.vellisk = !s.feeder && !cable->firstAttachmentFlag.empty() && any(4) != 0;
+            s.platedGrade = cable->standardFlag.empty() || (s.vellisk ? true : any(3) != 0);
+        }
+        s.topActual = any(3) != 0;
+        s.topConnector = connectors[any(2) ? 0 : any(connectors.size())];
+        s.bottomConnector = connectors[any(2) ? 0 : any(connectors.size())];
+        s.topIncluded = any(5) != 0;
+        s.topSpecial = s.topInner = s.bottomSpecial = s.bottomInner = "";  // the page's own
+        try {
+            resolved += used.Resolve(s).resolved;
+        } catch (const QuillError&) {  // a choice the lists do not offer
+        }
+        SCOPED_TRACE("quote " + std::to_string(i));
+        ExpectListsFollowTheChoices(used);
+        if (HasFailure()) return;
+    }
+    EXPECT_GT(resolved, 250);
 }

@@ -19,8 +19,15 @@ std::string Stored(const std::string& shown, const char* placeholder) {
     return shown == placeholder ? std::string() : shown;
 }
 
+// Whether the text in capitals is `upper`, without making the capitals.
+bool InCapitalsIs(std::string_view text, std::string_view upper) {
+    return text.size() == upper.size() &&
+           std::equal(text.begin(), text.end(), upper.begin(),
+                      [](char a, char b) { return (a >= 'a' && a <= 'z' ? a - 32 : a) == b; });
+}
+
 bool OfKind(const TConnector& c, const std::string& grade, const std::string& attachment) {
-    return UpperCase(c.GradeCode()) == grade && UpperCase(c.AttachmentCode()) == attachment;
+    return InCapitalsIs(c.GradeCode(), grade) && InCapitalsIs(c.AttachmentCode(), attachment);
 }
 
 bool KeyAndKind(const TConnector& c, const EndChoice& end) {

@@ -19,6 +19,8 @@ struct EndChoice {
     std::string inner;       // as shown: "(N/A)" for an empty one
     std::string attachment;  // "S" Vellisk, "R" regular
     std::string grade;       // "P" plated, "S" standard
+
+    auto operator<=>(const EndChoice&) const = default;
 };
 
 // Sorted without regard to case, each text once (the first spelling wins).

@@ -41,6 +41,8 @@ void Price(const QuoteResult& result, SizeRow& row) {
 
 std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& selection,
                                   const SizeLimits& limits) {
+    // Page 1 checked once on a copy; each row is quoted on a copy of that copy,
+    // which only differs from the session in the cables it has already matched.
     QuoteSession probe(session);
     if (probe.CheckPageOne(selection)) return {};
     const CableList sizes = probe.BandMatchedCables();
@@ -55,7 +57,7 @@ std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& 
         row.grade = GradeName(s.cableGradeIndex);
         row.gradeIndex = s.cableGradeIndex;
         Figures(s, *cable, row);
-        QuoteSession quote(session);
+        QuoteSession quote(probe);
         try {
             const NextOutcome outcome = quote.Resolve(s);
             if (outcome.refusal)

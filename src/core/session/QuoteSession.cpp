@@ -12,6 +12,8 @@ namespace {
 const char* const kGradeLetters[] = {"S", "P", "R"};
 const char* const kNotNumeric = "This field must contain a numeric value.";
 
+SharedList Shared(StringList list) { return std::make_shared<const StringList>(std::move(list)); }
+
 }  // namespace
 
 QuoteSession::QuoteSession(ProgramData& data) : data_(data) {
@@ -41,22 +43,62 @@ std::optional<Refusal> QuoteSession::CheckPageOne(const Selection& s) {
     if (StrToFloat(s.beginText) > StrToFloat(s.endText))
         return Refusal{"Ending frequency must be greater than beginning frequency.", true,
                        WizardStep::Page1};
-    CableFilter filter;
-    filter.band = true;
-    filter.beginFrequency = begin;
-    filter.endFrequency = end;
-    filter.lengthUnit = s.meters ? "Meters" : "Feet";
-    filter.length = s.Length();
-    filter.air = s.cableTypeIndex == 0;
-    filter.foam = s.cableTypeIndex == 1;
-    filter.waveguide = s.cableTypeIndex == 2;
-    bandMatched_ = FilterCables(AllCables(data_.catalogue), filter);
-    gradeMatched_ = bandMatched_;
-    if (bandMatched_.empty())
+    if (!band_ || band_->begin != begin || band_->end != end ||
+        band_->cableType != s.cableTypeIndex)
+        band_ = MatchBand(data_.catalogue, begin, end, s.cableTypeIndex);
+    gradeSlot_ = 3;
+    if (band_->all.empty())
         return Refusal{"Sorry, there are no items that match your selection criteria." +
                            WaveguideCutOffNote(s.cableTypeIndex == 2, begin),
                        false, WizardStep::Page1};
     return std::nullopt;
+}
+
+std::shared_ptr<const QuoteSession::BandCables> QuoteSession::MatchBand(
+    const CableCatalogue& catalogue, double begin, double end, int cableType) {
+    auto band = std::make_shared<BandCables>();
+    band->begin = begin;
+    band->end = end;
+    band->cableType = cableType;
+    CableFilter filter;
+    filter.band = true;
+    filter.beginFrequency = begin;
+    filter.endFrequency = end;
+    filter.air = cableType == 0;
+    filter.foam = cableType == 1;
+    filter.waveguide = cableType == 2;
+    band->all = FilterCables(AllCables(catalogue), filter);
+    for (int grade = 0; grade < 4; ++grade) {
+        CableFilter ofGrade;
+        if (grade < 3) ofGrade.gradeCode = kGradeLetters[grade];
+        band->ofGrade[grade] = FilterCables(band->all, ofGrade);
+        StringList partNumbers;
+        for (const TTransmissionLine* cable : band->ofGrade[grade])
+            partNumbers.push_back(cable->partNumber);
+        const StringList sizes = SortedUnique(std::move(partNumbers));
+        std::unordered_map<std::string, int> sizeAt;
+        for (std::size_t i = 0; i < sizes.size(); ++i)
+            sizeAt.emplace(sizes[i], static_cast<int>(i));
+        // A cable of no known grade is remembered only when no grade is chosen.
+        const std::string letter = grade < 3 ? kGradeLetters[grade] : "";
+        for (const TTransmissionLine* cable : band->ofGrade[grade]) {
+            if (cable->gradeCode != letter) continue;
+            const auto at = sizeAt.find(cable->partNumber);
+            band->modelAt[grade].emplace(cable->modelName, at == sizeAt.end() ? -1 : at->second);
+        }
+        band->sizes[grade] = Shared(sizes);
+    }
+    return band;
+}
+
+const CableList& QuoteSession::BandMatchedCables() const {
+    static const CableList kNone;
+    return band_ ? band_->all : kNone;
+}
+
+const CableList& QuoteSession::GradeMatchedCables() const {
+    static const CableList kNone;
+    return band_ ? band_->ofGrade[gradeSlot_] : kNone;
 }
 
 // A waveguide carries only frequencies above its cut-off: a band that begins
@@ -95,11 +137,8 @@ void QuoteSession::ShowPageTwo() {
 }
 
 void QuoteSession::EnableCableGrades() {
-    bool seen[3] = {false, false, false};
-    for (const TTransmissionLine* cable : bandMatched_) {
-        for (int i = 0; i < 3; ++i) seen[i] = seen[i] || cable->gradeCode == kGradeLetters[i];
-        if (seen[0] && seen[1] && seen[2]) break;
-    }
+    bool seen[3];
+    for (int i = 0; i < 3; ++i) seen[i] = band_ && !band_->ofGrade[i].empty();
     for (int i = 0; i < 3; ++i) pageTwo_.cableGrade.enabled[i] = seen[i];
     if (memory_.cableGrade >= 0 && memory_.cableGrade < 3 && seen[memory_.cableGrade])
         return SelectCableGrade(memory_.cableGrade);
@@ -125,10 +164,7 @@ void QuoteSession::SetConnectorGrade(int index) { SelectConnectorGrade(index); }
 
 void QuoteSession::CableGradeClick() {
     memory_.cableGrade = pageTwo_.cableGrade.index;
-    CableFilter filter;
-    if (memory_.cableGrade >= 0 && memory_.cableGrade < 3)
-        filter.gradeCode = kGradeLetters[memory_.cableGrade];
-    gradeMatched_ = FilterCables(bandMatched_, filter);
+    gradeSlot_ = memory_.cableGrade >= 0 && memory_.cableGrade < 3 ? memory_.cableGrade : 3;
     FillCableSizeList();
     CableChange();
     for (EndState* end : {&pageTwo_.top, &pageTwo_.bottom})
@@ -138,17 +174,12 @@ void QuoteSession::CableGradeClick() {
 // The sizes of the grade, with the cable remembered from before chosen again
 // when the grade has it.
 void QuoteSession::FillCableSizeList() {
-    StringList partNumbers;
-    for (const TTransmissionLine* cable : gradeMatched_) partNumbers.push_back(cable->partNumber);
     ListChoice& sizes = pageTwo_.cable;
-    sizes.items = SortedUnique(std::move(partNumbers));
-    const int grade = pageTwo_.cableGrade.index;
-    const std::string letter = grade >= 0 && grade < 3 ? kGradeLetters[grade] : "";
-    if (!memory_.cableModelName.empty()) {
-        for (const TTransmissionLine* cable : gradeMatched_) {
-            if (cable->modelName == memory_.cableModelName && cable->gradeCode == letter)
-                return sizes.Select(sizes.IndexOf(cable->partNumber));
-        }
+    sizes.SetItems(band_ ? band_->sizes[gradeSlot_] : nullptr);
+    if (band_ && !memory_.cableModelName.empty()) {
+        const auto& modelAt = band_->modelAt[gradeSlot_];
+        if (const auto found = modelAt.find(memory_.cableModelName); found != modelAt.end())
+            return sizes.Select(found->second);
     }
     sizes.Select(0);
 }
@@ -159,9 +190,9 @@ void QuoteSession::ChooseCable(const std::string& partNumber) {
 }
 
 void QuoteSession::CableChange() {
-    if (!gradeMatched_.empty()) {
-        currentCable_ = gradeMatched_.back();
-        for (TTransmissionLine* cable : gradeMatched_) {
+    if (const CableList& cables = GradeMatchedCables(); !cables.empty()) {
+        currentCable_ = cables.back();
+        for (TTransmissionLine* cable : cables) {
             if (cable->partNumber == pageTwo_.cable.text) {
                 currentCable_ = cable;
                 break;
@@ -237,8 +268,13 @@ void QuoteSession::FillConnectorLists() {
     if (!currentCable_) return;
     for (EndState* end : {&pageTwo_.top, &pageTwo_.bottom}) {
         if (!end->included) continue;
+        const std::string grade = GradeLetter(), attachment = AttachmentLetter();
         end->connector.Fill(
-            ConnectorKeys(*currentCable_, GradeLetter(), AttachmentLetter(), end->actual),
+            lookups_->connectors.For({currentCable_, grade, attachment, end->actual},
+                                     [&] {
+                                         return Shared(ConnectorKeys(*currentCable_, grade,
+                                                                     attachment, end->actual));
+                                     }),
             end->connectorName);
     }
 }
@@ -268,14 +304,28 @@ void QuoteSession::ChooseInner(bool top, const std::string& text) {
 
 void QuoteSession::ConnectorChange(EndState& end) {
     end.connectorName = end.connector.text;
-    if (currentCable_)
-        end.special.Fill(SpecialChoices(*currentCable_, ChoiceOf(end)), end.specialName);
+    if (currentCable_) {
+        EndChoice choice = ChoiceOf(end);
+        choice.special.clear();  // the specials depend on the rest alone
+        choice.inner.clear();
+        end.special.Fill(
+            lookups_->specials.For({currentCable_, choice},
+                                   [&] { return Shared(SpecialChoices(*currentCable_, choice)); }),
+            end.specialName);
+    }
     DescriptionChange(end);
 }
 
 void QuoteSession::DescriptionChange(EndState& end) {
     end.specialName = end.special.text;
-    if (currentCable_) end.inner.Fill(InnerChoices(*currentCable_, ChoiceOf(end)), end.innerName);
+    if (currentCable_) {
+        EndChoice choice = ChoiceOf(end);
+        choice.inner.clear();  // the inners depend on the rest alone
+        end.inner.Fill(
+            lookups_->inners.For({currentCable_, choice},
+                                 [&] { return Shared(InnerChoices(*currentCable_, choice)); }),
+            end.innerName);
+    }
     ShowConnector(end);
 }
 
@@ -296,9 +346,11 @@ void QuoteSession::ShowConnector(EndState& end) {
         if (!connector) connector = ConnectorWithKey(*currentCable_, choice);
         if (connector) end.label = std::string(connector->Name());
     }
-    end.picture =
-        ConnectorPictureFile(data_.imageLines, end.label, IsRightAngleText(end.special.text),
-                             pageTwo_.attachment.index == 0);
+    const bool rightAngle = IsRightAngleText(end.special.text);
+    const bool attached = pageTwo_.attachment.index == 0;
+    end.picture = lookups_->pictures.For({end.label, rightAngle, attached}, [&] {
+        return ConnectorPictureFile(data_.imageLines, end.label, rightAngle, attached);
+    });
 }
 
 Selection QuoteSession::ShownSelection() const {

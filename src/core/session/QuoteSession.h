@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <unordered_map>
 
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/Jumpers.h"
@@ -94,7 +97,7 @@ class QuoteSession {
     // Page 1.
     void SetApplication(bool feeder);  // remembers the attachment a feeder starts with
     std::optional<Refusal> CheckPageOne(const Selection& pageOne);
-    const CableList& BandMatchedCables() const { return bandMatched_; }
+    const CableList& BandMatchedCables() const;
 
     // Page 2: what it shows on arrival, and the user's changes.
     void ShowPageTwo();
@@ -114,7 +117,7 @@ class QuoteSession {
         int cableGrade = 0, connectorGrade = 0, attachment = 0;
     };
     const Memory& Remembered() const { return memory_; }
-    const CableList& GradeMatchedCables() const { return gradeMatched_; }
+    const CableList& GradeMatchedCables() const;
 
     // Next on page 2, and on the standard lengths page with the row taken.
     NextOutcome ResolvePageTwo();
@@ -168,10 +171,37 @@ class QuoteSession {
     void ShowStandardLengths(const StringList& lines, int shorter, int longer);
     void ShowPartsList();
 
+    // The cables of page 1's band and cable type, and those of each grade
+    // (standard, premium, flame retardant, any) with their sizes in list
+    // order: worked out when page 1 asks for another band, shared by copies.
+    struct BandCables {
+        double begin = 0, end = 0;
+        int cableType = -1;
+        CableList all;
+        std::array<CableList, 4> ofGrade;
+        std::array<SharedList, 4> sizes;
+        // The place in the sizes of each model's first cable of the grade (-1
+        // when its spelling lost to another of the same letters).
+        std::array<std::unordered_map<std::string, int>, 4> modelAt;
+    };
+    static std::shared_ptr<const BandCables> MatchBand(const CableCatalogue& catalogue,
+                                                       double begin, double end, int cableType);
+
     ProgramData& data_;
     Selection pageOne_;
     bool feeder_ = false;
-    CableList bandMatched_, gradeMatched_;
+    std::shared_ptr<const BandCables> band_;
+    int gradeSlot_ = 3;  // the grade whose cables page 2 lists
+    // The connector lists and pictures worked out before, shared by copies
+    // of the session (a comparison's quotes ask much the same).
+    struct Lookups {
+        using ConnectorsKey = std::tuple<const TTransmissionLine*, std::string, std::string, bool>;
+        using EndKey = std::pair<const TTransmissionLine*, EndChoice>;
+        KeptAnswers<ConnectorsKey, SharedList> connectors;
+        KeptAnswers<EndKey, SharedList> specials, inners;
+        KeptAnswers<std::tuple<std::string, bool, bool>, std::string> pictures;
+    };
+    std::shared_ptr<Lookups> lookups_ = std::make_shared<Lookups>();
     TTransmissionLine* currentCable_ = nullptr;
     PageTwoState pageTwo_;
     Memory memory_;

@@ -14,7 +14,7 @@
 using namespace quill;
 
 void ShowList(ComboBox* box, const ListChoice& list) {
-    const QStringList items = ToQt(list.items);
+    const QStringList items = ToQt(list.Items());
     if (box->Items() != items) box->SetItems(items);
     const int index = list.Index();
     if (index >= 0 || list.text.empty())
