@@ -88,6 +88,9 @@ TEST(OrderMoney, AnAmountThatCannotBeHeldExactlyIsRefusedAndChangesNothing) {
         {"order total", {"1|Each|A|a|" + nines38 + "|4|", "1|Each|B|b|1|4|"}},
         {"order total", {"1|Each|A|a|-" + nines38 + "|4|", "1|Each|B|b|-2|4|"}},
         {"extended price", {"1e19|Each|A|a|-1e19|4|"}},  // -10^38: one digit too many
+        // Raising the line already ordered: its quantity, then its extended price.
+        {"quantity", {nines38 + "|Each|Z|z|1.00|4|"}},
+        {"order total", {"1|Each|A|a|" + nines38 + "|4|", "1|Each|Z|z|1.00|4|"}},
     };
     for (const auto& c : cases) {
         Order order = OrderOf({"1|Each|Z|z|1.00|4|"});

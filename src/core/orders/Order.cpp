@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
@@ -194,22 +195,56 @@ void Order::Replace(const ItemLines& items) {
 // ------------------------------------------------------------- the changes
 
 void Order::Merge(const ItemLines& lines, const std::string& currency) {
-    // The merge is made on a copy, so a bad line leaves the order as it was.
+    // The changes are worked out on the side, so a bad line leaves the order
+    // as it was: the raised quantities of lines already ordered, the lines
+    // appended (which later lines may raise), and the total they make.
     for (const ItemLine& line : lines) ExtendedOf(ViewOf(line));
     const bool wasEmpty = Empty();
-    ItemLines merged = Items();
+    std::map<std::size_t, ItemLine> raised;
+    ItemLines appended;
     for (const ItemLine& line : lines) {
         bool matched = false;
-        const std::size_t count = merged.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            if (merged[i].partNumber != line.partNumber) continue;
-            merged[i].quantity = AddQuantities(merged[i], line);
+        for (std::size_t i = 0; i < Count(); ++i) {
+            if (View(i).partNumber != line.partNumber) continue;
+            ItemLine& row = raised.try_emplace(i, Item(i)).first->second;
+            row.quantity = AddQuantities(row, line);
             matched = true;
         }
-        if (!matched) merged.push_back(AsOrderLine(line));
+        for (ItemLine& row : appended) {
+            if (row.partNumber != line.partNumber) continue;
+            row.quantity = AddQuantities(row, line);
+            matched = true;
+        }
+        if (!matched) appended.push_back(AsOrderLine(line));
     }
-    Replace(merged);
+    Decimal total;
+    const auto add = [&](const ItemView& line) {
+        if (!AddDecimals(total, ShownExtendedOf(line), total)) ThrowTotalNotExact(line);
+    };
+    for (std::size_t i = 0; i < Count(); ++i) {
+        const auto changed = raised.find(i);
+        add(changed == raised.end() ? View(i) : ViewOf(changed->second));
+    }
+    for (const ItemLine& line : appended) add(ViewOf(line));
+
+    const std::vector<Slot> slotsBefore = slots_;
+    const std::size_t textBefore = text_.size(), unusedBefore = unused_;
+    try {
+        for (const auto& [row, line] : raised) {
+            const Slot slot = Store(ViewOf(line));
+            unused_ += slots_[row].size;
+            slots_[row] = slot;
+        }
+        for (const ItemLine& line : appended) slots_.push_back(Store(ViewOf(line)));
+    } catch (...) {  // an item too long to be held
+        slots_ = slotsBefore;
+        text_.resize(textBefore);
+        unused_ = unusedBefore;
+        throw;
+    }
     if (wasEmpty && !Empty()) currency_ = currency;
+    total_ = total;
+    if (unused_ > 4096 && unused_ > text_.size() / 2) Replace(Items());
 }
 
 void Order::DeleteRows(std::vector<std::size_t> rows) {
