@@ -4,11 +4,13 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Clipboard.h"
 #include "platform/TextConversion.h"
@@ -31,6 +33,17 @@ class Cell : public QTableWidgetItem {
         return QTableWidgetItem::operator<(other);
     }
 };
+
+// A heading on up to three short lines: each word of a name of two words,
+// then the unit ("Total\nAttenuation\n(dB)").
+QString Heading(const std::string& text) {
+    QString heading = ToQt(text);
+    const qsizetype unit = heading.indexOf(" (");
+    const QString name = unit < 0 ? heading : heading.left(unit);
+    const QString rest = unit < 0 ? QString() : "\n" + heading.mid(unit + 1);
+    return (name.count(' ') == 1 && name.size() > 8 ? QString(name).replace(' ', '\n') : name) +
+           rest;
+}
 
 std::optional<double> Limit(const QLineEdit* box) {
     bool ok = false;
@@ -68,9 +81,8 @@ TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string curren
     tblSizes->setAccessibleName("Cable sizes");
     const StringList headings = ComparisonHeadings(currency_);
     tblSizes->setColumnCount(static_cast<int>(headings.size()));
-    QStringList labels = ToQt(headings);  // the units under the names, for narrow columns
-    for (QString& label : labels)
-        label.replace(" (", "\n(").replace("Standard Part", "Standard\nPart");
+    QStringList labels;  // on short lines, for narrow columns
+    for (const std::string& heading : headings) labels << Heading(heading);
     tblSizes->setHorizontalHeaderLabels(labels);
     tblSizes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSizes->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,9 +98,13 @@ TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string curren
     btnCopy->setObjectName("btnCopy");
     btnClose = new QPushButton("&Close", this);
     btnClose->setObjectName("btnClose");
+    lblMeets = new QLabel(this);
+    lblMeets->setObjectName("lblMeets");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnUse);
     buttons->addWidget(btnCopy);
+    buttons->addSpacing(12);
+    buttons->addWidget(lblMeets);
     buttons->addStretch(1);
     buttons->addWidget(btnClose);
 
@@ -165,8 +181,15 @@ void TCompareSizesDlg::Refill() {
     for (int r = 0; r < tblSizes->rowCount(); ++r)
         tblSizes->setRowHidden(r, !rows_[tblSizes->item(r, 0)->data(kRowRole).toUInt()].meets);
     tblSizes->resizeColumnsToContents();
-    tblSizes->setColumnWidth(tblSizes->columnCount() - 1, 200);  // the note, whole in its tip
+    const int note = tblSizes->columnCount() - 1;  // a long note is whole in its tip
+    tblSizes->setColumnWidth(note, std::min(tblSizes->columnWidth(note), 220));
     btnUse->setEnabled(SelectedRow() && SelectedRow()->price);
+    const SizeLimits limits = Limits();
+    const auto meets = std::count_if(rows_.begin(), rows_.end(), [](auto& r) { return r.meets; });
+    lblMeets->setText(
+        !limits.maxInsertionLoss && !limits.minAveragePower ? QString()
+        : meets == 0                                        ? QString("No size meets the limits.")
+                     : QString("%1 of %2 sizes meet the limits.").arg(meets).arg(rows_.size()));
 }
 
 std::optional<SizeRow> TCompareSizesDlg::Execute() {

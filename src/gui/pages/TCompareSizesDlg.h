@@ -7,6 +7,7 @@
 
 #include "session/CompareSizes.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -30,6 +31,7 @@ class TCompareSizesDlg : public QDialog {
     QLineEdit* edtMaxLoss = nullptr;
     QLineEdit* edtMinPower = nullptr;
     QTableWidget* tblSizes = nullptr;
+    QLabel* lblMeets = nullptr;  // how many sizes meet the limits, while any is set
     QPushButton* btnUse = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnClose = nullptr;
