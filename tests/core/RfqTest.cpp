@@ -76,11 +76,12 @@ TEST(RfqImport, QuotesEachRowAndNamesTheOnesThatCannotBe) {
         "1,Jumper,10,Feet,800,2200,Foam,NOPE-1,7-16 DIN Male,7-16 DIN Male,,\r\n"     // 4
         "0,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,,\r\n"   // 5
         "1,Feeder,200,Feet,800,2200,Foam Coaxial,RVX4-50K,,7-16 DIN Male,,Captivated\r\n"
-        "1,Jumper,10,Yards,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,,\r\n";  // 7
+        "1,Jumper,10,Yards,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,,\r\n"  // 7
+        "1,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,SMA Male,,\r\n";       // 8
     const RfqImport import = ImportRfq(ReadCsvTable(csv), session, book);
-    EXPECT_EQ(import.rows, 6);
+    EXPECT_EQ(import.rows, 7);
     EXPECT_EQ(import.quoted, 2);
-    ASSERT_EQ(import.problems.size(), 4u) << RfqSummary(import);
+    ASSERT_EQ(import.problems.size(), 5u) << RfqSummary(import);
     EXPECT_EQ(import.problems[0].row, 3);
     EXPECT_EQ(import.problems[0].column, "Length");
     EXPECT_EQ(import.problems[1].row, 4);
@@ -88,6 +89,9 @@ TEST(RfqImport, QuotesEachRowAndNamesTheOnesThatCannotBe) {
     EXPECT_EQ(import.problems[2].column, "Quantity");
     EXPECT_EQ(import.problems[3].row, 7);
     EXPECT_EQ(import.problems[3].column, "Unit");
+    EXPECT_EQ(import.problems[4].column, "Bottom Connector");
+    EXPECT_EQ(import.problems[4].reason,
+              "The bottom connector 'SMA Male' is not among the choices.");
     // The jumper twice is one line of two; the feeder's parts follow.
     ASSERT_GE(book.Lines().Count(), 2u);
     EXPECT_EQ(book.CellText(0, 2), "J4V-DMDM-10");

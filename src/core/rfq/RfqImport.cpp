@@ -111,10 +111,13 @@ std::string ColumnOf(const std::string& message, int field) {
     if (field == 1) return "Begin MHz";
     if (field == 2) return "End MHz";
     for (const auto& [word, column] :
-         {std::pair{"cable grade", "Cable Grade"}, std::pair{"special", "Top Special"},
-          std::pair{"inner", "Top Inner"}, std::pair{"connector attachment", "Attachment"},
-          std::pair{"connector grade", "Connector Grade"}, std::pair{"connector", "Top Connector"},
-          std::pair{"cable", "Cable"}})
+         {std::pair{"cable grade", "Cable Grade"}, std::pair{"top special", "Top Special"},
+          std::pair{"bottom special", "Bottom Special"}, std::pair{"top inner", "Top Inner"},
+          std::pair{"bottom inner", "Bottom Inner"},
+          std::pair{"connector attachment", "Attachment"},
+          std::pair{"connector grade", "Connector Grade"},
+          std::pair{"top connector", "Top Connector"},
+          std::pair{"bottom connector", "Bottom Connector"}, std::pair{"cable", "Cable"}})
         if (UpperCase(message).find(UpperCase(word)) != std::string::npos) return column;
     return {};
 }
@@ -163,13 +166,14 @@ RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& boo
 }
 
 std::string RfqSummary(const RfqImport& import) {
-    std::string text;
+    std::string text = std::to_string(import.quoted) + " of " + std::to_string(import.rows) +
+                       " rows quoted and added to the order.\n";
+    if (!import.problems.empty()) text += "\n";
     for (const RfqProblem& problem : import.problems)
         text += "Row " + std::to_string(problem.row) +
                 (problem.column.empty() ? "" : ", " + problem.column) + ": " + problem.reason +
                 "\n";
-    return text + std::to_string(import.quoted) + " of " + std::to_string(import.rows) +
-           " rows quoted and added to the order.\n";
+    return text;
 }
 
 }  // namespace quill

@@ -33,7 +33,8 @@ struct RfqImport {
 // Inner, Bottom Special, Bottom Inner, Top Mode, Bottom Mode.
 RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& book);
 
-// "Row 4, Cable: ..." lines and a last line with the counts.
+// A first line with the counts, then, after an empty line, a line for each
+// row not quoted: "Row 4, Cable: ...".
 std::string RfqSummary(const RfqImport& import);
 
 }  // namespace quill

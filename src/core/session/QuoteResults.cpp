@@ -227,15 +227,18 @@ NextOutcome QuoteSession::Resolve(const Selection& s) {
     for (bool top : {true, false}) {
         if (!End(top).included) continue;
         SetEndMode(top, top ? s.topActual : s.bottomActual);
-        Require(End(top).connector, top ? s.topConnector : s.bottomConnector, "connector");
+        Require(End(top).connector, top ? s.topConnector : s.bottomConnector,
+                top ? "top connector" : "bottom connector");
         ChooseConnector(top, top ? s.topConnector : s.bottomConnector);
         // An empty special characteristic or inner attachment keeps the page's own.
         if (const std::string& special = top ? s.topSpecial : s.bottomSpecial; !special.empty()) {
-            Require(End(top).special, special, "special characteristic");
+            Require(End(top).special, special,
+                    top ? "top special characteristic" : "bottom special characteristic");
             ChooseSpecial(top, special);
         }
         if (const std::string& inner = top ? s.topInner : s.bottomInner; !inner.empty()) {
-            Require(End(top).inner, inner, "inner attachment");
+            Require(End(top).inner, inner,
+                    top ? "top inner attachment" : "bottom inner attachment");
             ChooseInner(top, inner);
         }
     }
