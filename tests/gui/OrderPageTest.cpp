@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -18,6 +19,7 @@
 #include "orders/TOrderDetailsDlg.h"
 #include "orders/TOrderPage.h"
 #include "platform/Clock.h"
+#include "platform/QtMessages.h"
 
 namespace wizard {
 namespace {
@@ -567,17 +569,18 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
 // jumper twice and a feeder without a top connector.
 TEST_F(OrderPage, ImportedAssembliesMakeTheOrderAUserWouldBuildByHand) {
     Start();
-    ToFinal();
-    AddToOrder();
-    Click(window->findChild<QPushButton*>("btnAdd"));
-    ToFinal();
-    AddToOrder();
-    Click(window->findChild<QPushButton*>("btnAdd"));
+    // By hand: a listed jumper twice, an assembled one, a listed one of two
+    // pieces, and a feeder with one connector.
+    for (const QString length : {"10", "10", "20", "6", "6"}) {
+        ToFinal(length);
+        AddToOrder();
+        Click(window->findChild<QPushButton*>("btnAdd"));
+    }
     ToPartsList();
     AddToOrder();
     std::vector<Row> byHand;
     for (int row = 0; row < Rows()->RowCount(); ++row) byHand.push_back(RowTexts(row));
-    ASSERT_GE(byHand.size(), 3u);
+    ASSERT_GE(byHand.size(), 5u);
 
     messages.Answer(true);  // a new order, though this one is not saved
     ui().NewOrder1->trigger();
@@ -586,7 +589,9 @@ TEST_F(OrderPage, ImportedAssembliesMakeTheOrderAUserWouldBuildByHand) {
         "Quantity,Application,Length,Unit,Begin MHz,End MHz,Cable Type,Cable,Top Connector,"
         "Bottom Connector,Attachment\r\n"
         "1,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,\r\n"
-        "1,Jumper,10,Feet,800,2200,Foam Coaxial,RVX4-50K,7-16 DIN Male,7-16 DIN Male,Vellisk\r\n"
+        "1,Jumper,10,ft,800,2200,Foam Coaxial,RVX4-50K,7-16 DIN Male,7-16 DIN Male,Vellisk\r\n"
+        "1,Jumper,20,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,\r\n"
+        "2,Jumper,6,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male,\r\n"
         "1,Feeder,200,Feet,800,2200,Foam,RVX4-50K,,7-16 DIN Male,Regular\r\n");
     fileDialogs.Choose(csv);
     messages.Reset();
@@ -596,7 +601,7 @@ TEST_F(OrderPage, ImportedAssembliesMakeTheOrderAUserWouldBuildByHand) {
     for (int row = 0; row < Rows()->RowCount(); ++row) imported.push_back(RowTexts(row));
     EXPECT_EQ(imported, byHand);
     EXPECT_EQ(messages.Boxes(),
-              (Calls{{"information", "3 of 3 rows quoted and added to the order.\r"}}));
+              (Calls{{"information", "5 of 5 rows quoted and added to the order.\r"}}));
 }
 
 TEST_F(OrderPage, Screenshots) {
@@ -638,6 +643,28 @@ TEST_F(OrderPage, Screenshots) {
         dialog.reject();
     };
     ui().OrderDetails1->trigger();
+
+    // A request with refused rows, and its summary in the real message box.
+    ui().NewOrder1->trigger();
+    fileDialogs.Choose(temp.Write(
+        "refused.csv",
+        "Quantity,Application,Length,Unit,Begin MHz,End MHz,Cable Type,Cable,Top Connector,"
+        "Bottom Connector\r\n"
+        "2,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male\r\n"
+        "1,Jumper,ten,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male\r\n"
+        "1,Jumper,10,Feet,800,2200,Foam,RVX9-50K,7-16 DIN Male,7-16 DIN Male\r\n"
+        "1,Jumper,6,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,SMA Male\r\n"
+        "1,Jumper,15,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,N Male\r\n"));
+    messages.Reset();
+    window->findChild<QAction*>("ImportAssemblies1")->trigger();
+    shoot("import-order");
+    ASSERT_FALSE(messages.Boxes().empty());
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        box->grab().save(folder + "/import-summary.png");
+        box->close();
+    });
+    quill::QtMessages(window.get()).Warning(messages.Boxes().back().text);
 }
 
 }  // namespace
