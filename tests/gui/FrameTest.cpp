@@ -72,40 +72,27 @@ TEST_F(FrameTest, PageTwoOffersBackAndStartOver) {
     EXPECT_FALSE(ui().Save1->isEnabled());
 }
 
-TEST_F(FrameTest, BackFromPageTwoReturnsToPageOne) {
-    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    Back();
-    EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(ui().btnBack->isEnabled());
-    EXPECT_FALSE(ui().btnRestart->isEnabled());
-    EXPECT_FALSE(ui().StartOver1->isEnabled());
-}
-
-TEST_F(FrameTest, StartOverReturnsToPageOne) {
-    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    StartOver();
-    EXPECT_EQ(Page(), 0);
-    EXPECT_FALSE(ui().btnRestart->isEnabled());
-}
-
-TEST_F(FrameTest, StartOverFromTheMenuReturnsToPageOne) {
-    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    ui().StartOver1->trigger();
-    EXPECT_EQ(Page(), 0);
-}
-
-TEST_F(FrameTest, StartOverShortcutReturnsToPageOne) {
-    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(Page(), 0);
-}
-
-TEST_F(FrameTest, CloseButtonClosesTheWindow) {
+// Back, Start Over and its menu item and shortcut each lead from page 2 to
+// page 1, which offers none of them again; Close and Exit close the window.
+TEST_F(FrameTest, EveryWayBackLeadsToPageOneAndEveryWayOutCloses) {
+    const std::pair<const char*, std::function<void()>> back[] = {
+        {"Back", [&] { Back(); }},
+        {"Start Over", [&] { StartOver(); }},
+        {"the menu", [&] { ui().StartOver1->trigger(); }},
+        {"Ctrl+R", [&] { QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier); }},
+    };
+    for (const auto& [way, go] : back) {
+        SCOPED_TRACE(way);
+        ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+        go();
+        EXPECT_EQ(Page(), 0);
+        EXPECT_FALSE(ui().btnBack->isEnabled());
+        EXPECT_FALSE(ui().btnRestart->isEnabled());
+        EXPECT_FALSE(ui().StartOver1->isEnabled());
+    }
     Click(ui().btnClose);
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(FrameTest, ExitClosesTheWindow) {
+    window->show();
     ui().Exit1->trigger();
     EXPECT_FALSE(window->isVisible());
 }
@@ -278,6 +265,10 @@ class AboutBoxTest : public WizardFixture {
   protected:
     void SetUp() override {
         WizardFixture::SetUp();
+        SetUpBox();
+    }
+    // A new box, shown and active.
+    void SetUpBox() {
         about = std::make_unique<TfrmAbout>(programFolder);
         about->show();
         about->activateWindow();
@@ -292,12 +283,6 @@ class AboutBoxTest : public WizardFixture {
         for (const char* c = letters; *c; ++c)
             QTest::keyRelease(about->btnOk, static_cast<Qt::Key>(Qt::Key_A + (*c - 'A')),
                               Qt::AltModifier);
-    }
-    void ExpectFirstView() {
-        EXPECT_TRUE(about->Memo1->isVisible());
-        EXPECT_TRUE(about->Label1->isVisible());
-        EXPECT_TRUE(about->Image1->isVisible());
-        EXPECT_FALSE(about->imgGroup->isVisible());
     }
 
     std::unique_ptr<TfrmAbout> about;
@@ -314,82 +299,75 @@ TEST_F(AboutBoxTest, ShowsTitleTermsAndOk) {
     EXPECT_EQ(S(about->btnOk->text()), "&Ok");
     EXPECT_TRUE(about->btnOk->hasFocus());
     EXPECT_TRUE(about->Image1->HasPicture());
-    ExpectFirstView();
+    EXPECT_FALSE(about->imgGroup->isVisible());
 }
 
-TEST_F(AboutBoxTest, AltJoltShowsTheGroupPicture) {
-    ReleaseWithAlt("JOLT");
-    EXPECT_TRUE(about->imgGroup->isVisible());
-    EXPECT_TRUE(about->imgGroup->HasPicture());
-    EXPECT_FALSE(about->Memo1->isVisible());
-    EXPECT_FALSE(about->Label1->isVisible());
-    EXPECT_FALSE(about->Image1->isVisible());
-}
-
-TEST_F(AboutBoxTest, AWrongLetterStartsTheSequenceAfresh) {
-    ReleaseWithAlt("JOX");
-    ExpectFirstView();
-    ReleaseWithAlt("JOLT");
-    EXPECT_TRUE(about->imgGroup->isVisible());
-    EXPECT_FALSE(about->Memo1->isVisible());
-}
-
-TEST_F(AboutBoxTest, LettersWithoutAltDoNotCount) {
-    for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
-        QTest::keyRelease(about->btnOk, key);
-    ExpectFirstView();
-    ReleaseWithAlt("JO");
-    QTest::keyRelease(about->btnOk, Qt::Key_X);  // without Alt: ignored
-    ReleaseWithAlt("LT");
-    EXPECT_TRUE(about->imgGroup->isVisible());
-}
-
-TEST_F(AboutBoxTest, SequenceTypedInTheTermsCountsToo) {
-    for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
-        QTest::keyRelease(about->Memo1, key, Qt::AltModifier);
-    EXPECT_TRUE(about->imgGroup->isVisible());
-}
-
-TEST_F(AboutBoxTest, CapitalJOnOkShowsTheSecondPicture) {
-    QTest::keyClick(about->btnOk, 'J');
-    EXPECT_FALSE(about->Memo1->isVisible());
-    EXPECT_FALSE(about->Label1->isVisible());
-    EXPECT_TRUE(about->Image1->isVisible());
-    EXPECT_EQ(PictureFile(about->Image1), "sw.gif");
-    EXPECT_TRUE(about->isVisible());
-}
-
-TEST_F(AboutBoxTest, CapitalJInTheTermsShowsTheSecondPicture) {
-    QTest::keyClick(about->Memo1, 'J');
-    EXPECT_FALSE(about->Memo1->isVisible());
-    EXPECT_FALSE(about->Label1->isVisible());
-    EXPECT_EQ(PictureFile(about->Image1), "sw.gif");
-}
-
-TEST_F(AboutBoxTest, LowerCaseJDoesNothing) {
+// Alt with J, O, L and T released in turn shows the group picture in place
+// of everything else; a wrong letter starts afresh, letters without Alt do
+// not count. A capital J shows the second picture; a small one nothing.
+TEST_F(AboutBoxTest, KeySequencesShowThePictures) {
+    const auto altJolt = [&](QWidget* on) {
+        for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
+            QTest::keyRelease(on, key, Qt::AltModifier);
+    };
     const std::string logo = PictureFile(about->Image1);
-    QTest::keyClick(about->btnOk, 'j');
-    ExpectFirstView();
-    EXPECT_EQ(PictureFile(about->Image1), logo);
+    const struct {
+        const char* keys;
+        std::function<void()> type;
+        const char* shows;  // "group", the second picture's file, or "" for the first view
+    } cases[] = {
+        {"Alt+JOLT on Ok", [&] { ReleaseWithAlt("JOLT"); }, "group"},
+        {"Alt+JOLT in the terms", [&] { altJolt(about->Memo1); }, "group"},
+        {"Alt+JOX", [&] { ReleaseWithAlt("JOX"); }, ""},
+        {"Alt+JOX, then Alt+JOLT", [&] { ReleaseWithAlt("JOXJOLT"); }, "group"},
+        {"JOLT without Alt",
+         [&] {
+             for (const Qt::Key key : {Qt::Key_J, Qt::Key_O, Qt::Key_L, Qt::Key_T})
+                 QTest::keyRelease(about->btnOk, key);
+         },
+         ""},
+        {"Alt+JO, X without Alt, Alt+LT",
+         [&] {
+             ReleaseWithAlt("JO");
+             QTest::keyRelease(about->btnOk, Qt::Key_X);
+             ReleaseWithAlt("LT");
+         },
+         "group"},
+        {"J on Ok", [&] { QTest::keyClick(about->btnOk, 'J'); }, "sw.gif"},
+        {"J in the terms", [&] { QTest::keyClick(about->Memo1, 'J'); }, "sw.gif"},
+        {"j on Ok", [&] { QTest::keyClick(about->btnOk, 'j'); }, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        ASSERT_NO_FATAL_FAILURE(SetUpBox());
+        c.type();
+        const std::string shows = c.shows;
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_EQ(about->imgGroup->isVisible(), shows == "group");
+        EXPECT_EQ(about->Memo1->isVisible(), shows.empty());
+        EXPECT_EQ(about->Label1->isVisible(), shows.empty());
+        EXPECT_EQ(about->Image1->isVisible(), shows != "group");
+        if (shows == "group") {
+            EXPECT_TRUE(about->imgGroup->HasPicture());
+        } else {
+            EXPECT_EQ(PictureFile(about->Image1), shows.empty() ? logo : shows);
+        }
+    }
     EXPECT_NE(logo, "sw.gif");
 }
 
-TEST_F(AboutBoxTest, ClickOnTheTermsClosesTheBox) {
-    QTest::mouseClick(about->Memo1->viewport(), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-}
-
-TEST_F(AboutBoxTest, ClickOnTheTitleOrTheLogoClosesTheBox) {
-    QTest::mouseClick(about->Label1, Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-    about->show();
-    QTest::mouseClick(about->Image1, Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-}
-
-TEST_F(AboutBoxTest, OkClosesTheBox) {
-    QTest::mouseClick(about->btnOk, Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
+// A click on the terms, the title, the logo or Ok closes the box.
+TEST_F(AboutBoxTest, AClickAnywhereClosesTheBox) {
+    for (const char* where : {"terms", "title", "logo", "Ok"}) {
+        SCOPED_TRACE(where);
+        ASSERT_NO_FATAL_FAILURE(SetUpBox());
+        QWidget* target = std::string(where) == "terms"   ? about->Memo1->viewport()
+                          : std::string(where) == "title" ? static_cast<QWidget*>(about->Label1)
+                          : std::string(where) == "logo"  ? static_cast<QWidget*>(about->Image1)
+                                                          : about->btnOk;
+        QTest::mouseClick(target, Qt::LeftButton);
+        EXPECT_FALSE(about->isVisible());
+    }
 }
 
 }  // namespace
