@@ -138,6 +138,17 @@ ItemView Order::View(std::size_t row) const {
     return {fields[0], fields[1], fields[2], fields[3], fields[4], slot.kind};
 }
 
+std::string_view Order::PartNumberAt(std::size_t row) const {
+    const char* at = text_.data() + slots_[row].begin;
+    for (int field = 0; field < 2; ++field) {  // past the quantity and the unit
+        while (*at != kEnd) ++at;
+        ++at;
+    }
+    const char* end = at;
+    while (*end != kEnd) ++end;
+    return std::string_view(at, static_cast<std::size_t>(end - at));
+}
+
 ItemLines Order::Items() const {
     ItemLines lines;
     lines.reserve(Count());
@@ -205,7 +216,7 @@ void Order::Merge(const ItemLines& lines, const std::string& currency) {
     for (const ItemLine& line : lines) {
         bool matched = false;
         for (std::size_t i = 0; i < Count(); ++i) {
-            if (View(i).partNumber != line.partNumber) continue;
+            if (PartNumberAt(i) != line.partNumber) continue;
             ItemLine& row = raised.try_emplace(i, Item(i)).first->second;
             row.quantity = AddQuantities(row, line);
             matched = true;
@@ -217,15 +228,17 @@ void Order::Merge(const ItemLines& lines, const std::string& currency) {
         }
         if (!matched) appended.push_back(AsOrderLine(line));
     }
-    Decimal total;
-    const auto add = [&](const ItemView& line) {
-        if (!AddDecimals(total, ShownExtendedOf(line), total)) ThrowTotalNotExact(line);
+    // The raised lines' shown extended prices come off the total, their new
+    // ones and the appended lines' go on.
+    Decimal total = total_;
+    const auto add = [&](const ItemView& line, bool takeOff) {
+        Decimal shown = ShownExtendedOf(line);
+        if (takeOff) shown.units = -shown.units;
+        if (!AddDecimals(total, shown, total)) ThrowTotalNotExact(line);
     };
-    for (std::size_t i = 0; i < Count(); ++i) {
-        const auto changed = raised.find(i);
-        add(changed == raised.end() ? View(i) : ViewOf(changed->second));
-    }
-    for (const ItemLine& line : appended) add(ViewOf(line));
+    for (const auto& [row, line] : raised) add(View(row), true);
+    for (const auto& [row, line] : raised) add(ViewOf(line), false);
+    for (const ItemLine& line : appended) add(ViewOf(line), false);
 
     const std::vector<Slot> slotsBefore = slots_;
     const std::size_t textBefore = text_.size(), unusedBefore = unused_;

@@ -95,6 +95,8 @@ class Order {
         std::uint32_t size = 0;
         ItemKind kind = ItemKind::StandardPart;
     };
+    // The row's part number, found without reading the fields after it.
+    std::string_view PartNumberAt(std::size_t row) const;
     // Takes these lines when their total can be held, else throws.
     void Replace(const ItemLines& items);
     Slot Store(const ItemView& line);
