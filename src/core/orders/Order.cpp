@@ -240,21 +240,24 @@ void Order::Merge(const ItemLines& lines, const std::string& currency) {
     for (const auto& [row, line] : raised) add(ViewOf(line), false);
     for (const ItemLine& line : appended) add(ViewOf(line), false);
 
-    const std::vector<Slot> slotsBefore = slots_;
-    const std::size_t textBefore = text_.size(), unusedBefore = unused_;
+    // Stored first, put in place after: an item too long to be held leaves
+    // the order as it was.
+    const std::size_t textBefore = text_.size();
+    slots_.reserve(slots_.size() + appended.size());
+    std::vector<Slot> stored;
     try {
-        for (const auto& [row, line] : raised) {
-            const Slot slot = Store(ViewOf(line));
-            unused_ += slots_[row].size;
-            slots_[row] = slot;
-        }
-        for (const ItemLine& line : appended) slots_.push_back(Store(ViewOf(line)));
-    } catch (...) {  // an item too long to be held
-        slots_ = slotsBefore;
+        for (const auto& [row, line] : raised) stored.push_back(Store(ViewOf(line)));
+        for (const ItemLine& line : appended) stored.push_back(Store(ViewOf(line)));
+    } catch (...) {
         text_.resize(textBefore);
-        unused_ = unusedBefore;
         throw;
     }
+    auto next = stored.begin();
+    for (const auto& [row, line] : raised) {
+        unused_ += slots_[row].size;
+        slots_[row] = *next++;
+    }
+    slots_.insert(slots_.end(), next, stored.end());
     if (wasEmpty && !Empty()) currency_ = currency;
     total_ = total;
     if (unused_ > 4096 && unused_ > text_.size() / 2) Replace(Items());

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 #include "catalogue/Error.h"
 
@@ -47,7 +48,9 @@ struct RowError {
 };
 
 // The selection the row describes; unset choices as the wizard starts them.
-Selection SelectionOf(const Cells& cells, const QuoteSession& session) {
+using GradeOfCable = std::unordered_map<std::string, int>;  // by part number
+
+Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf) {
     const auto need = [&](const char* column, std::optional<int> index, const char* expected) {
         if (!index) throw RowError{column, "'" + cells[column] + "' is not " + expected};
         return *index;
@@ -67,10 +70,8 @@ Selection SelectionOf(const Cells& cells, const QuoteSession& session) {
         "Air Coaxial, Foam Coaxial or Elliptical Waveguide");
     s.cableText = cells["Cable"];
     // Without a grade, the grade of the cable named.
-    s.cableGradeIndex = 0;
-    for (const TTransmissionLine* cable : AllCables(session.Data().catalogue))
-        if (cable->partNumber == s.cableText)
-            s.cableGradeIndex = cable->gradeCode == "P" ? 1 : cable->gradeCode == "R" ? 2 : 0;
+    const auto named = gradeOf.find(s.cableText);
+    s.cableGradeIndex = named == gradeOf.end() ? 0 : named->second;
     if (!cells["Cable Grade"].empty())
         s.cableGradeIndex = need(
             "Cable Grade",
@@ -134,6 +135,10 @@ RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& boo
             import.problems.push_back({1, name, "the column is missing"});
     if (!import.problems.empty()) return import;
 
+    GradeOfCable gradeOf;
+    for (const TTransmissionLine* cable : AllCables(session.Data().catalogue))
+        gradeOf[cable->partNumber] = CableGradeIndex(cable->gradeCode);
+
     for (const CsvRow& row : table.rows) {
         ++import.rows;
         const Cells cells(columns, row.cells);
@@ -142,7 +147,7 @@ RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& boo
             if (!TryStrToInt(cells["Quantity"], quantity) || quantity < 1)
                 throw RowError{"Quantity",
                                "'" + cells["Quantity"] + "' is not a whole number of at least 1"};
-            const NextOutcome outcome = session.Resolve(SelectionOf(cells, session));
+            const NextOutcome outcome = session.Resolve(SelectionOf(cells, gradeOf));
             if (outcome.refusal) {
                 import.problems.push_back(
                     {row.number, ColumnOf(outcome.refusal->message, outcome.refusal->field),

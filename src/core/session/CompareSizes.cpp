@@ -7,8 +7,6 @@ namespace quill {
 
 namespace {
 
-int GradeIndex(const std::string& code) { return code == "P" ? 1 : code == "R" ? 2 : 0; }
-
 const char* GradeName(int index) {
     static const char* const kNames[] = {"Standard", "Premium", "Flame Retardant"};
     return kNames[index];
@@ -45,11 +43,11 @@ std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& 
     // which only differs from the session in the cables it has already matched.
     QuoteSession probe(session);
     if (probe.CheckPageOne(selection)) return {};
-    const CableList sizes = probe.BandMatchedCables();
+    const CableList& sizes = probe.BandMatchedCables();
     std::vector<SizeRow> rows;
     for (const TTransmissionLine* cable : sizes) {
         Selection s = selection;
-        s.cableGradeIndex = GradeIndex(cable->gradeCode);
+        s.cableGradeIndex = CableGradeIndex(cable->gradeCode);
         s.cableText = cable->partNumber;
         s.standardLengthItem = 0;  // near a standard length, the length asked for
         SizeRow row;

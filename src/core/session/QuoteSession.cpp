@@ -16,6 +16,10 @@ SharedList Shared(StringList list) { return std::make_shared<const StringList>(s
 
 }  // namespace
 
+int CableGradeIndex(const std::string& gradeCode) {
+    return gradeCode == kGradeLetters[1] ? 1 : gradeCode == kGradeLetters[2] ? 2 : 0;
+}
+
 QuoteSession::QuoteSession(ProgramData& data) : data_(data) {
     pageTwo_.top.label = "Top Connector Desc.";
     pageTwo_.bottom.label = "Bottom Connector Desc";
@@ -68,27 +72,31 @@ std::shared_ptr<const QuoteSession::BandCables> QuoteSession::MatchBand(
     filter.foam = cableType == 1;
     filter.waveguide = cableType == 2;
     band->all = FilterCables(AllCables(catalogue), filter);
-    for (int grade = 0; grade < 4; ++grade) {
+    for (int grade = 0; grade < 3; ++grade) {
         CableFilter ofGrade;
-        if (grade < 3) ofGrade.gradeCode = kGradeLetters[grade];
-        band->ofGrade[grade] = FilterCables(band->all, ofGrade);
-        StringList partNumbers;
-        for (const TTransmissionLine* cable : band->ofGrade[grade])
-            partNumbers.push_back(cable->partNumber);
-        const StringList sizes = SortedUnique(std::move(partNumbers));
-        std::unordered_map<std::string, int> sizeAt;
-        for (std::size_t i = 0; i < sizes.size(); ++i)
-            sizeAt.emplace(sizes[i], static_cast<int>(i));
-        // A cable of no known grade is remembered only when no grade is chosen.
-        const std::string letter = grade < 3 ? kGradeLetters[grade] : "";
-        for (const TTransmissionLine* cable : band->ofGrade[grade]) {
-            if (cable->gradeCode != letter) continue;
-            const auto at = sizeAt.find(cable->partNumber);
-            band->modelAt[grade].emplace(cable->modelName, at == sizeAt.end() ? -1 : at->second);
-        }
-        band->sizes[grade] = Shared(sizes);
+        ofGrade.gradeCode = kGradeLetters[grade];
+        band->grades[grade] = ListGrade(FilterCables(band->all, ofGrade), kGradeLetters[grade]);
     }
+    // No grade chosen: every cable, a model remembered only from a cable of no known grade.
+    band->grades[3] = ListGrade(band->all, "");
     return band;
+}
+
+QuoteSession::GradeCables QuoteSession::ListGrade(CableList cables, const std::string& letter) {
+    GradeCables grade;
+    StringList partNumbers;
+    for (const TTransmissionLine* cable : cables) partNumbers.push_back(cable->partNumber);
+    const StringList sizes = SortedUnique(std::move(partNumbers));
+    std::unordered_map<std::string, int> sizeAt;
+    for (std::size_t i = 0; i < sizes.size(); ++i) sizeAt.emplace(sizes[i], static_cast<int>(i));
+    for (const TTransmissionLine* cable : cables) {
+        if (cable->gradeCode != letter) continue;
+        const auto at = sizeAt.find(cable->partNumber);
+        grade.modelAt.emplace(cable->modelName, at == sizeAt.end() ? -1 : at->second);
+    }
+    grade.cables = std::move(cables);
+    grade.sizes = Shared(sizes);
+    return grade;
 }
 
 const CableList& QuoteSession::BandMatchedCables() const {
@@ -98,7 +106,7 @@ const CableList& QuoteSession::BandMatchedCables() const {
 
 const CableList& QuoteSession::GradeMatchedCables() const {
     static const CableList kNone;
-    return band_ ? band_->ofGrade[gradeSlot_] : kNone;
+    return band_ ? band_->grades[gradeSlot_].cables : kNone;
 }
 
 // A waveguide carries only frequencies above its cut-off: a band that begins
@@ -138,7 +146,7 @@ void QuoteSession::ShowPageTwo() {
 
 void QuoteSession::EnableCableGrades() {
     bool seen[3];
-    for (int i = 0; i < 3; ++i) seen[i] = band_ && !band_->ofGrade[i].empty();
+    for (int i = 0; i < 3; ++i) seen[i] = band_ && !band_->grades[i].cables.empty();
     for (int i = 0; i < 3; ++i) pageTwo_.cableGrade.enabled[i] = seen[i];
     if (memory_.cableGrade >= 0 && memory_.cableGrade < 3 && seen[memory_.cableGrade])
         return SelectCableGrade(memory_.cableGrade);
@@ -175,9 +183,9 @@ void QuoteSession::CableGradeClick() {
 // when the grade has it.
 void QuoteSession::FillCableSizeList() {
     ListChoice& sizes = pageTwo_.cable;
-    sizes.SetItems(band_ ? band_->sizes[gradeSlot_] : nullptr);
+    sizes.SetItems(band_ ? band_->grades[gradeSlot_].sizes : nullptr);
     if (band_ && !memory_.cableModelName.empty()) {
-        const auto& modelAt = band_->modelAt[gradeSlot_];
+        const auto& modelAt = band_->grades[gradeSlot_].modelAt;
         if (const auto found = modelAt.find(memory_.cableModelName); found != modelAt.end())
             return sizes.Select(found->second);
     }

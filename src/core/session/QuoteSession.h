@@ -84,6 +84,10 @@ struct NextOutcome {
     bool resolved = false;
 };
 
+// The radio item of a cable grade code: 0 standard ("S" or any other), 1
+// premium ("P"), 2 flame retardant ("R").
+int CableGradeIndex(const std::string& gradeCode);
+
 // The run's quote: the choices the wizard remembers, the cables that match
 // page 1, page 2 and its cascades, the assembly, the currency in force and
 // the result shown. Every decision of the wizard is made here; the window
@@ -174,16 +178,20 @@ class QuoteSession {
     // The cables of page 1's band and cable type, and those of each grade
     // (standard, premium, flame retardant, any) with their sizes in list
     // order: worked out when page 1 asks for another band, shared by copies.
+    struct GradeCables {
+        CableList cables;
+        SharedList sizes;  // their part numbers in list order
+        // The place in the sizes of each model's first cable of the grade (-1
+        // when its spelling lost to another of the same letters).
+        std::unordered_map<std::string, int> modelAt;
+    };
     struct BandCables {
         double begin = 0, end = 0;
         int cableType = -1;
         CableList all;
-        std::array<CableList, 4> ofGrade;
-        std::array<SharedList, 4> sizes;
-        // The place in the sizes of each model's first cable of the grade (-1
-        // when its spelling lost to another of the same letters).
-        std::array<std::unordered_map<std::string, int>, 4> modelAt;
+        std::array<GradeCables, 4> grades;
     };
+    static GradeCables ListGrade(CableList cables, const std::string& letter);
     static std::shared_ptr<const BandCables> MatchBand(const CableCatalogue& catalogue,
                                                        double begin, double end, int cableType);
 
