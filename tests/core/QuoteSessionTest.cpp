@@ -58,6 +58,15 @@ Selection With(Selection s, const std::function<void(Selection&)>& change) {
     return s;
 }
 
+// A feeder of elliptical waveguide across the band.
+Selection Waveguide(const char* begin, const char* end) {
+    return With(Jumper(), [&](Selection& s) {
+        s.feeder = true;
+        s.cableTypeIndex = 2;
+        s.beginText = begin, s.endText = end;
+    });
+}
+
 }  // namespace
 
 // Each row goes through the whole wizard at once, as quillroute-quote does,
@@ -96,25 +105,12 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
         {"nothing in the band",
          With(Jumper(), [](Selection& s) { s.beginText = "50000", s.endText = "60000"; }), "USD",
          "Page1", "Sorry, there are no items that match your selection criteria.", ""},
-        {"a waveguide band below every cut-off",
-         With(Jumper(),
-              [](Selection& s) {
-                  s.feeder = true;
-                  s.cableTypeIndex = 2;
-                  s.beginText = "1000", s.endText = "1200";
-              }),
-         "USD", "Page1",
+        {"a waveguide band below every cut-off", Waveguide("1000", "1200"), "USD", "Page1",
          "Sorry, there are no items that match your selection criteria.\r\rElliptical waveguide "
          "carries only frequencies above its cut-off frequency. The lowest cut-off of the listed "
          "waveguides is 1300 MHz; this band begins at 1000 MHz.",
          ""},
-        {"a waveguide band above a cut-off but no waveguide's range",
-         With(Jumper(),
-              [](Selection& s) {
-                  s.feeder = true;
-                  s.cableTypeIndex = 2;
-                  s.beginText = "1400", s.endText = "1500";
-              }),
+        {"a waveguide band above a cut-off but no waveguide's range", Waveguide("1400", "1500"),
          "USD", "Page1", "Sorry, there are no items that match your selection criteria.", ""},
     };
     ProgramData data = Load(kSample);
@@ -344,16 +340,14 @@ void ExpectListsFollowTheChoices(const QuoteSession& session) {
     const PageTwoState& two = session.PageTwo();
     const TTransmissionLine* cable = session.CurrentCable();
     if (!cable) return;
-    CableFilter filter;
-    filter.band = true;
-    filter.beginFrequency = session.ShownSelection().BeginMHz();
-    filter.endFrequency = session.ShownSelection().EndMHz();
-    filter.air = session.ShownSelection().cableTypeIndex == 0;
-    filter.foam = session.ShownSelection().cableTypeIndex == 1;
-    filter.waveguide = session.ShownSelection().cableTypeIndex == 2;
-    filter.gradeCode = std::string(1, "SPR"[two.cableGrade.index]);
+    const Selection shown = session.ShownSelection();
+    const int type = shown.cableTypeIndex;
     StringList sizes;
-    for (const TTransmissionLine* c : FilterCables(AllCables(session.Data().catalogue), filter))
+    for (const TTransmissionLine* c :
+         FilterByCableGrade(FilterByCableType(FilterByBand(AllCables(session.Data().catalogue),
+                                                           shown.BeginMHz(), shown.EndMHz()),
+                                              type == 0, type == 1, type == 2),
+                            std::string(1, "SPR"[two.cableGrade.index])))
         sizes.push_back(c->partNumber);
     EXPECT_EQ(two.cable.Items(), SortedUnique(sizes));
     const std::string grade = two.connectorGrade.index == 0 ? "P" : "S";

@@ -356,29 +356,6 @@ TEST_F(NewsPages, AFailedFetchSaysWhyOnceAndShowsNothing) {
     EXPECT_EQ(messages.Boxes(), Calls{});
 }
 
-// The progress window is the news's; one Cancel ends the whole fetch.
-TEST_F(NewsPages, OneCancelEndsTheWholeFetch) {
-    ServeNews(3);
-    server.trickleMilliseconds = 50;
-    server.Serve("/whatsnew/pressreleases/default.asp",
-                 {200, QByteArray(400000, 'n'), LoopbackHttpServer::Behaviour::Trickle});
-    Start();
-    std::string title;
-    QTimer::singleShot(300, [&] {
-        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(progress, nullptr);
-        title = S(progress->windowTitle());
-        progress->findChild<QPushButton*>()->click();
-    });
-    EXPECT_FALSE(window->Online().News().Execute());
-    EXPECT_EQ(title, "Orlenk News");
-    EXPECT_EQ(server.requested, QStringList{"/whatsnew/pressreleases/default.asp"});
-    EXPECT_EQ(messages.Boxes(),
-              (Calls{{"error", "The news could not be fetched from " +
-                                   S(server.Address("/whatsnew/pressreleases/default.asp")) +
-                                   ": cancelled."}}));
-}
-
 TEST_F(NewsPages, UncheckingDisplayAgainStopsThePrompt) {
     ServeNews(2);
     Start();

@@ -1,8 +1,7 @@
-// The window with the keyboard alone: the default button, the menus'
-// mnemonics, a walk from page 1 to a saved order.
+// The window with the keyboard alone: a walk from page 1 to a saved order,
+// and a name a screen reader speaks for every control a user reaches.
 
 #include <QAccessible>
-#include <QMenu>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -52,29 +51,6 @@ TEST_F(Keyboard, AWalkFromPageOneToASavedOrderWithKeysOnly) {
     EXPECT_NE(ReadBytes(file).find("|J4V-DMDM-10|"), std::string::npos);
     EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
 }
-
-// The currency menu is enabled on the result pages only.
-TEST_F(Keyboard, AltAndALetterOpenTheMenus) {
-    Start();
-    ToFinal();
-    for (QMenu* menu : {ui().File1, ui().CurrencySettings1}) {
-        const QString title = menu->title();
-        const int amp = title.indexOf('&');
-        ASSERT_GE(amp, 0) << S(title);
-        const auto letter = static_cast<Qt::Key>(title.at(amp + 1).toUpper().unicode());
-        Press(letter, Qt::AltModifier);
-        QTest::qWait(50);
-        EXPECT_TRUE(menu->isVisible()) << S(title);
-        menu->close();
-        QTest::qWait(50);
-    }
-}
-
-}  // namespace
-}  // namespace wizard
-
-namespace wizard {
-namespace {
 
 // The controls of the shown page and the frame that a user reaches, without a
 // name a screen reader can speak.

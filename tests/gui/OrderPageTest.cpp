@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -19,7 +18,6 @@
 #include "orders/TOrderDetailsDlg.h"
 #include "orders/TOrderPage.h"
 #include "platform/Clock.h"
-#include "platform/QtMessages.h"
 
 namespace wizard {
 namespace {
@@ -643,28 +641,6 @@ TEST_F(OrderPage, Screenshots) {
         dialog.reject();
     };
     ui().OrderDetails1->trigger();
-
-    // A request with refused rows, and its summary in the real message box.
-    ui().NewOrder1->trigger();
-    fileDialogs.Choose(temp.Write(
-        "refused.csv",
-        "Quantity,Application,Length,Unit,Begin MHz,End MHz,Cable Type,Cable,Top Connector,"
-        "Bottom Connector\r\n"
-        "2,Jumper,10,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male\r\n"
-        "1,Jumper,ten,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,7-16 DIN Male\r\n"
-        "1,Jumper,10,Feet,800,2200,Foam,RVX9-50K,7-16 DIN Male,7-16 DIN Male\r\n"
-        "1,Jumper,6,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,SMA Male\r\n"
-        "1,Jumper,15,Feet,800,2200,Foam,RVX4-50K,7-16 DIN Male,N Male\r\n"));
-    messages.Reset();
-    window->findChild<QAction*>("ImportAssemblies1")->trigger();
-    shoot("import-order");
-    ASSERT_FALSE(messages.Boxes().empty());
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        box->grab().save(folder + "/import-summary.png");
-        box->close();
-    });
-    quill::QtMessages(window.get()).Warning(messages.Boxes().back().text);
 }
 
 }  // namespace

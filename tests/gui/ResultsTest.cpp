@@ -332,12 +332,6 @@ TEST_F(ResultPages, TheBandPlotOfTheFinalPageShowsItsFiguresAndSavesAPicture) {
         dialog.chkWholeRange->setChecked(true);  // the cable's own range: 1 to 8800 MHz here
         EXPECT_LT(dialog.Plot().firstMHz, 800);
         EXPECT_GT(dialog.Plot().lastMHz, 2200);
-        const auto* attenuation = qobject_cast<QValueAxis*>(axes[1]);
-        const auto* efficiency = qobject_cast<QValueAxis*>(axes[2]);
-        ASSERT_TRUE(attenuation && efficiency);
-        EXPECT_EQ(attenuation->min(), 0);
-        EXPECT_GE(efficiency->min(), 0);
-        EXPECT_LE(efficiency->max(), 100);
         QApplication::processEvents();
         EXPECT_EQ(dialog.width(), width) << "the dialog keeps its size";
 
