@@ -1,5 +1,6 @@
 #include "orders/Decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -127,6 +128,42 @@ bool WideProductFits(const Decimal& a, const Decimal& b, Decimal& product) {
     return true;
 }
 
+// A sum whose terms pass 128 bits on the common scale can still fit once
+// they cancel or the zeros ending it are gone: 1.8e37 - 9.9e36 is 8.1e36.
+bool WideSumFits(const Decimal& a, const Decimal& b, int scale, Decimal& sum) {
+    Wide x =
+        WideProduct(Magnitude(a.units), static_cast<unsigned __int128>(Pow10(scale - a.scale)));
+    Wide y =
+        WideProduct(Magnitude(b.units), static_cast<unsigned __int128>(Pow10(scale - b.scale)));
+    bool negative = a.units < 0;
+    if ((a.units < 0) == (b.units < 0)) {
+        std::uint64_t carry = 0;
+        for (int i = 0; i < 4; ++i) {
+            const unsigned __int128 part = static_cast<unsigned __int128>(x[i]) + y[i] + carry;
+            x[i] = static_cast<std::uint64_t>(part);
+            carry = static_cast<std::uint64_t>(part >> 64);
+        }
+    } else {
+        if (std::lexicographical_compare(x.rbegin(), x.rend(), y.rbegin(), y.rend())) {
+            std::swap(x, y);
+            negative = b.units < 0;
+        }
+        std::uint64_t borrow = 0;
+        for (int i = 0; i < 4; ++i) {
+            const unsigned __int128 take = static_cast<unsigned __int128>(y[i]) + borrow;
+            borrow = x[i] < take ? 1 : 0;
+            x[i] = static_cast<std::uint64_t>(x[i] - take);
+        }
+    }
+    while (scale > 0 && DivideByTen(x)) --scale;
+    if (x[2] != 0 || x[3] != 0) return false;
+    const unsigned __int128 magnitude = (static_cast<unsigned __int128>(x[1]) << 64) | x[0];
+    if (magnitude > static_cast<unsigned __int128>(kMaxUnits)) return false;
+    const auto units = static_cast<__int128>(magnitude);
+    sum = Normalised(negative ? -units : units, scale);
+    return true;
+}
+
 }  // namespace
 
 bool ParseDecimal(std::string_view text, Decimal& value) {
@@ -136,11 +173,20 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    // The digits are taken without the zeros that end them, which only say
+    // where the point is: "1000...0e-40" has one digit, not 41. Such zeros
+    // wait and are taken in only when another digit follows.
     __int128 units = 0;
-    int digits = 0, fraction = 0, taken = 0;
+    int digits = 0, taken = 0;
+    long zeros = 0;  // waiting zeros
+    long shift = 0;  // units * 10^shift is the number read so far
     // The first eighteen digits cannot overflow, and the product of two
     // 64-bit numbers costs far less than a checked 128-bit one.
     const auto take = [&](char c) {
+        if (c == '0' && units == 0) return true;  // a leading zero
+        if (c == '0') return ++zeros, true;
+        for (; zeros > 0; --zeros, ++taken)
+            if (__builtin_mul_overflow(units, 10, &units)) return false;
         if (++taken <= 18) {
             units = static_cast<__int128>(static_cast<std::int64_t>(units) * 10 + (c - '0'));
             return true;
@@ -151,15 +197,8 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
     for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
         if (!take(s[i])) return false;
     if (i < s.size() && s[i] == '.') {
-        // Zeros ending the fraction add nothing but room: "5.000" is 5.
-        std::size_t last = ++i;
-        for (std::size_t j = i; j < s.size() && IsDigit(s[j]); ++j)
-            if (s[j] != '0') last = j + 1;
-        for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
-            if (i < last) {
-                if (!take(s[i])) return false;
-                ++fraction;
-            }
+        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits, --shift)
+            if (!take(s[i])) return false;
     }
     if (digits == 0) return false;
     long exponent = 0;
@@ -174,19 +213,18 @@ bool ParseDecimal(std::string_view text, Decimal& value) {
         if (exponentNegative) exponent = -exponent;
     }
     if (i != s.size()) return false;
-
-    Decimal result;
-    long scale = fraction - exponent;
-    if (units == 0) scale = 0;
+    if (units == 0) {
+        value = Decimal{};
+        return true;
+    }
+    // units ends in a digit other than zero, so its scale cannot shrink.
+    long scale = -(shift + zeros + exponent);
     if (scale < 0) {
         if (scale < -kMaxScale || !TimesPow10(units, static_cast<int>(-scale), units)) return false;
         scale = 0;
     }
-    while (scale > kMaxScale && units % 10 == 0) units /= 10, --scale;
     if (scale > kMaxScale || !Fits(units)) return false;
-    result.units = negative ? -units : units;
-    result.scale = static_cast<int>(scale);
-    value = Normalised(result);
+    value = Decimal{negative ? -units : units, static_cast<int>(scale)};
     return true;
 }
 
@@ -213,13 +251,14 @@ bool MultiplyDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
 bool AddDecimals(const Decimal& a, const Decimal& b, Decimal& result) {
     const int scale = a.scale > b.scale ? a.scale : b.scale;
     __int128 x = 0, y = 0, sum = 0;
-    if (!TimesPow10(a.units, scale - a.scale, x) || !TimesPow10(b.units, scale - b.scale, y) ||
-        __builtin_add_overflow(x, y, &sum))
-        return false;
-    const Decimal total = Normalised(sum, scale);
-    if (!Fits(total.units)) return false;
-    result = total;
-    return true;
+    if (TimesPow10(a.units, scale - a.scale, x) && TimesPow10(b.units, scale - b.scale, y) &&
+        !__builtin_add_overflow(x, y, &sum)) {
+        const Decimal total = Normalised(sum, scale);
+        if (!Fits(total.units)) return false;
+        result = total;
+        return true;
+    }
+    return WideSumFits(a, b, scale, result);
 }
 
 bool DivideToCents(const Decimal& a, const Decimal& b, Decimal& result) {
