@@ -55,4 +55,28 @@ std::string Utf8ToWindows1252(std::string_view text) {
     return out;
 }
 
+void Utf8Check::Feed(std::string_view bytes) {
+    for (const char c : bytes) {
+        if (!valid_) return;
+        const auto b = static_cast<unsigned char>(c);
+        if (need_ > 0) {
+            valid_ = b >= low_ && b <= high_;
+            --need_;
+            low_ = 0x80, high_ = 0xBF;
+        } else if (b >= 0x80) {
+            // The lead byte says how many follow and, for a few, a narrower
+            // range of the first one.
+            need_ = b >= 0xC2 && b <= 0xDF   ? 1
+                    : b >= 0xE0 && b <= 0xEF ? 2
+                    : b >= 0xF0 && b <= 0xF4 ? 3
+                                             : 0;
+            valid_ = need_ > 0;
+            if (b == 0xE0) low_ = 0xA0;
+            if (b == 0xED) high_ = 0x9F;
+            if (b == 0xF0) low_ = 0x90;
+            if (b == 0xF4) high_ = 0x8F;
+        }
+    }
+}
+
 }  // namespace quill

@@ -27,4 +27,18 @@ std::string Windows1252ToUtf8(std::string_view text);
 // hold, or a byte that is no UTF-8, becomes "?".
 std::string Utf8ToWindows1252(std::string_view text);
 
+// Whether bytes given piece by piece are UTF-8 text (RFC 3629: no overlong
+// forms, no surrogates, nothing above U+10FFFF); a character may be split
+// between two pieces.
+class Utf8Check {
+  public:
+    void Feed(std::string_view bytes);
+    bool Valid() const { return valid_ && need_ == 0; }
+
+  private:
+    bool valid_ = true;
+    int need_ = 0;                            // continuation bytes still to come
+    unsigned char low_ = 0x80, high_ = 0xBF;  // the range of the next one
+};
+
 }  // namespace quill
