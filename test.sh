@@ -5,6 +5,7 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing_packages
 install_missing_packages "${QUILLROUTE_TEST_PACKAGES[@]}"
+make_test_locales
 build_quillroute
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

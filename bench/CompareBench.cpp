@@ -90,7 +90,8 @@ static void BM_ImportRequest(benchmark::State& state) {
     for (auto _ : state) {
         quill::QuoteSession session(data);
         quill::OrderBook book({});
-        const quill::RfqImport import = quill::ImportRfq(quill::ReadCsvTable(csv), session, book);
+        quill::CsvReader reader(quill::CsvBytes{csv});
+        const quill::RfqImport import = quill::ImportRfq(reader, session, book);
         if (import.quoted != kRequestRows) state.SkipWithError("a row was not quoted");
     }
 }

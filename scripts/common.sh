@@ -6,7 +6,7 @@ QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-de
 
 # The programs a customer opens our exports with, for the tests that let them
 # read the files back.
-QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils unzip)
+QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils unzip locales)
 
 # clang with its sanitizer and libFuzzer runtimes, for scripts/sanitize.sh.
 QUILLROUTE_SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm)
@@ -28,6 +28,15 @@ install_missing_packages() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# The German locale a customer's spreadsheet is saved under in the tests
+# (decimal commas), made when the machine lacks it.
+make_test_locales() {
+    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
 
 # The program's own executables: what run.sh starts and what it calls.

@@ -50,7 +50,7 @@ struct Quote {
     // Expected: the page and two of its cells, or the refusal's start and page.
     const char* page;
     std::string first, second;
-    int field = -1;
+    SelectionField field = SelectionField::None;
 };
 
 Selection With(Selection s, const std::function<void(Selection&)>& change) {
@@ -62,6 +62,7 @@ Selection With(Selection s, const std::function<void(Selection&)>& change) {
 Selection Waveguide(const char* begin, const char* end) {
     return With(Jumper(), [&](Selection& s) {
         s.feeder = true;
+        s.feederIndex = 0;
         s.cableTypeIndex = 2;
         s.beginText = begin, s.endText = end;
     });
@@ -98,20 +99,26 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
               }),
          "USD", "tsNoPN", "RVX4-50K", "3"},
         {"length not a number", Jumper("ten"), "USD", "Page1",
-         "This field must contain a numeric value.", "", 0},
+         "This field must contain a numeric value.", "", SelectionField::Length},
         {"band reversed",
          With(Jumper(), [](Selection& s) { s.beginText = "2200", s.endText = "800"; }), "USD",
-         "Page1", "Ending frequency must be greater", ""},
+         "Page1", "Ending frequency must be greater", "", SelectionField::End},
+        {"length below zero", Jumper("-2"), "USD", "Page1", "The length must be greater than 0.",
+         "", SelectionField::Length},
+        {"length of zero", Jumper("0.0"), "USD", "Page1", "The length must be greater than 0.", "",
+         SelectionField::Length},
         {"nothing in the band",
          With(Jumper(), [](Selection& s) { s.beginText = "50000", s.endText = "60000"; }), "USD",
-         "Page1", "Sorry, there are no items that match your selection criteria.", ""},
+         "Page1", "Sorry, there are no items that match your selection criteria.", "",
+         SelectionField::CableType},
         {"a waveguide band below every cut-off", Waveguide("1000", "1200"), "USD", "Page1",
          "Sorry, there are no items that match your selection criteria.\r\rElliptical waveguide "
          "carries only frequencies above its cut-off frequency. The lowest cut-off of the listed "
          "waveguides is 1300 MHz; this band begins at 1000 MHz.",
-         ""},
+         "", SelectionField::CableType},
         {"a waveguide band above a cut-off but no waveguide's range", Waveguide("1400", "1500"),
-         "USD", "Page1", "Sorry, there are no items that match your selection criteria.", ""},
+         "USD", "Page1", "Sorry, there are no items that match your selection criteria.", "",
+         SelectionField::CableType},
     };
     ProgramData data = Load(kSample);
     QuoteSession session(data);
@@ -152,15 +159,51 @@ TEST(QuoteSession, ResolvesSelectionsAsTheWizardDecides) {
     }
 }
 
-// A choice the lists do not offer is no selection; a currency change shows
-// the result shown in the new currency without a new quote.
+// A choice the lists and buttons do not offer, or feeder ends that
+// contradict the feeder's item, is no selection: the error names the choice
+// by its caption. A currency change shows the result shown in the new
+// currency without a new quote.
 TEST(QuoteSession, RefusesChoicesNotOfferedAndRepricesTheResultShown) {
     ProgramData data = Load(kSample);
     QuoteSession session(data);
-    EXPECT_THROW(session.Resolve(With(Jumper(), [](Selection& s) { s.cableText = "NOPE"; })),
-                 QuillError);
-    EXPECT_THROW(session.Resolve(With(Jumper(), [](Selection& s) { s.topInner = "Glue"; })),
-                 QuillError);
+    const auto feeder = [](int item, bool top, bool bottom) {
+        return [=](Selection& s) {
+            s.feeder = true, s.lengthText = "100", s.vellisk = false;
+            s.feederIndex = item, s.topIncluded = top, s.bottomIncluded = bottom;
+            s.topInner = s.bottomInner = "Captivated";
+        };
+    };
+    const struct {
+        std::function<void(Selection&)> change;
+        SelectionField field;
+        const char* message;
+    } refused[] = {
+        {[](Selection& s) { s.cableText = "NOPE"; }, SelectionField::Cable,
+         "The cable 'NOPE' is not among the choices."},
+        {[](Selection& s) { s.topInner = "Glue"; }, SelectionField::TopInner,
+         "The top inner attachment 'Glue' is not among the choices."},
+        {[](Selection& s) { s.feeder = true, s.lengthText = "100", s.feederIndex = 0; },
+         SelectionField::Attachment,
+         "The connector attachment 'Vellisk' is not offered for the cable RVX4-50K."},
+        // Two charges for one connector, and none for two.
+        {feeder(0, false, true), SelectionField::FeederEnds, nullptr},
+        {feeder(3, true, true), SelectionField::FeederEnds, nullptr},
+        {[](Selection& s) { s.bottomIncluded = false; }, SelectionField::FeederEnds, nullptr},
+    };
+    for (const auto& c : refused) {
+        try {
+            const Selection s = With(Jumper(), c.change);
+            s.RequireConsistentEnds();
+            session.Resolve(s);
+            ADD_FAILURE() << "not refused: " << (c.message ? c.message : "");
+        } catch (const ChoiceError& error) {
+            EXPECT_EQ(error.Field(), c.field) << error.what();
+            if (c.message) {
+                EXPECT_STREQ(error.what(), c.message);
+            }
+        }
+    }
+    ASSERT_TRUE(session.Resolve(With(Jumper(), feeder(2, false, true))).resolved);
     ASSERT_TRUE(session.Resolve(Jumper()).resolved);
     session.SetCurrency(session.ChoosableCurrency("EUR"));
     EXPECT_EQ(session.Result()->final.values[2], "144.45");
@@ -203,7 +246,7 @@ TEST(ProgramData, LoadsWhatItCanAndNamesWhatIsMissing) {
     EXPECT_TRUE(missing.catalogue.empty());
     EXPECT_EQ(MissingFilesMessage(missing.missing),
               "One or more files needed to run this application are missing.\r" +
-                  (dir / "shared" / "M_Lom.dat").string());
+                  (dir / "shared" / "M_lom.dat").string());
 
     fs::create_directory(dir / "shared/M_lom.dat");  // there, but no file to read
     std::vector<std::string> errors;
@@ -399,7 +442,8 @@ TEST(QuoteSession, AfterHundredsOfQuotesPageTwoListsWhatItsChoicesOffer) {
         s.topActual = any(3) != 0;
         s.topConnector = connectors[any(2) ? 0 : any(connectors.size())];
         s.bottomConnector = connectors[any(2) ? 0 : any(connectors.size())];
-        s.topIncluded = any(5) != 0;
+        s.topIncluded = !s.feeder || any(5) != 0;
+        s.feederIndex = s.feeder ? FeederItem(s.topIncluded, s.bottomIncluded) : -1;
         s.topSpecial = s.topInner = s.bottomSpecial = s.bottomInner = "";  // the page's own
         try {
             resolved += used.Resolve(s).resolved;

@@ -270,40 +270,59 @@ TEST_F(Clients, ChromiumShowsTheFinalDescriptionOnItsLines) {
     for (int row = 0; row < 10; ++row) EXPECT_EQ(rows[row], GridRow(ui().grdFinal, row, 2)) << row;
 }
 
-// A request as a customer keeps it: a workbook, saved by Calc as CSV with
-// semicolons, read by Import Assemblies.
-TEST_F(Clients, ARequestSavedAsCsvByCalcIsImported) {
+// A request as a German customer keeps it: a workbook with lengths of 1.5
+// and 2.5 feet and a note with umlauts, saved by Calc under a German locale
+// as CSV with semicolons (so with decimal commas), in UTF-8 without a mark
+// and in Windows-1252, each read whole by Import Assemblies.
+TEST_F(Clients, ARequestSavedAsCsvByAGermanCalcIsImported) {
     if (!Installed("libreoffice")) GTEST_SKIP() << "LibreOffice is not installed";
+    ASSERT_NE(Output("locale -a").find("de_DE.utf8"), std::string::npos)
+        << "the German locale is missing: ./test.sh makes it (localedef -i de_DE -f UTF-8 "
+           "de_DE.UTF-8)";
     const fs::path workbook = temp / "request.xlsx";
     lxw_workbook* book = workbook_new(workbook.c_str());
     ASSERT_NE(book, nullptr);
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-    const char* const header[] = {"Quantity",      "Application",     "Length",     "Unit",
-                                  "Begin MHz",     "End MHz",         "Cable Type", "Cable",
-                                  "Top Connector", "Bottom Connector"};
-    for (lxw_col_t c = 0; c < 10; ++c) worksheet_write_string(sheet, 0, c, header[c], nullptr);
-    const char* const row[] = {"Jumper",       "10",       "Feet",          "800",          "2200",
-                               "Foam Coaxial", "RVX4-50K", "7-16 DIN Male", "7-16 DIN Male"};
+    const char* const header[] = {"Quantity",      "Application",      "Length",     "Unit",
+                                  "Begin MHz",     "End MHz",          "Cable Type", "Cable",
+                                  "Top Connector", "Bottom Connector", "Note"};
+    for (lxw_col_t c = 0; c < 11; ++c) worksheet_write_string(sheet, 0, c, header[c], nullptr);
+    const char* const row[] = {
+        "Feet",     "800",           "2200",          "Foam Coaxial",
+        "RVX4-50K", "7-16 DIN Male", "7-16 DIN Male", "M\u00fcller, Winkel 90\u00b0"};
     for (lxw_row_t r = 1; r <= 2; ++r) {
         worksheet_write_number(sheet, r, 0, r, nullptr);
-        for (lxw_col_t c = 1; c < 10; ++c) worksheet_write_string(sheet, r, c, row[c - 1], nullptr);
+        worksheet_write_string(sheet, r, 1, "Jumper", nullptr);
+        worksheet_write_number(sheet, r, 2, r + 0.5, nullptr);  // 1.5 and 2.5 feet
+        for (lxw_col_t c = 3; c < 11; ++c) worksheet_write_string(sheet, r, c, row[c - 3], nullptr);
     }
     ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
-    const std::string command =
-        "cd " + Quoted(temp.Path()) + " && libreoffice --headless -env:UserInstallation=file://" +
-        (temp / "profile").string() +
-        " --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76,1' --outdir " +
-        Quoted(temp / "out") + " " + Quoted(workbook) + " > /dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
     Start();
-    fileDialogs.Choose(temp / "out" / "request.csv");
-    window->findChild<QAction*>("ImportAssemblies1")->trigger();
-    EXPECT_EQ(messages.Boxes(),
-              (Calls{{"information", "2 of 2 rows quoted and added to the order.\r"}}))
-        << ReadBytes(temp / "out" / "request.csv");
-    ASSERT_EQ(Rows()->RowCount(), 1);
-    EXPECT_EQ(RowTexts(0)[0], "3");  // 1 + 2 of the same jumper
-    EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
+    for (const char* encoding : {"76", "1"}) {  // UTF-8, Windows-1252
+        SCOPED_TRACE(encoding);
+        const fs::path out = temp / ("out" + std::string(encoding));
+        const std::string command =
+            "cd " + Quoted(temp.Path()) +
+            " && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 libreoffice --headless "
+            "-env:UserInstallation=file://" +
+            (temp / "profile").string() + " --convert-to 'csv:Text - txt - csv (StarCalc):59,34," +
+            encoding + ",1' --outdir " + Quoted(out) + " " + Quoted(workbook) + " > /dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string csv = ReadBytes(out / "request.csv");
+        ASSERT_NE(csv.find(";1,5;"), std::string::npos) << csv;  // as a German Calc writes it
+        window->Book().NewOrder();
+        messages.Reset();
+        fileDialogs.Choose(out / "request.csv");
+        window->findChild<QAction*>("ImportAssemblies1")->trigger();
+        EXPECT_EQ(messages.Boxes(),
+                  (Calls{{"information", "2 of 2 rows quoted and added to the order.\r"}}))
+            << csv;
+        ASSERT_EQ(Rows()->RowCount(), 2);
+        EXPECT_EQ(RowTexts(0)[0], "1");
+        EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-1.5");
+        EXPECT_EQ(RowTexts(1)[0], "2");
+        EXPECT_EQ(RowTexts(1)[2], "J4V-DMDM-2.5");
+    }
 }
 
 TEST_F(Clients, APdfReaderFindsTheCustomerUnderTheTitleOfTheFirstPage) {

@@ -1,10 +1,12 @@
 #include "rfq/RfqImport.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <unordered_map>
 
 #include "catalogue/Error.h"
+#include "orders/Decimal.h"
 
 namespace quill {
 
@@ -47,22 +49,126 @@ struct RowError {
     std::string reason;
 };
 
+// The column of a request that holds a choice of the wizard.
+const char* ColumnOf(SelectionField field) {
+    switch (field) {
+        case SelectionField::Length:
+            return "Length";
+        case SelectionField::Begin:
+            return "Begin MHz";
+        case SelectionField::End:
+            return "End MHz";
+        case SelectionField::Application:
+            return "Application";
+        case SelectionField::Unit:
+            return "Unit";
+        case SelectionField::CableType:
+            return "Cable Type";
+        case SelectionField::CableGrade:
+            return "Cable Grade";
+        case SelectionField::Cable:
+            return "Cable";
+        case SelectionField::Attachment:
+            return "Attachment";
+        case SelectionField::ConnectorGrade:
+            return "Connector Grade";
+        case SelectionField::TopMode:
+            return "Top Mode";
+        case SelectionField::TopConnector:
+        case SelectionField::FeederEnds:
+            return "Top Connector";
+        case SelectionField::TopSpecial:
+            return "Top Special";
+        case SelectionField::TopInner:
+            return "Top Inner";
+        case SelectionField::BottomMode:
+            return "Bottom Mode";
+        case SelectionField::BottomConnector:
+            return "Bottom Connector";
+        case SelectionField::BottomSpecial:
+            return "Bottom Special";
+        case SelectionField::BottomInner:
+            return "Bottom Inner";
+        case SelectionField::StandardLength:
+        case SelectionField::None:
+            break;
+    }
+    return "";
+}
+
+// "1.234,5" as the program writes numbers ("1234.5"): digits grouped by
+// points in threes, one decimal comma; nothing for any other text.
+std::optional<std::string> FromDecimalComma(const std::string& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+        return std::nullopt;
+    std::string number;
+    std::size_t i = 0;
+    if (text[0] == '-' || text[0] == '+') number.push_back(text[i++]);
+    const std::string whole = text.substr(i, comma - i), fraction = text.substr(comma + 1);
+    const StringList groups = SplitFields(whole, ".");
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const std::string& group = groups[g];
+        const bool sized = groups.size() == 1 ||
+                           (g == 0 ? group.size() >= 1 && group.size() <= 3 : group.size() == 3);
+        if (!sized || group.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        number += group;
+    }
+    if (fraction.empty() || fraction.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return number + "." + fraction;
+}
+
+// A number cell as the program's boxes take it. A spreadsheet saving with
+// semicolons or tabs writes the decimal comma of its language; in a
+// comma-separated file a comma in a number can only be a mistake.
+std::string NumberIn(const Cells& cells, const char* column, char separator) {
+    const std::string text = cells[column];
+    std::string number = text;
+    if (text.find(',') != std::string::npos) {
+        if (separator == ',') {
+            std::string pointed = text;
+            std::replace(pointed.begin(), pointed.end(), ',', '.');
+            throw RowError{column, "'" + text +
+                                       "' is not a number: a comma-separated file writes " +
+                                       (std::count(text.begin(), text.end(), ',') == 1 &&
+                                                text.find('.') == std::string::npos
+                                            ? pointed
+                                            : std::string("its numbers")) +
+                                       " with a point as the decimal separator."};
+        }
+        number = FromDecimalComma(text).value_or(text);
+    }
+    double value = 0;
+    if (!TryStrToFloat(number, value)) throw RowError{column, "'" + text + "' is not a number."};
+    return number;
+}
+
+int QuantityIn(const Cells& cells, char separator) {
+    int quantity = 0;
+    if (!TryStrToInt(NumberIn(cells, "Quantity", separator), quantity) || quantity < 1)
+        throw RowError{"Quantity",
+                       "'" + cells["Quantity"] + "' is not a whole number from 1 to 2147483647."};
+    return quantity;
+}
+
 // The selection the row describes; unset choices as the wizard starts them.
 using GradeOfCable = std::unordered_map<std::string, int>;  // by part number
 
-Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf) {
+Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf, char separator) {
     const auto need = [&](const char* column, std::optional<int> index, const char* expected) {
-        if (!index) throw RowError{column, "'" + cells[column] + "' is not " + expected};
+        if (!index) throw RowError{column, "'" + cells[column] + "' is not " + expected + "."};
         return *index;
     };
     Selection s;
     s.feeder = need("Application", Pick(cells["Application"], {{"Jumper"}, {"Feeder"}}),
                     "Jumper or Feeder") == 1;
-    s.lengthText = cells["Length"];
+    s.lengthText = NumberIn(cells, "Length", separator);
     s.meters =
         need("Unit", Pick(cells["Unit"], {{"Feet", "ft"}, {"Meters", "m"}}), "Feet or Meters") == 1;
-    s.beginText = cells["Begin MHz"];
-    s.endText = cells["End MHz"];
+    s.beginText = NumberIn(cells, "Begin MHz", separator);
+    s.endText = NumberIn(cells, "End MHz", separator);
     s.cableTypeIndex = need(
         "Cable Type",
         Pick(cells["Cable Type"],
@@ -77,13 +183,14 @@ Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf) {
             "Cable Grade",
             Pick(cells["Cable Grade"],
                  {{"Standard Cable", "S"}, {"Premium Cable", "P"}, {"Flame Retardant Cable", "R"}}),
-            "a cable grade");
-    s.vellisk = !s.feeder;
-    if (!cells["Attachment"].empty())
+            "Standard Cable, Premium Cable or Flame Retardant Cable");
+    // Without an attachment or a connector grade, what page 2 selects for the cable.
+    s.pageAttachment = cells["Attachment"].empty();
+    if (!s.pageAttachment)
         s.vellisk = need("Attachment", Pick(cells["Attachment"], {{"Vellisk"}, {"Regular"}}),
                          "Vellisk or Regular") == 0;
-    s.platedGrade = true;
-    if (!cells["Connector Grade"].empty())
+    s.pageConnectorGrade = cells["Connector Grade"].empty();
+    if (!s.pageConnectorGrade)
         s.platedGrade =
             need("Connector Grade", Pick(cells["Connector Grade"], {{"Plated"}, {"Standard"}}),
                  "Plated or Standard") == 0;
@@ -91,8 +198,7 @@ Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf) {
     s.bottomConnector = cells["Bottom Connector"];
     s.topIncluded = !s.feeder || !s.topConnector.empty();
     s.bottomIncluded = !s.feeder || !s.bottomConnector.empty();
-    if (s.feeder)
-        s.feederIndex = s.topIncluded ? (s.bottomIncluded ? 0 : 1) : (s.bottomIncluded ? 2 : 3);
+    s.feederIndex = s.feeder ? FeederItem(s.topIncluded, s.bottomIncluded) : -1;
     s.topSpecial = cells["Top Special"];
     s.topInner = cells["Top Inner"];
     s.bottomSpecial = cells["Bottom Special"];
@@ -106,65 +212,81 @@ Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf) {
     return s;
 }
 
-// The column a refusal or a refused choice is about.
-std::string ColumnOf(const std::string& message, int field) {
-    if (field == 0) return "Length";
-    if (field == 1) return "Begin MHz";
-    if (field == 2) return "End MHz";
-    for (const auto& [word, column] :
-         {std::pair{"cable grade", "Cable Grade"}, std::pair{"top special", "Top Special"},
-          std::pair{"bottom special", "Bottom Special"}, std::pair{"top inner", "Top Inner"},
-          std::pair{"bottom inner", "Bottom Inner"},
-          std::pair{"connector attachment", "Attachment"},
-          std::pair{"connector grade", "Connector Grade"},
-          std::pair{"top connector", "Top Connector"},
-          std::pair{"bottom connector", "Bottom Connector"}, std::pair{"cable", "Cable"}})
-        if (UpperCase(message).find(UpperCase(word)) != std::string::npos) return column;
-    return {};
+// The result's lines for that many assemblies: each quantity multiplied,
+// exactly, or the row refused.
+void Multiply(ItemLines& lines, int quantity, const std::string& cell) {
+    if (quantity == 1) return;
+    const Decimal times{quantity, 0};
+    for (ItemLine& line : lines) {
+        Decimal each, product;
+        if (!ParseDecimal(line.quantity, each) || !MultiplyDecimals(each, times, product))
+            throw RowError{"Quantity", "'" + cell + "' times " + line.quantity + " " + line.unit +
+                                           " of " + line.partNumber +
+                                           " is more than an order can hold exactly."};
+        line.quantity = DecimalText(product);
+    }
+}
+
+// A refusal names the value read when its message does not.
+std::string WithValue(const std::string& message, const std::string& value) {
+    if (message.find("'" + value + "'") != std::string::npos) return message;
+    return message + " The cell reads '" + value + "'.";
+}
+
+void QuoteRow(const Cells& cells, char separator, const GradeOfCable& gradeOf,
+              const QuoteSession& session, OrderBook& book) {
+    const int quantity = QuantityIn(cells, separator);
+    QuoteSession quoting = session.Restarted();
+    const NextOutcome outcome = quoting.Resolve(SelectionOf(cells, gradeOf, separator));
+    if (outcome.refusal) {
+        const char* column = ColumnOf(outcome.refusal->field);
+        throw RowError{column, *column ? WithValue(outcome.refusal->message, cells[column])
+                                       : outcome.refusal->message};
+    }
+    if (!quoting.Result()) throw RowError{"", "nothing was quoted"};
+    ItemLines lines = quoting.Result()->itemLines;
+    Multiply(lines, quantity, cells["Quantity"]);
+    std::string refused;
+    try {
+        refused = book.Add(lines, quoting.Currency().Code(), true);
+    } catch (const QuillError& error) {
+        throw RowError{quantity > 1 ? "Quantity" : "", error.what()};
+    }
+    if (!refused.empty()) throw RowError{"", refused};
 }
 
 }  // namespace
 
-RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& book) {
+RfqImport ImportRfq(CsvReader& reader, const QuoteSession& session, OrderBook& book) {
     RfqImport import;
     std::map<std::string, std::size_t> columns;
-    for (std::size_t i = 0; i < table.header.size(); ++i)
-        columns.emplace(UpperCase(Trim(table.header[i])), i);
+    for (std::size_t i = 0; i < reader.Header().size(); ++i)
+        columns.emplace(UpperCase(Trim(reader.Header()[i])), i);
     for (const char* name : kRequired)
         if (!columns.count(UpperCase(name)))
             import.problems.push_back({1, name, "the column is missing"});
-    if (!import.problems.empty()) return import;
+    CsvRow row;
+    if (!import.problems.empty()) {
+        while (reader.Next(row)) ++import.rows;
+        return import;
+    }
 
     GradeOfCable gradeOf;
     for (const TTransmissionLine* cable : AllCables(session.Data().catalogue))
         gradeOf[cable->partNumber] = CableGradeIndex(cable->gradeCode);
 
-    for (const CsvRow& row : table.rows) {
+    while (reader.Next(row)) {
         ++import.rows;
         const Cells cells(columns, row.cells);
         try {
-            int quantity = 0;
-            if (!TryStrToInt(cells["Quantity"], quantity) || quantity < 1)
-                throw RowError{"Quantity",
-                               "'" + cells["Quantity"] + "' is not a whole number of at least 1"};
-            const NextOutcome outcome = session.Resolve(SelectionOf(cells, gradeOf));
-            if (outcome.refusal) {
-                import.problems.push_back(
-                    {row.number, ColumnOf(outcome.refusal->message, outcome.refusal->field),
-                     outcome.refusal->message});
-                continue;
-            }
-            if (!session.Result()) throw RowError{"", "nothing was quoted"};
-            for (int i = 0; i < quantity; ++i) {
-                const std::string refused =
-                    book.Add(session.Result()->itemLines, session.Currency().Code(), true);
-                if (!refused.empty()) throw RowError{"", refused};
-            }
+            QuoteRow(cells, reader.Separator(), gradeOf, session, book);
             ++import.quoted;
         } catch (const RowError& error) {
             import.problems.push_back({row.number, error.column, error.reason});
+        } catch (const ChoiceError& error) {
+            import.problems.push_back({row.number, ColumnOf(error.Field()), error.what()});
         } catch (const QuillError& error) {
-            import.problems.push_back({row.number, ColumnOf(error.what(), -1), error.what()});
+            import.problems.push_back({row.number, "", error.what()});
         }
     }
     return import;

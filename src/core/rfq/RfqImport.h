@@ -19,19 +19,22 @@ struct RfqProblem {
 };
 
 struct RfqImport {
-    int rows = 0;    // rows with an assembly
+    int rows = 0;    // the data rows read (rows with anything in them)
     int quoted = 0;  // rows whose item lines joined the order
     std::vector<RfqProblem> problems;
 };
 
-// Quotes every row as the wizard would, on the session, and adds its item
-// lines to the order as many times as its quantity says, merged as "Add to
-// Order" merges; the order's one-currency rule holds. Columns by header name
-// in any order, letter case aside: Quantity, Application, Length, Unit, Begin
-// MHz, End MHz, Cable Type, Cable, Top Connector, Bottom Connector, and,
-// optionally, Cable Grade, Attachment, Connector Grade, Top Special, Top
-// Inner, Bottom Special, Bottom Inner, Top Mode, Bottom Mode.
-RfqImport ImportRfq(const CsvTable& table, QuoteSession& session, OrderBook& book);
+// Quotes every row, as it is read, as a freshly started wizard would with
+// that row's values (on a restart of the session, with its currency), and
+// adds its item lines to the order with their quantities multiplied by the
+// row's, merged as "Add to Order" merges; the order's one-currency rule
+// holds. Columns by header name in any order, letter case aside: Quantity,
+// Application, Length, Unit, Begin MHz, End MHz, Cable Type, Cable, Top
+// Connector, Bottom Connector, and, optionally, Cable Grade, Attachment,
+// Connector Grade, Top Special, Top Inner, Bottom Special, Bottom Inner, Top
+// Mode, Bottom Mode. In a file separated by semicolons or tabs a number may
+// have a decimal comma ("1,5", "1.234,5").
+RfqImport ImportRfq(CsvReader& reader, const QuoteSession& session, OrderBook& book);
 
 // A first line with the counts, then, after an empty line, a line for each
 // row not quoted: "Row 4, Cable: ...".

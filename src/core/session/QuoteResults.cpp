@@ -41,7 +41,8 @@ std::optional<Refusal> QuoteSession::PickConnectors() {
             return Refusal{"No connector of the cable " + currentCable_->partNumber +
                                " fits the choices made for the " + (top ? "top" : "bottom") +
                                " connector. Please choose that connector again.",
-                           false, WizardStep::Page2};
+                           false, WizardStep::Page2,
+                           top ? SelectionField::TopConnector : SelectionField::BottomConnector};
     }
     return std::nullopt;
 }
@@ -195,15 +196,23 @@ int QuoteSession::ChoosableCurrency(const std::string& code) const {
 
 namespace {
 
-void Require(const ListChoice& list, const std::string& value, const char* what) {
+void Require(const ListChoice& list, const std::string& value, SelectionField field,
+             const char* what) {
     if (!list.Offers(value))
-        throw QuillError(std::string("The ") + what + " '" + value + "' is not among the choices.");
+        throw ChoiceError(
+            field, std::string("The ") + what + " '" + value + "' is not among the choices.");
 }
 
-void Require(const RadioChoice& radio, int item, const char* what) {
-    if (!radio.Enabled(item))
-        throw QuillError(std::string("The ") + what + " " + std::to_string(item) +
-                         " cannot be chosen.");
+// A button is named by its caption: "The connector attachment 'Vellisk' is
+// not offered for the cable RVX4-50K."
+void Require(const RadioChoice& radio, int item, SelectionField field, const char* what,
+             std::initializer_list<const char*> captions, const std::string& where) {
+    if (radio.Enabled(item)) return;
+    const bool named = item >= 0 && item < static_cast<int>(captions.size());
+    throw ChoiceError(field, std::string("The ") + what + " " +
+                                 (named ? "'" + std::string(captions.begin()[item]) + "'"
+                                        : std::to_string(item)) +
+                                 " is not offered " + where + ".");
 }
 
 }  // namespace
@@ -214,30 +223,41 @@ NextOutcome QuoteSession::Resolve(const Selection& s) {
     NextOutcome outcome;
     if ((outcome.refusal = CheckPageOne(s))) return outcome;
     ShowPageTwo();
-    Require(pageTwo_.cableGrade, s.cableGradeIndex, "cable grade");
+    Require(pageTwo_.cableGrade, s.cableGradeIndex, SelectionField::CableGrade, "cable grade",
+            {"Standard Cable", "Premium Cable", "Flame Retardant Cable"},
+            "for this band and cable type");
     SetCableGrade(s.cableGradeIndex);
-    Require(pageTwo_.cable, s.cableText, "cable");
+    Require(pageTwo_.cable, s.cableText, SelectionField::Cable, "cable");
     ChooseCable(s.cableText);
     if (pageTwo_.connectorOptions) {
-        Require(pageTwo_.attachment, s.vellisk ? 0 : 1, "connector attachment");
-        SetAttachment(s.vellisk ? 0 : 1);
-        Require(pageTwo_.connectorGrade, s.platedGrade ? 0 : 1, "connector grade");
-        SetConnectorGrade(s.platedGrade ? 0 : 1);
+        if (!s.pageAttachment) {
+            Require(pageTwo_.attachment, s.vellisk ? 0 : 1, SelectionField::Attachment,
+                    "connector attachment", {"Vellisk", "Regular"}, "for the cable " + s.cableText);
+            SetAttachment(s.vellisk ? 0 : 1);
+        }
+        if (!s.pageConnectorGrade) {
+            Require(pageTwo_.connectorGrade, s.platedGrade ? 0 : 1, SelectionField::ConnectorGrade,
+                    "connector grade", {"Plated", "Standard"}, "for the cable " + s.cableText);
+            SetConnectorGrade(s.platedGrade ? 0 : 1);
+        }
     }
     for (bool top : {true, false}) {
         if (!End(top).included) continue;
         SetEndMode(top, top ? s.topActual : s.bottomActual);
         Require(End(top).connector, top ? s.topConnector : s.bottomConnector,
+                top ? SelectionField::TopConnector : SelectionField::BottomConnector,
                 top ? "top connector" : "bottom connector");
         ChooseConnector(top, top ? s.topConnector : s.bottomConnector);
         // An empty special characteristic or inner attachment keeps the page's own.
         if (const std::string& special = top ? s.topSpecial : s.bottomSpecial; !special.empty()) {
             Require(End(top).special, special,
+                    top ? SelectionField::TopSpecial : SelectionField::BottomSpecial,
                     top ? "top special characteristic" : "bottom special characteristic");
             ChooseSpecial(top, special);
         }
         if (const std::string& inner = top ? s.topInner : s.bottomInner; !inner.empty()) {
             Require(End(top).inner, inner,
+                    top ? SelectionField::TopInner : SelectionField::BottomInner,
                     top ? "top inner attachment" : "bottom inner attachment");
             ChooseInner(top, inner);
         }
@@ -246,8 +266,9 @@ NextOutcome QuoteSession::Resolve(const Selection& s) {
     if (outcome.resolved && result_->page == ResultKind::StandardLengths &&
         s.standardLengthItem >= 0) {
         if (s.standardLengthItem > 2 || !result_->lengths.enabled[s.standardLengthItem])
-            throw QuillError("The standard length row " + std::to_string(s.standardLengthItem) +
-                             " cannot be taken.");
+            throw ChoiceError(SelectionField::StandardLength,
+                              "The standard length row " + std::to_string(s.standardLengthItem) +
+                                  " cannot be taken.");
         AcceptStandardLength(s.standardLengthItem);
     }
     return outcome;

@@ -10,7 +10,6 @@ namespace quill {
 namespace {
 
 const char* const kGradeLetters[] = {"S", "P", "R"};
-const char* const kNotNumeric = "This field must contain a numeric value.";
 
 SharedList Shared(StringList list) { return std::make_shared<const StringList>(std::move(list)); }
 
@@ -23,6 +22,14 @@ int CableGradeIndex(const std::string& gradeCode) {
 QuoteSession::QuoteSession(ProgramData& data) : data_(data) {
     pageTwo_.top.label = "Top Connector Desc.";
     pageTwo_.bottom.label = "Bottom Connector Desc";
+}
+
+QuoteSession QuoteSession::Restarted() const {
+    QuoteSession fresh(data_);
+    fresh.band_ = band_;  // looked at again by page 1's check, like a cache
+    fresh.lookups_ = lookups_;
+    fresh.currencyTag_ = currencyTag_;
+    return fresh;
 }
 
 // ------------------------------------------------------------------ page 1
@@ -40,13 +47,18 @@ std::optional<Refusal> QuoteSession::CheckPageOne(const Selection& s) {
     for (int field = 0; field < 3; ++field) {
         double value = 0;
         if (!TryStrToFloat(*boxes[field], value))
-            return Refusal{kNotNumeric, false, WizardStep::Page1, field};
+            return Refusal{kNotNumericMessage, false, WizardStep::Page1,
+                           static_cast<SelectionField>(field)};
     }
+    // A length of nothing or less can be typed but not built.
+    if (!(StrToFloat(s.lengthText) > 0))
+        return Refusal{"The length must be greater than 0.", false, WizardStep::Page1,
+                       SelectionField::Length};
     pageOne_ = s;
     const double begin = s.BeginMHz(), end = s.EndMHz();
     if (StrToFloat(s.beginText) > StrToFloat(s.endText))
         return Refusal{"Ending frequency must be greater than beginning frequency.", true,
-                       WizardStep::Page1};
+                       WizardStep::Page1, SelectionField::End};
     if (!band_ || band_->begin != begin || band_->end != end ||
         band_->cableType != s.cableTypeIndex)
         band_ = MatchBand(data_.catalogue, begin, end, s.cableTypeIndex);
@@ -54,7 +66,7 @@ std::optional<Refusal> QuoteSession::CheckPageOne(const Selection& s) {
     if (band_->all.empty())
         return Refusal{"Sorry, there are no items that match your selection criteria." +
                            WaveguideCutOffNote(s.cableTypeIndex == 2, begin),
-                       false, WizardStep::Page1};
+                       false, WizardStep::Page1, SelectionField::CableType};
     return std::nullopt;
 }
 

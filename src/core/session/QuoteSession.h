@@ -68,13 +68,17 @@ struct QuoteResult {
 };
 
 // Next refused: the message (a warning, or an error box), the page that stays
-// and, on page 1, the box to correct (0 length, 1 beginning, 2 ending; -1 none).
+// and what to correct (on page 1 the length, beginning or ending box).
 struct Refusal {
     std::string message;
     bool error = false;
     WizardStep staysOn = WizardStep::Page2;
-    int field = -1;
+    SelectionField field = SelectionField::None;
 };
+
+// The warning for a figure box that holds no number.
+inline constexpr const char* kNotNumericMessage =
+    "This field must contain a numeric value.\rThe decimal separator is a point: 2.5, not 2,5.";
 
 // What Next decided: a refusal, or the page to show after the warnings
 // (shown first); neither when there is nothing to resolve.
@@ -132,8 +136,12 @@ class QuoteSession {
 
     // The whole wizard at once: page 1, page 2 and Next with the selection's
     // choices, in the order a user makes them. A choice the lists do not
-    // offer throws with its name.
+    // offer, or feeder ends that contradict the feeder's item, throw a
+    // ChoiceError naming the choice by its caption.
     NextOutcome Resolve(const Selection& selection);
+    // The wizard as a fresh start shows it, with this session's currency and
+    // the lists it worked out: every choice is the wizard's default again.
+    QuoteSession Restarted() const;
 
     // The currency in force, by menu tag; a change shows the result in it.
     int CurrencyTag() const { return currencyTag_; }

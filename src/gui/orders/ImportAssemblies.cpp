@@ -5,21 +5,19 @@
 
 #include "orders/OrderBook.h"
 #include "orders/TOrderPage.h"
-#include "platform/RegularFile.h"
 #include "platform/Services.h"
 #include "rfq/RfqImport.h"
 
 using namespace quill;
 
-// The rows are quoted on a copy of the session, so the wizard's pages keep
-// the user's own choices.
+// Each row is quoted on a fresh start of the wizard, so the wizard's pages
+// keep the user's own choices and no row takes them.
 void TOrderPage::ImportAssemblies1Click(const QuoteSession& session) {
     const auto file = services_.fileDialogs.OpenFile(
         {"CSV Files (*.csv)|*.csv", ".csv", services_.writtenFolder, {}});
     if (!file) return;
-    const CsvTable table = ReadCsvTable(ReadRegularFile(*file));
-    QuoteSession quoting(session);
-    const RfqImport import = ImportRfq(table, quoting, book_);
+    CsvReader reader(*file);
+    const RfqImport import = ImportRfq(reader, session, book_);
     emit showRequested();
     RefillOrderGrid();
     std::string summary = RfqSummary(import);

@@ -33,13 +33,13 @@ class TPageOne : public QWidget {
     // The page's choices as a selection (page 2's fields left as they are).
     quill::Selection Choices() const;
     // Puts the focus on a box to correct: 0 length, 1 beginning, 2 ending.
-    void FocusField(int field);
+    void FocusField(quill::SelectionField field);
 
     void LoadLengthCombo(int first, int last, int selected);
     void FillFrequencyLists();
     void rgAppClick();
     void chkTopConnectorClick();
-    void cboLengthChange();
+    void cboLengthExit();
     void cboBeginningExit();
     void cboEndingExit();
     void SwitchFrequencyUnit(const std::string& unit);
