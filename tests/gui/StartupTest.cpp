@@ -234,7 +234,7 @@ TEST_P(StartupMissingFileTest, BeepsSaysWhichFileIsMissingAndDoesNotRun) {
     ASSERT_TRUE(fs::remove(temp / GetParam()));
     EXPECT_FALSE(Create());
     const std::string named = GetParam() == std::string("shared/M_lom.dat")
-                                  ? (sharedFolder / "M_Lom.dat").string()
+                                  ? (sharedFolder / "M_lom.dat").string()
                                   : fs::path(temp / GetParam()).make_preferred().string();
     EXPECT_EQ(messages.calls,
               (Calls{{"beep", ""}, {"error", std::string(kMissingFiles) + "\r" + named}}));

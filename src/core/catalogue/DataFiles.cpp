@@ -54,9 +54,10 @@ StringList ReadAllLines(const fs::path& file) {
 
 StringList MissingRequiredFiles(const fs::path& sharedFolder, const fs::path& programFolder) {
     StringList missing;
+    // Looked for as "M_Lom.dat", in any case; named as the file is spelled.
     if (!FindFileIgnoringCase(sharedFolder, "M_Lom.dat"))
-        missing.push_back(sharedFolder.empty() ? "M_Lom.dat (no shared data folder is registered)"
-                                               : (sharedFolder / "M_Lom.dat").string());
+        missing.push_back(sharedFolder.empty() ? "M_lom.dat (no shared data folder is registered)"
+                                               : (sharedFolder / "M_lom.dat").string());
     for (const char* name : {"dat/tlineconnectors.dat", "dat/images.dat", "dat/jumpers.dat"})
         if (!FindFileIgnoringCase(programFolder, name))
             missing.push_back((programFolder / fs::path(name)).make_preferred().string());
