@@ -249,11 +249,15 @@ TEST_F(OrderPage, OpenShowsTheFilesOrderAndKeepsItAsTheLastOrder) {
     EXPECT_EQ(quill::ReadOrderFile(LastOrder()).order.Count(), 2u);
 }
 
-TEST_F(OrderPage, CancellingOpenOnAFreshStartKeepsTheLastOrder) {
+// A cancelled Open changes nothing: not the last order, not the currency in force.
+TEST_F(OrderPage, CancellingOpenOnAFreshStartKeepsTheLastOrderAndTheCurrency) {
     temp.Write("program/Quillroute.lom", "yesterday's order");
     Start();
+    Menu("Euro1")->trigger();
     fileDialogs.Cancel();
     ui().Open1->trigger();
+    EXPECT_TRUE(Menu("Euro1")->isChecked());
+    EXPECT_EQ(window->Session().Currency().Code(), "EUR");
     EXPECT_EQ(Shown(), ui().tsOrder);
     EXPECT_EQ(Rows()->RowCount(), 0);
     EXPECT_EQ(Total(), "0.00");

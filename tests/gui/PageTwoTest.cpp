@@ -691,6 +691,15 @@ TEST_F(PageTwoTest, CompareSizesAndUseTheOneChosen) {
         EXPECT_LT(visible(), all);
         EXPECT_EQ(S(dialog->lblMeets->text()), std::to_string(visible()) + " of " +
                                                    std::to_string(all) + " sizes meet the limits.");
+        // A limit with a decimal comma is no number: said at once, warned when left.
+        dialog->edtMaxLoss->clear();
+        QTest::keyClicks(dialog->edtMaxLoss, "0,3");
+        EXPECT_EQ(visible(), all);
+        EXPECT_EQ(S(dialog->lblMeets->text()),
+                  "'0,3' is not a number: the decimal separator is a point.");
+        emit dialog->edtMaxLoss->editingFinished();
+        EXPECT_EQ(messages.Boxes(), (Calls{{"warning", kNotNumeric}}));
+        messages.Reset();
         dialog->edtMaxLoss->clear();
         for (int r = 0; r < table->rowCount(); ++r) {
             if (table->item(r, 0)->text() != "RVX2P-50K") continue;

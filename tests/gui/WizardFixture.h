@@ -56,8 +56,9 @@ inline constexpr const char* kMissingFiles =
     "One or more files needed to run this application are missing.";
 inline constexpr const char* kNoSharedFolder =
     "One or more files needed to run this application are missing.\r"
-    "M_Lom.dat (no shared data folder is registered)";
-inline constexpr const char* kNotNumeric = "This field must contain a numeric value.";
+    "M_lom.dat (no shared data folder is registered)";
+inline constexpr const char* kNotNumeric =
+    "This field must contain a numeric value.\rThe decimal separator is a point: 2.5, not 2,5.";
 inline constexpr const char* kNoMatch =
     "Sorry, there are no items that match your selection criteria.";
 

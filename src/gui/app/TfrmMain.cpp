@@ -118,7 +118,8 @@ void TfrmMain::BuildFrame() {
     PageControl1 = new PageControl(pages);
     PageControl1->setObjectName("PageControl1");
     pageOne_ = new TPageOne(session_, services.messages, guard_);
-    pageTwo_ = new TPageTwo(session_, guard_, services.programFolder, services.clipboard);
+    pageTwo_ = new TPageTwo(session_, guard_, services.programFolder, services.clipboard,
+                            services.messages);
     partsList_ = new TPartsListPage;
     lengths_ = new TStandardLengthsPage;
     final_ = new TFinalPage;

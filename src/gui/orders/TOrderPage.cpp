@@ -384,7 +384,8 @@ void TOrderPage::Open1Click() {
         ShowOpenedOrder(ReadOrderFile(*file), *file);
         return;
     }
-    if (onOpened) onOpened();
+    // Cancelled: the order page with the order as it was, in the currency in force.
+    emit showRequested();
     RefillOrderGrid();
 }
 

@@ -52,7 +52,7 @@ void TPageOne::Build() {
     cboLength = new ComboBox(GroupBox1, true);
     cboLength->setObjectName("cboLength");
     cboLength->setAccessibleName("Length");
-    cboLength->onChange = guard_([this] { cboLengthChange(); });
+    cboLength->onExit = guard_([this] { cboLengthExit(); });
     rbFeet = new QRadioButton("Feet", GroupBox1);
     rbFeet->setObjectName("rbFeet");
     rbFeet->setChecked(true);
@@ -188,11 +188,12 @@ Selection TPageOne::Choices() const {
     return s;
 }
 
-void TPageOne::FocusField(int field) {
+void TPageOne::FocusField(SelectionField field) {
     ComboBox* boxes[] = {cboLength, cboBeginning, cboEnding};
-    if (field < 0 || field >= 3) return;
-    boxes[field]->setFocus(Qt::OtherFocusReason);
-    boxes[field]->lineEdit()->selectAll();
+    const int box = static_cast<int>(field);
+    if (box < 0 || box >= 3) return;
+    boxes[box]->setFocus(Qt::OtherFocusReason);
+    boxes[box]->lineEdit()->selectAll();
 }
 
 void TPageOne::LoadLengthCombo(int first, int last, int selected) {
@@ -252,11 +253,13 @@ void TPageOne::CheckValue(ComboBox* box) {
     }
     if (!warned_.insert(box).second) return;
     messages_.Beep();
-    messages_.Warning("This field must contain a numeric value.");
+    messages_.Warning(kNotNumericMessage);
     box->lineEdit()->selectAll();
 }
 
-void TPageOne::cboLengthChange() { CheckValue(cboLength); }
+// The length is judged when the box is left, as the frequencies are: a text
+// half typed ("2," on the way to "2,5") is no mistake yet.
+void TPageOne::cboLengthExit() { CheckValue(cboLength); }
 
 // Leaving one frequency box narrows the other one's list. A box left empty,
 // or one the user has not reached yet, is no error: there is nothing to

@@ -19,8 +19,9 @@
 using namespace quill;
 
 TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
-                   const std::filesystem::path& programFolder, Clipboard& clipboard)
-    : session_(session), programFolder_(programFolder), clipboard_(clipboard) {
+                   const std::filesystem::path& programFolder, Clipboard& clipboard,
+                   Messages& messages)
+    : session_(session), programFolder_(programFolder), clipboard_(clipboard), messages_(messages) {
     setObjectName("Page2");
     SetHint(this, "Orlenk Corporation");
     QWidget* page = this;
@@ -162,7 +163,7 @@ void TPageTwo::rgConnectorAttachmentClick() {
 
 void TPageTwo::btnCompareSizesClick() {
     TCompareSizesDlg dialog(CompareSizes(session_, session_.ShownSelection()),
-                            session_.Currency().Code(), clipboard_, this);
+                            session_.Currency().Code(), clipboard_, messages_, this);
     const std::optional<SizeRow> chosen = dialog.Execute();
     if (!chosen) return;
     // The same cascades as the user's clicks: the grade, then the size.

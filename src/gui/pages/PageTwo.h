@@ -14,6 +14,7 @@ class TConnectorEnd;
 namespace quill {
 class ComboBox;
 class Clipboard;
+class Messages;
 class Picture;
 class QuoteSession;
 class RadioGroup;
@@ -26,7 +27,8 @@ class TPageTwo : public QWidget {
     Q_OBJECT
   public:
     TPageTwo(quill::QuoteSession& session, OperationGuard& guard,
-             const std::filesystem::path& programFolder, quill::Clipboard& clipboard);
+             const std::filesystem::path& programFolder, quill::Clipboard& clipboard,
+             quill::Messages& messages);
 
     void Start();  // start-up: the Vellisk picture
     // Arriving from page 1: the session decides the page anew.
@@ -45,6 +47,7 @@ class TPageTwo : public QWidget {
     quill::QuoteSession& session_;
     const std::filesystem::path programFolder_;
     quill::Clipboard& clipboard_;
+    quill::Messages& messages_;
     bool showing_ = false;  // controls set from the state run no handler
     std::string cablePictureShown_;
     QGroupBox* GroupBox3 = nullptr;

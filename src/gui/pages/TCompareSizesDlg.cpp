@@ -1,6 +1,5 @@
 #include "pages/TCompareSizesDlg.h"
 
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,8 +11,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "catalogue/Fields.h"
 #include "platform/Clipboard.h"
+#include "platform/Messages.h"
 #include "platform/TextConversion.h"
+#include "session/QuoteSession.h"
 
 using namespace quill;
 
@@ -45,20 +47,25 @@ QString Heading(const std::string& text) {
            rest;
 }
 
+// A limit is read as every figure of the program is, with a point,
+// whatever the desktop's language; an empty box sets none.
 std::optional<double> Limit(const QLineEdit* box) {
-    bool ok = false;
-    const double value = box->text().trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    double value = 0;
+    if (!TryStrToFloat(FromQt(box->text()), value)) return std::nullopt;
+    return value;
 }
+
+bool NoNumber(const QLineEdit* box) { return !box->text().trimmed().isEmpty() && !Limit(box); }
 
 }  // namespace
 
 TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string currencyCode,
-                                   Clipboard& clipboard, QWidget* parent)
+                                   Clipboard& clipboard, Messages& messages, QWidget* parent)
     : QDialog(parent),
       rows_(std::move(rows)),
       currency_(std::move(currencyCode)),
-      clipboard_(clipboard) {
+      clipboard_(clipboard),
+      messages_(messages) {
     setObjectName("CompareSizesDlg");
     setWindowTitle("Compare Sizes");
     auto* limits = new QFormLayout;
@@ -67,9 +74,9 @@ TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string curren
     edtMinPower = new QLineEdit(this);
     edtMinPower->setObjectName("edtMinPower");
     for (QLineEdit* box : {edtMaxLoss, edtMinPower}) {
-        box->setValidator(new QDoubleValidator(0, 1e9, 4, box));
         box->setMaximumWidth(120);
         connect(box, &QLineEdit::textChanged, this, [this] { Refill(); });
+        connect(box, &QLineEdit::editingFinished, this, [this, box] { CheckLimit(box); });
     }
     limits->addRow("Maximum insertion loss (dB):", edtMaxLoss);
     limits->addRow("Minimum average power (kW):", edtMinPower);
@@ -186,10 +193,24 @@ void TCompareSizesDlg::Refill() {
     btnUse->setEnabled(SelectedRow() && SelectedRow()->price);
     const SizeLimits limits = Limits();
     const auto meets = std::count_if(rows_.begin(), rows_.end(), [](auto& r) { return r.meets; });
+    for (const QLineEdit* box : {edtMaxLoss, edtMinPower})
+        if (NoNumber(box))  // never silently ignored
+            return lblMeets->setText("'" + box->text().trimmed() +
+                                     "' is not a number: the decimal separator is a point.");
     lblMeets->setText(
         !limits.maxInsertionLoss && !limits.minAveragePower ? QString()
         : meets == 0                                        ? QString("No size meets the limits.")
                      : QString("%1 of %2 sizes meet the limits.").arg(meets).arg(rows_.size()));
+}
+
+// A box left with a text that is no number warns as every figure box does
+// and keeps the text, selected, for the user to correct.
+void TCompareSizesDlg::CheckLimit(QLineEdit* box) {
+    if (!NoNumber(box)) return;
+    messages_.Beep();
+    messages_.Warning(kNotNumericMessage);
+    box->setFocus();
+    box->selectAll();
 }
 
 std::optional<SizeRow> TCompareSizesDlg::Execute() {

@@ -14,7 +14,8 @@ class QTableWidget;
 
 namespace quill {
 class Clipboard;
-}
+class Messages;
+}  // namespace quill
 
 // Every cable size of the band side by side, quoted as Next would quote it:
 // the two limits hide the rows that miss them and mark the cheapest of the
@@ -23,7 +24,8 @@ class TCompareSizesDlg : public QDialog {
     Q_OBJECT
   public:
     TCompareSizesDlg(std::vector<quill::SizeRow> rows, std::string currencyCode,
-                     quill::Clipboard& clipboard, QWidget* parent = nullptr);
+                     quill::Clipboard& clipboard, quill::Messages& messages,
+                     QWidget* parent = nullptr);
 
     // Shows the dialog; the size taken with Use This Size, if any.
     std::optional<quill::SizeRow> Execute();
@@ -44,6 +46,9 @@ class TCompareSizesDlg : public QDialog {
 
     std::vector<quill::SizeRow> rows_;
     std::string currency_;
+    void CheckLimit(QLineEdit* box);
+
     quill::Clipboard& clipboard_;
+    quill::Messages& messages_;
     std::optional<quill::SizeRow> chosen_;
 };
