@@ -2,11 +2,13 @@
 // made with the user's hands, then the same selections quoted by the command;
 // every cell the window shows must be the command's.
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <random>
 
 #include "../support/Files.h"
 #include "../support/RunCommand.h"
+#include "../support/TempDir.h"
 #include "WizardFixture.h"
 
 namespace wizard {
@@ -256,6 +258,37 @@ TEST_F(QuoteCommand, QuotesARequestForQuotationIntoAnOrderFile) {
     EXPECT_NE(refused.output.find(" rows quoted and added to the order.\n\nRow 2, Cable: "),
               std::string::npos)
         << refused.output;
+}
+
+// Without --shared-folder the price list is found as the other companions
+// find it, in the folder registered for the user; without one, the missing
+// files are named one a line.
+TEST(QuoteCommandData, UsesTheSharedFolderRegisteredForTheUser) {
+    TempDir config;
+    const std::string line =
+        R"j({"application": "Jumper", "length": "10", "unit": "Feet", "begin": "800", "end": "2200", "cable_type": 1, "include_top": true, "include_bottom": true, "rg_feeder": -1, "cable_grade": 0, "cable": "RVX4-50K", "attachment": 0, "connector_grade": 0, "top": {"mode": "Actual", "connector": "7-16 DIN Male", "special": "(none)", "inner": "(N/A)"}, "bottom": {"mode": "Actual", "connector": "7-16 DIN Male", "special": "(none)", "inner": "(N/A)"}, "currency": "USD"})j";
+    const fs::path input = config / "line.jsonl";
+    std::ofstream(input) << line << "\n";
+    const auto quote = [&] {
+        return RunCommand("XDG_CONFIG_HOME=" + Quoted(config.Path().string()) + " " +
+                          Quoted(QUILLROUTE_QUOTE_PROGRAM) + " < " + Quoted(input.string()) +
+                          " 2>&1");
+    };
+    const CommandResult unregistered = quote();
+    EXPECT_EQ(unregistered.status, 2);
+    const fs::path bin = fs::path(QUILLROUTE_QUOTE_PROGRAM).parent_path();
+    EXPECT_NE(unregistered.output.find("are missing.\n" + (bin / "M_lom.dat").string() + "\n"),
+              std::string::npos)
+        << unregistered.output;
+
+    ASSERT_EQ(RunCommand("XDG_CONFIG_HOME=" + Quoted(config.Path().string()) + " " +
+                         Quoted(QUILLROUTE_REGISTER_PROGRAM) + " " +
+                         Quoted((fs::path(QUILLROUTE_SAMPLE_DATA) / "shared").string()))
+                  .status,
+              0);
+    const CommandResult registered = quote();
+    EXPECT_EQ(registered.status, 0) << registered.output;
+    EXPECT_NE(registered.output.find("\"J4V-DMDM-10\""), std::string::npos) << registered.output;
 }
 
 }  // namespace
