@@ -26,7 +26,6 @@ QuoteSession::QuoteSession(ProgramData& data) : data_(data) {
 
 QuoteSession QuoteSession::Restarted() const {
     QuoteSession fresh(data_);
-    fresh.band_ = band_;  // looked at again by page 1's check, like a cache
     fresh.lookups_ = lookups_;
     fresh.currencyTag_ = currencyTag_;
     return fresh;
@@ -59,9 +58,16 @@ std::optional<Refusal> QuoteSession::CheckPageOne(const Selection& s) {
     if (StrToFloat(s.beginText) > StrToFloat(s.endText))
         return Refusal{"Ending frequency must be greater than beginning frequency.", true,
                        WizardStep::Page1, SelectionField::End};
-    if (!band_ || band_->begin != begin || band_->end != end ||
-        band_->cableType != s.cableTypeIndex)
-        band_ = MatchBand(data_.catalogue, begin, end, s.cableTypeIndex);
+    // The band of this session, else the one a copy matched last (a request's
+    // rows, each on a fresh start, mostly ask for the same band).
+    const auto same = [&](const std::shared_ptr<const BandCables>& band) {
+        return band && band->begin == begin && band->end == end &&
+               band->cableType == s.cableTypeIndex;
+    };
+    if (!same(band_))
+        band_ = same(lookups_->band)
+                    ? lookups_->band
+                    : (lookups_->band = MatchBand(data_.catalogue, begin, end, s.cableTypeIndex));
     gradeSlot_ = 3;
     if (band_->all.empty())
         return Refusal{"Sorry, there are no items that match your selection criteria." +

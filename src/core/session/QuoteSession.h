@@ -216,6 +216,7 @@ class QuoteSession {
         KeptAnswers<ConnectorsKey, SharedList> connectors;
         KeptAnswers<EndKey, SharedList> specials, inners;
         KeptAnswers<std::tuple<std::string, bool, bool>, std::string> pictures;
+        std::shared_ptr<const BandCables> band;  // the band matched last by any copy
     };
     std::shared_ptr<Lookups> lookups_ = std::make_shared<Lookups>();
     TTransmissionLine* currentCable_ = nullptr;
