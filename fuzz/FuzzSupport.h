@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "session/ProgramData.h"
+
 namespace fuzz {
 
 // A file under the temporary folder holding exactly these bytes; each call
@@ -27,6 +29,17 @@ inline std::filesystem::path FileWith(std::string_view bytes, const char* name =
 }
 
 inline std::filesystem::path Folder() { return FileWith("", "marker").parent_path(); }
+
+#ifdef QUILLROUTE_SAMPLE_DATA
+// The bundled data set, read once for the whole run.
+inline quill::ProgramData& SampleData() {
+    static quill::ProgramData data =
+        quill::LoadProgramData(std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "program",
+                               std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "shared",
+                               [](const std::function<void()>& step) { return step(), true; });
+    return data;
+}
+#endif
 
 // A wrong result is a finding like a crash: it aborts, so the fuzzer keeps the input.
 #define FUZZ_CHECK(condition, ...)                                                              \

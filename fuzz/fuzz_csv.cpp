@@ -14,10 +14,6 @@
 using namespace quill;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static ProgramData programData =
-        LoadProgramData(std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "program",
-                        std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "shared",
-                        [](const std::function<void()>& step) { return step(), true; });
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
         const CsvTable table = ReadCsvTable(bytes);
@@ -29,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
 
         CsvReader reader(CsvBytes{bytes});
-        QuoteSession session(programData);
+        QuoteSession session(fuzz::SampleData());
         OrderBook book({});
         const RfqImport import = ImportRfq(reader, session, book);
         FUZZ_CHECK(import.rows == static_cast<int>(table.rows.size()));

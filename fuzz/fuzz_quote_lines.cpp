@@ -13,12 +13,8 @@
 using namespace quill;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static ProgramData programData =
-        LoadProgramData(std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "program",
-                        std::filesystem::path(QUILLROUTE_SAMPLE_DATA) / "shared",
-                        [](const std::function<void()>& step) { return step(), true; });
     const std::string input(reinterpret_cast<const char*>(data), size);
-    QuoteSession session(programData);
+    QuoteSession session(fuzz::SampleData());
     std::istringstream in(input);
     std::ostringstream out;
     FUZZ_CHECK(AnswerQuoteLines(session, in, out, {}));
