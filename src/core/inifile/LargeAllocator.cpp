@@ -10,6 +10,9 @@
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
+#ifdef _WIN32
+#include <malloc.h>
+#endif
 
 namespace quill {
 
@@ -72,12 +75,30 @@ struct ChunkHeader {
 };
 constexpr std::size_t kHeaderRoom = (sizeof(ChunkHeader) + kAlign - 1) / kAlign * kAlign;
 
+// A block on a 2 MiB boundary. msvcrt has no aligned_alloc: its own aligned
+// blocks must go back through _aligned_free.
+void* AlignedAlloc(std::size_t bytes) noexcept {
+#ifdef _WIN32
+    return _aligned_malloc(bytes, kHugePage);
+#else
+    return std::aligned_alloc(kHugePage, bytes);
+#endif
+}
+
+void AlignedFree(void* block) noexcept {
+#ifdef _WIN32
+    _aligned_free(block);
+#else
+    std::free(block);
+#endif
+}
+
 ChunkHeader* NewChunk() {
     bool huge = true;
     char* block = MapHugePages(kHugePage);
     if (block == nullptr) {
         huge = false;
-        block = static_cast<char*>(std::aligned_alloc(kHugePage, kHugePage));
+        block = static_cast<char*>(AlignedAlloc(kHugePage));
         if (block == nullptr) throw std::bad_alloc();
     }
     return new (block) ChunkHeader{{1}, huge};
@@ -90,7 +111,7 @@ void Release(ChunkHeader* chunk) noexcept {
     if (huge)
         UnmapHugePages(chunk, kHugePage);
     else
-        std::free(chunk);
+        AlignedFree(chunk);
 }
 
 struct ThreadChunk {

@@ -1,9 +1,5 @@
 #include "online/Programs.h"
 
-#include <chrono>
-#include <ctime>
-#include <system_error>
-
 #include "catalogue/Fields.h"
 
 namespace quill {
@@ -34,17 +30,10 @@ std::filesystem::path ProgramFile(const ProgramRegistration& program) {
 std::string LastUpdateText(const std::filesystem::path& programFile,
                            const std::string& updateDate) {
     if (!updateDate.empty()) return updateDate;
-    std::error_code error;
     if (programFile.empty()) return "Unknown";
-    const auto changed = std::filesystem::last_write_time(programFile, error);
-    if (error) return "Unknown";
     // The file's time as the computer's local calendar day.
-    const auto system = std::chrono::file_clock::to_sys(changed);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return "Unknown";
-    return FormatDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+    const std::optional<Date> day = DayOfLastChange(programFile);
+    return day ? FormatDate(*day) : "Unknown";
 }
 
 int DefaultProgramRow(const std::vector<ProgramRegistration>& programs,

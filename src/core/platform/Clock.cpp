@@ -81,7 +81,11 @@ std::optional<Date> DayOfLastChange(const std::filesystem::path& file) {
     const std::time_t seconds =
         std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(changed));
     std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &seconds) != 0) return std::nullopt;
+#else
     if (!localtime_r(&seconds, &local)) return std::nullopt;
+#endif
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
