@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -44,6 +46,9 @@ TEST(AtomicSave, CreatesAFileThatDidNotExist) {
 }
 
 TEST(AtomicSave, KeepsTheOldFilesPermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no POSIX permission bits";
+#endif
     TempDir dir;
     const fs::path file = dir.Write("order.qrf", kOld);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -55,7 +60,9 @@ TEST(AtomicSave, KeepsTheOldFilesPermissions) {
 TEST(AtomicSave, ThroughALinkReplacesTheFileItPointsAt) {
     TempDir dir;
     const fs::path real = dir.Write("real.qrf", kOld);
-    fs::create_symlink(real, dir / "link.qrf");
+    std::error_code linked;
+    fs::create_symlink(real, dir / "link.qrf", linked);
+    if (linked) GTEST_SKIP() << "this system makes no symbolic link: " << linked.message();
     ASSERT_EQ(SaveFileAtomically(dir / "link.qrf", "new"), "");
     EXPECT_TRUE(fs::is_symlink(dir / "link.qrf"));
     EXPECT_EQ(ReadBytes(real), "new");
@@ -67,6 +74,9 @@ TEST(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     std::string error;
     {
         FileSizeLimit limit(300);
+#ifdef _WIN32
+        GTEST_SKIP() << "no file size limit on Windows: a disk full part-way needs a small volume";
+#endif
         ASSERT_TRUE(limit.Active());
         error = SaveFileAtomically(file, LongContent());
     }
@@ -106,6 +116,9 @@ TEST(AtomicSave, ASaveNeverCommittedLeavesNothing) {
 // A save killed in flight leaves its temporary file; the next successful save
 // of the same target removes it, and only what is this program's and stale.
 TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a save killed in flight needs a child process ended by TerminateProcess";
+#else
     TempDir dir;
     const fs::path file = dir.Write("order.qrf", kOld);
     const pid_t child = ::fork();
@@ -142,6 +155,7 @@ TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
     EXPECT_EQ(FolderNames(dir.Path()), expected);
     EXPECT_EQ(inFlight.Commit(), "");
     EXPECT_EQ(ReadBytes(file), LongContent());
+#endif
 }
 
 TEST(AtomicSave, TheSectionedFileWriterThrowsTheErrorAndKeepsTheOldFile) {
@@ -151,6 +165,7 @@ TEST(AtomicSave, TheSectionedFileWriterThrowsTheErrorAndKeepsTheOldFile) {
     ini.WriteSectionLines("B", StringList(400, "a line of the new section"));
     {
         FileSizeLimit limit(100);
+        if (!limit.Active()) GTEST_SKIP() << "no file size limit on this system";
         EXPECT_THROW(ini.SaveIfChanged(), QuillError);
     }
     EXPECT_EQ(ReadBytes(file), "[A]\r\nx=1\r\n");

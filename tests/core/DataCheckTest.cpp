@@ -39,10 +39,10 @@ TEST(DataCheck, MissingFilesAreUnreadableAndNoPartIsBlamedForThem) {
     TempDir dir;
     const DataCheckReport report = CheckDataSet(dir / "program", dir / "shared", dir / "program");
     EXPECT_EQ(report.unreadable,  // named with their folders
-              (std::vector<std::string>{(dir / "shared/M_lom.dat").string(),
-                                        (dir / "program/dat/tlineconnectors.dat").string(),
-                                        (dir / "program/dat/jumpers.dat").string(),
-                                        (dir / "program/dat/images.dat").string()}));
+              (std::vector<std::string>{(dir / "shared" / "M_lom.dat").string(),
+                                        (dir / "program" / "dat" / "tlineconnectors.dat").string(),
+                                        (dir / "program" / "dat" / "jumpers.dat").string(),
+                                        (dir / "program" / "dat" / "images.dat").string()}));
     for (const DataProblem& problem : report.problems)
         EXPECT_EQ(problem.file, "images") << FormatProblem(problem);
 }

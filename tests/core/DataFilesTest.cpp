@@ -15,7 +15,8 @@ TEST(DataFiles, NamesAreMatchedWithoutRegardToCase) {
     EXPECT_EQ(FindFileIgnoringCase(dir / "program", "dat/tlineconnectors.dat"),
               dir / "program" / "DAT" / "TLineConnectors.dat");
     EXPECT_FALSE(FindFileIgnoringCase(dir / "program", "dat/images.dat"));
-    EXPECT_EQ(DataFilePath(dir / "program", "dat/images.dat"), dir / "program" / "dat/images.dat");
+    EXPECT_EQ(DataFilePath(dir / "program", "dat/images.dat"),
+              dir / "program" / "dat" / "images.dat");
 }
 
 TEST(DataFiles, RequiredFilesAreAllFour) {

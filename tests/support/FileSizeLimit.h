@@ -1,5 +1,14 @@
 #pragma once
 
+#ifdef _WIN32
+// Windows has no limit on the size of a process's files: a disk full part-way
+// needs a small volume there, so the limit is never active.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(unsigned long long) {}
+    bool Active() const { return false; }
+};
+#else
 #include <sys/resource.h>
 
 #include <csignal>
@@ -30,3 +39,4 @@ class FileSizeLimit {
     void (*previousSignal_)(int) = SIG_DFL;
     bool active_ = false;
 };
+#endif

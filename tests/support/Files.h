@@ -1,8 +1,7 @@
 #pragma once
 
-#include <sys/time.h>
-
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -27,8 +26,11 @@ inline bool SetDayOfLastChange(const std::filesystem::path& file, int year, int 
     noon.tm_hour = 12;
     noon.tm_isdst = -1;
     const std::time_t seconds = std::mktime(&noon);
-    const timeval times[2] = {{seconds, 0}, {seconds, 0}};
-    return utimes(file.c_str(), times) == 0;
+    std::error_code error;
+    std::filesystem::last_write_time(
+        file, std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(seconds)),
+        error);
+    return !error;
 }
 
 // The price list of the sample data as shipped long ago, so that the pricing

@@ -15,10 +15,14 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder,
     fs::path found = folder;
     for (const fs::path& part : fs::path(relativeName)) {
         std::error_code error;
+#ifndef _WIN32
+        // Found as asked, it is spelled so. Where the system ignores letter
+        // case, the folder's own list tells how the name is spelled on disk.
         if (fs::exists(found / part, error)) {
             found /= part;
             continue;
         }
+#endif
         bool matched = false;
         for (const auto& entry : fs::directory_iterator(found, error)) {
             if (SameTextIgnoringCase(entry.path().filename().string(), part.string())) {
@@ -33,7 +37,8 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder,
 }
 
 fs::path DataFilePath(const fs::path& folder, const std::string& relativeName) {
-    return FindFileIgnoringCase(folder, relativeName).value_or(folder / relativeName);
+    return FindFileIgnoringCase(folder, relativeName)
+        .value_or((folder / relativeName).make_preferred());
 }
 
 StringList ReadAllLines(const fs::path& file) {

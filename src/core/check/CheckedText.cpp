@@ -29,7 +29,9 @@ CheckedText ReadChecked(const std::filesystem::path& file, Reporter& reporter) {
     try {
         bytes = ReadRegularFile(file);
     } catch (const QuillError&) {
-        reporter.Report().unreadable.push_back(file.string());  // named with its folder
+        // Named with its folder, in one kind of separator.
+        reporter.Report().unreadable.push_back(
+            std::filesystem::path(file).make_preferred().string());
         return text;
     }
     text.read = true;

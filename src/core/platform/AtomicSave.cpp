@@ -13,6 +13,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#elif defined(_WIN32)
+#include <io.h>
+#include <windows.h>
 #endif
 
 namespace quill {
@@ -57,13 +60,22 @@ bool IsTemporaryOf(const std::string& name, const std::string& target) {
 // even when it is killed. So a temporary that no one holds is left over from
 // a save that never finished. One that is still empty may belong to a save
 // that has created it and not yet locked it, so it must also be a minute old.
+#ifdef _WIN32
+// Locks a whole file for this handle: another process's lock then fails.
+bool LockWholeFile(HANDLE handle) {
+    OVERLAPPED start{};
+    return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                        MAXDWORD, &start) != 0;
+}
+#endif
+
 void RemoveStaleTemporaries([[maybe_unused]] const fs::path& target) {
-#if defined(__unix__) || defined(__APPLE__)
     std::error_code ec;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const std::string name = target.filename().string();
     for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
         if (!IsTemporaryOf(entry->path().filename().string(), name)) continue;
+#if defined(__unix__) || defined(__APPLE__)
         const int fd = ::open(entry->path().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat status {};
@@ -72,8 +84,27 @@ void RemoveStaleTemporaries([[maybe_unused]] const fs::path& target) {
                            ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         if (stale) (void)::unlink(entry->path().c_str());
         (void)::close(fd);
-    }
+#elif defined(_WIN32)
+        const HANDLE handle = ::CreateFileW(entry->path().c_str(), GENERIC_READ | DELETE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) continue;
+        LARGE_INTEGER size{};
+        FILETIME written{}, now{};
+        ::GetSystemTimeAsFileTime(&now);
+        const auto ticks = [](const FILETIME& time) {
+            return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                   time.dwLowDateTime;
+        };
+        constexpr unsigned long long kMinute = 60ULL * 10000000ULL;  // in 100 ns
+        const bool stale =
+            ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileSizeEx(handle, &size) &&
+            ::GetFileTime(handle, nullptr, nullptr, &written) &&
+            (size.QuadPart > 0 || ticks(written) + kMinute < ticks(now)) && LockWholeFile(handle);
+        ::CloseHandle(handle);
+        if (stale) (void)::DeleteFileW(entry->path().c_str());
 #endif
+    }
 }
 
 }  // namespace
@@ -114,9 +145,11 @@ AtomicSave::AtomicSave(fs::path target) : target_(std::move(target)), resolved_(
         Fail(error);
         return;
     }
-#if defined(__unix__) || defined(__APPLE__)
     // Marks the temporary as in use for as long as this save lives.
+#if defined(__unix__) || defined(__APPLE__)
     (void)::flock(::fileno(file_), LOCK_EX | LOCK_NB);
+#elif defined(_WIN32)
+    (void)LockWholeFile(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_))));
 #endif
     // Our own buffer collects whole blocks; stdio passes them straight on.
     std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -172,9 +205,13 @@ std::string AtomicSave::Commit() {
     if (error_.empty() && Flush()) {
         errno = 0;
         if (std::fflush(file_) != 0) Fail(errno);
+            // The new file must be on disk before it replaces the old one.
 #if defined(__unix__) || defined(__APPLE__)
-        // The new file must be on disk before it replaces the old one.
         if (error_.empty() && ::fsync(::fileno(file_)) != 0) Fail(errno);
+#elif defined(_WIN32)
+        if (error_.empty() &&
+            !::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_)))))
+            Fail(EIO);
 #endif
         errno = 0;
         const int closed = std::fclose(file_);

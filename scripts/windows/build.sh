@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Cross-builds the core and its tests for Windows with MinGW-w64 in
+# build-windows/ and runs the tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/common.sh
+install_missing_packages "${QUILLROUTE_WINDOWS_PACKAGES[@]}"
+scripts/windows/third-party.sh
+export QUILLROUTE_WINDOWS_PREFIX="${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}/prefix"
+# pkg-config answers for the Windows libraries, never the host's.
+export PKG_CONFIG_LIBDIR="$QUILLROUTE_WINDOWS_PREFIX/lib/pkgconfig"
+cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake \
+      -DQUILLROUTE_GUI=OFF -DQUILLROUTE_BENCH=OFF
+cmake --build build-windows --parallel
+export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$HOME/.cache/quillroute/wine}"
+cd build-windows
+ctest --output-on-failure "$@"
