@@ -18,4 +18,5 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DQUILLROUTE_GUI=OFF -DQUILLROUTE_BENCH=OFF
 cmake --build build-windows --parallel
 cd build-windows
-ctest --output-on-failure "$@"
+# Each test is a Wine process of its own; one that hangs is ended.
+ctest --output-on-failure --parallel "$(nproc)" --timeout 120 "$@"
