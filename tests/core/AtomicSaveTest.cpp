@@ -15,6 +15,8 @@
 #include "catalogue/Error.h"
 #include "inifile/BigIniFile.h"
 #include "platform/AtomicSave.h"
+#include "platform/OpenFile.h"
+#include "platform/RegularFile.h"
 
 using namespace quill;
 namespace fs = std::filesystem;
@@ -43,6 +45,23 @@ TEST(AtomicSave, CreatesAFileThatDidNotExist) {
     TempDir dir;
     EXPECT_EQ(SaveFileAtomically(dir / "fresh.qrf", LongContent()), "");
     EXPECT_EQ(ReadBytes(dir / "fresh.qrf"), LongContent());
+}
+
+// A user's folder may be named in any script: the save, the reader and a C
+// library handed the narrow name all reach the file (on Windows a narrow
+// name is read in the system's code page).
+TEST(AtomicSave, AFolderNamedInAnyScriptIsWrittenAndReadBack) {
+    TempDir dir;
+    const fs::path folder = dir.Path() / fs::path(u8"M\u00fcller \u03a9 \u6771\u4eac");
+    fs::create_directories(folder);
+    const fs::path file = folder / "order.qrf";
+    ASSERT_EQ(SaveFileAtomically(file, LongContent()), "");
+    EXPECT_EQ(ReadRegularFile(file), LongContent());
+    ASSERT_EQ(SaveFileAtomically(file, "new"), "");
+    EXPECT_EQ(ReadRegularFile(file), "new");
+    std::FILE* narrow = std::fopen(NarrowFileName(file).c_str(), "rb");
+    ASSERT_NE(narrow, nullptr);
+    std::fclose(narrow);
 }
 
 TEST(AtomicSave, KeepsTheOldFilesPermissions) {

@@ -12,6 +12,7 @@
 #include "catalogue/Windows1252.h"
 #include "output/ExportContent.h"
 #include "platform/AtomicSave.h"
+#include "platform/OpenFile.h"
 
 namespace quill {
 
@@ -199,8 +200,8 @@ void WriteTable(Sheet& sheet, const ExportContent& c) {
 
 }  // namespace
 
-// The library writes to a file only: a fresh one in the temporary folder,
-// read back and removed.
+// The library writes to a file only, named narrowly: a fresh one in the
+// temporary folder, read back and removed.
 std::string RenderWorkbook(const ExportContent& c) {
     std::filesystem::path file;
     int created = 0;
@@ -216,7 +217,7 @@ std::string RenderWorkbook(const ExportContent& c) {
     }
     std::string error;
     {
-        Sheet sheet(file.string());
+        Sheet sheet(NarrowFileName(file));
         for (const LabelledValue& detail : c.details) {
             sheet.Text(0, detail.label, sheet.Bold());
             sheet.Text(1, detail.value, nullptr, false);

@@ -8,6 +8,8 @@
 #include <random>
 #include <system_error>
 
+#include "platform/OpenFile.h"
+
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
 #include <sys/file.h>
@@ -122,7 +124,7 @@ std::FILE* CreateFreshFile(const fs::path& stem, fs::path& created, int& error) 
         created += suffix;
         errno = 0;
         // "x": never touch a file that happens to carry the name already.
-        if (std::FILE* file = std::fopen(created.string().c_str(), "wbx")) return file;
+        if (std::FILE* file = OpenFile(created, "wbx")) return file;
         error = errno != 0 ? errno : EIO;
         if (error != EEXIST) break;
     }

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "catalogue/Error.h"
+#include "platform/OpenFile.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
@@ -68,17 +69,14 @@ OpenedFile OpenRegularFile(const fs::path& path) {
         return Refused(path, EINVAL, "it is not a regular file (a named pipe or a device)");
     OpenedFile opened;
     errno = 0;
+    opened.file.reset(OpenFile(path, "rb"));
 #ifdef _WIN32
-    // The wide name reaches every file, whatever its characters; a device
-    // such as NUL or CON opens as well and is told apart by its type.
-    opened.file.reset(::_wfopen(path.c_str(), L"rb"));
+    // A device such as NUL or CON opens as well and is told apart by its type.
     if (opened.file && ::GetFileType(reinterpret_cast<HANDLE>(
                            ::_get_osfhandle(::_fileno(opened.file.get())))) != FILE_TYPE_DISK) {
         opened.file.reset();
         return Refused(path, EINVAL, "it is not a regular file (a named pipe or a device)");
     }
-#else
-    opened.file.reset(std::fopen(path.string().c_str(), "rb"));
 #endif
     if (!opened.file) {
         const int error = errno != 0 ? errno : EIO;
