@@ -29,9 +29,7 @@ CheckedText ReadChecked(const std::filesystem::path& file, Reporter& reporter) {
     try {
         bytes = ReadRegularFile(file);
     } catch (const QuillError&) {
-        // Named with its folder, in one kind of separator.
-        reporter.Report().unreadable.push_back(
-            std::filesystem::path(file).make_preferred().string());
+        reporter.Report().unreadable.push_back(file.string());  // named with its folder
         return text;
     }
     text.read = true;

@@ -60,8 +60,7 @@ struct CheckState {
 };
 
 CheckedText Read(const fs::path& folder, const std::string& name, Reporter& reporter) {
-    const auto found = FindFileIgnoringCase(folder, name);
-    return ReadChecked(found.value_or(folder / name), reporter);
+    return ReadChecked(DataFilePath(folder, name), reporter);
 }
 
 void Orderable(CheckState& state, const std::string& partNumber, const Reporter& reporter, int line,

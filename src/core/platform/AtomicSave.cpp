@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <random>
@@ -57,11 +58,6 @@ bool IsTemporaryOf(const std::string& name, const std::string& target) {
     return true;
 }
 
-// A save holds a lock on its temporary file from the moment it is created
-// until it is renamed or removed; the system drops it when the program ends,
-// even when it is killed. So a temporary that no one holds is left over from
-// a save that never finished. One that is still empty may belong to a save
-// that has created it and not yet locked it, so it must also be a minute old.
 #ifdef _WIN32
 // Locks a whole file for this handle: another process's lock then fails.
 bool LockWholeFile(HANDLE handle) {
@@ -71,42 +67,44 @@ bool LockWholeFile(HANDLE handle) {
 }
 #endif
 
-void RemoveStaleTemporaries([[maybe_unused]] const fs::path& target) {
+// A save holds a lock on its temporary file from the moment it is created
+// until it is renamed or removed; the system drops it when the program ends,
+// even when it is killed. So a temporary that no one holds is left over from
+// a save that never finished. One that is still empty may belong to a save
+// that has created it and not yet locked it, so it must also be a minute old.
+void RemoveIfStale(const fs::path& temporary) {
+#if defined(__unix__) || defined(__APPLE__)
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat status {};
+    const bool stale = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                       (status.st_size > 0 || status.st_mtime + 60 < ::time(nullptr)) &&
+                       ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (stale) (void)::unlink(temporary.c_str());
+    (void)::close(fd);
+#elif defined(_WIN32)
+    std::error_code sized, dated;
+    const std::uintmax_t size = fs::file_size(temporary, sized);
+    const fs::file_time_type written = fs::last_write_time(temporary, dated);
+    const HANDLE handle = ::CreateFileW(temporary.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return;
+    const bool stale =
+        !sized && !dated && ::GetFileType(handle) == FILE_TYPE_DISK &&
+        (size > 0 || written + std::chrono::minutes(1) < fs::file_time_type::clock::now()) &&
+        LockWholeFile(handle);
+    ::CloseHandle(handle);
+    if (stale) (void)::DeleteFileW(temporary.c_str());
+#endif
+}
+
+void RemoveStaleTemporaries(const fs::path& target) {
     std::error_code ec;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const std::string name = target.filename().string();
-    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
-        if (!IsTemporaryOf(entry->path().filename().string(), name)) continue;
-#if defined(__unix__) || defined(__APPLE__)
-        const int fd = ::open(entry->path().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) continue;
-        struct stat status {};
-        const bool stale = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                           (status.st_size > 0 || status.st_mtime + 60 < ::time(nullptr)) &&
-                           ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-        if (stale) (void)::unlink(entry->path().c_str());
-        (void)::close(fd);
-#elif defined(_WIN32)
-        const HANDLE handle = ::CreateFileW(entry->path().c_str(), GENERIC_READ | DELETE,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) continue;
-        LARGE_INTEGER size{};
-        FILETIME written{}, now{};
-        ::GetSystemTimeAsFileTime(&now);
-        const auto ticks = [](const FILETIME& time) {
-            return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
-                   time.dwLowDateTime;
-        };
-        constexpr unsigned long long kMinute = 60ULL * 10000000ULL;  // in 100 ns
-        const bool stale =
-            ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileSizeEx(handle, &size) &&
-            ::GetFileTime(handle, nullptr, nullptr, &written) &&
-            (size.QuadPart > 0 || ticks(written) + kMinute < ticks(now)) && LockWholeFile(handle);
-        ::CloseHandle(handle);
-        if (stale) (void)::DeleteFileW(entry->path().c_str());
-#endif
-    }
+    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec))
+        if (IsTemporaryOf(entry->path().filename().string(), name)) RemoveIfStale(entry->path());
 }
 
 }  // namespace

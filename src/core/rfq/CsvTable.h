@@ -47,7 +47,6 @@ class CsvReader {
 
     const StringList& Header() const { return header_; }
     char Separator() const { return separator_; }
-    bool Utf8() const { return utf8_; }
     // The next row that holds anything; false after the last. Blank rows are
     // left out, their numbers kept.
     bool Next(CsvRow& row);

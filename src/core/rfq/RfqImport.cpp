@@ -49,51 +49,32 @@ struct RowError {
     std::string reason;
 };
 
-// The column of a request that holds a choice of the wizard.
+// The column of a request that holds a choice of the wizard; none for the
+// rest. A feeder's item follows its connectors.
 const char* ColumnOf(SelectionField field) {
-    switch (field) {
-        case SelectionField::Length:
-            return "Length";
-        case SelectionField::Begin:
-            return "Begin MHz";
-        case SelectionField::End:
-            return "End MHz";
-        case SelectionField::Application:
-            return "Application";
-        case SelectionField::Unit:
-            return "Unit";
-        case SelectionField::CableType:
-            return "Cable Type";
-        case SelectionField::CableGrade:
-            return "Cable Grade";
-        case SelectionField::Cable:
-            return "Cable";
-        case SelectionField::Attachment:
-            return "Attachment";
-        case SelectionField::ConnectorGrade:
-            return "Connector Grade";
-        case SelectionField::TopMode:
-            return "Top Mode";
-        case SelectionField::TopConnector:
-        case SelectionField::FeederEnds:
-            return "Top Connector";
-        case SelectionField::TopSpecial:
-            return "Top Special";
-        case SelectionField::TopInner:
-            return "Top Inner";
-        case SelectionField::BottomMode:
-            return "Bottom Mode";
-        case SelectionField::BottomConnector:
-            return "Bottom Connector";
-        case SelectionField::BottomSpecial:
-            return "Bottom Special";
-        case SelectionField::BottomInner:
-            return "Bottom Inner";
-        case SelectionField::StandardLength:
-        case SelectionField::None:
-            break;
-    }
-    return "";
+    static const std::map<SelectionField, const char*> kColumns = {
+        {SelectionField::Length, "Length"},
+        {SelectionField::Begin, "Begin MHz"},
+        {SelectionField::End, "End MHz"},
+        {SelectionField::Application, "Application"},
+        {SelectionField::Unit, "Unit"},
+        {SelectionField::CableType, "Cable Type"},
+        {SelectionField::CableGrade, "Cable Grade"},
+        {SelectionField::Cable, "Cable"},
+        {SelectionField::Attachment, "Attachment"},
+        {SelectionField::ConnectorGrade, "Connector Grade"},
+        {SelectionField::FeederEnds, "Top Connector"},
+        {SelectionField::TopMode, "Top Mode"},
+        {SelectionField::TopConnector, "Top Connector"},
+        {SelectionField::TopSpecial, "Top Special"},
+        {SelectionField::TopInner, "Top Inner"},
+        {SelectionField::BottomMode, "Bottom Mode"},
+        {SelectionField::BottomConnector, "Bottom Connector"},
+        {SelectionField::BottomSpecial, "Bottom Special"},
+        {SelectionField::BottomInner, "Bottom Inner"},
+    };
+    const auto column = kColumns.find(field);
+    return column == kColumns.end() ? "" : column->second;
 }
 
 // "1.234,5" as the program writes numbers ("1234.5"): digits grouped by
@@ -128,14 +109,14 @@ std::string NumberIn(const Cells& cells, const char* column, char separator) {
     std::string number = text;
     if (text.find(',') != std::string::npos) {
         if (separator == ',') {
+            // "1,5" can only have meant 1.5; other texts are told the rule.
             std::string pointed = text;
             std::replace(pointed.begin(), pointed.end(), ',', '.');
+            const bool plain = std::count(text.begin(), text.end(), ',') == 1 &&
+                               text.find('.') == std::string::npos;
             throw RowError{column, "'" + text +
                                        "' is not a number: a comma-separated file writes " +
-                                       (std::count(text.begin(), text.end(), ',') == 1 &&
-                                                text.find('.') == std::string::npos
-                                            ? pointed
-                                            : std::string("its numbers")) +
+                                       (plain ? pointed : "its numbers") +
                                        " with a point as the decimal separator."};
         }
         number = FromDecimalComma(text).value_or(text);
