@@ -18,5 +18,5 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DQUILLROUTE_GUI=OFF -DQUILLROUTE_BENCH=OFF
 cmake --build build-windows --parallel
 cd build-windows
-# Each test is a Wine process of its own; one that hangs is ended.
-ctest --output-on-failure --parallel "$(nproc)" --timeout 120 "$@"
+# Each test program runs whole in one Wine process (see tests/CMakeLists.txt).
+ctest --output-on-failure --parallel "$(nproc)" "$@"

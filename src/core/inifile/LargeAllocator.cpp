@@ -12,6 +12,7 @@
 #endif
 #ifdef _WIN32
 #include <malloc.h>
+#include <windows.h>
 #endif
 
 namespace quill {
@@ -135,12 +136,36 @@ struct ThreadChunk {
     }
 };
 
-thread_local ThreadChunk threadChunk;
+#ifdef _WIN32
+// MinGW keeps thread_local objects in emulated thread storage, which may be
+// released before the object's destructor runs at the thread's end; a
+// fiber-local slot hands its callback the value whole.
+void WINAPI DeleteThreadChunk(void* chunk) { delete static_cast<ThreadChunk*>(chunk); }
+
+ThreadChunk& CurrentThreadChunk() {
+    static const DWORD slot = FlsAlloc(DeleteThreadChunk);
+    if (slot == FLS_OUT_OF_INDEXES) throw std::bad_alloc();
+    auto* chunk = static_cast<ThreadChunk*>(FlsGetValue(slot));
+    if (chunk == nullptr) {
+        chunk = new ThreadChunk;
+        if (!FlsSetValue(slot, chunk)) {
+            delete chunk;
+            throw std::bad_alloc();
+        }
+    }
+    return *chunk;
+}
+#else
+ThreadChunk& CurrentThreadChunk() {
+    thread_local ThreadChunk threadChunk;
+    return threadChunk;
+}
+#endif
 
 }  // namespace
 
 void* AllocateLarge(std::size_t bytes) {
-    if (bytes <= kSmallLimit) return threadChunk.Take(bytes);
+    if (bytes <= kSmallLimit) return CurrentThreadChunk().Take(bytes);
 #if defined(__linux__)
     if (bytes >= kHugePage) {
         if (char* block = MapHugePages(bytes)) return block;
