@@ -12,7 +12,9 @@
 #include "catalogue/DataFiles.h"
 #include "check/DataCheck.h"
 #include "platform/CommandLine.h"
+#include "platform/PathText.h"
 #include "platform/QtRegistry.h"
+#include "platform/TextConversion.h"
 #include "platform/UserFolders.h"
 #include "session/ProgramData.h"
 
@@ -40,25 +42,25 @@ int main(int argc, char* argv[]) {
     if (const auto status = quill::ReadCommandLine(parser, kDescription, 0, 2)) return *status;
     const QStringList folders = parser.positionalArguments();
     const fs::path program =
-        !folders.isEmpty() ? fs::path(folders[0].toStdString()) : quill::OwnFolder(argv[0]);
+        !folders.isEmpty() ? quill::ToPath(folders[0]) : quill::OwnFolder(argv[0]);
     // Where the program itself would keep "update.ini"; nothing is made there.
     quill::NameApplication();
     bool registered = false;
     quill::QtRegistry registry;
     const fs::path shared = folders.size() > 1
-                                ? fs::path(folders[1].toStdString())
+                                ? quill::ToPath(folders[1])
                                 : quill::SharedFolderFor(registry, program, &registered);
     const fs::path written = quill::WhereWrittenFilesGo(program);
     std::printf("Program folder: %s\nShared folder: %s%s\nWritten files: %s\n",
-                program.string().c_str(), shared.string().c_str(),
-                registered ? " (registered for this user)" : "", written.string().c_str());
+                quill::Utf8Of(program).c_str(), quill::Utf8Of(shared).c_str(),
+                registered ? " (registered for this user)" : "", quill::Utf8Of(written).c_str());
 
     const quill::DataCheckReport report = quill::CheckDataSet(program, shared, written);
     for (const quill::DataProblem& problem : report.problems)
         std::printf("%s\n", quill::FormatProblem(problem).c_str());
     for (const std::string& file : report.unreadable)
         std::printf("%s: cannot be read\n", file.c_str());
-    const std::string where = program.string() + " and " + shared.string();
+    const std::string where = quill::Utf8Of(program) + " and " + quill::Utf8Of(shared);
     if (!report.unreadable.empty()) {
         std::printf("%zu file(s) of %s cannot be read.\n", report.unreadable.size(), where.c_str());
         return 2;

@@ -21,9 +21,11 @@
 #include "output/PdfDocument.h"
 #include "platform/AtomicSave.h"
 #include "platform/CommandLine.h"
+#include "platform/PathText.h"
 #include "platform/QtRegistry.h"
 #include "platform/Services.h"
 #include "platform/SystemClock.h"
+#include "platform/TextConversion.h"
 #include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"
 #include "session/ExportedContent.h"
@@ -71,10 +73,10 @@ std::optional<int> ReadOptions(Options& options) {
         return Fail("--format is needed\n" + parser.helpText().toStdString(), 2);
     options.format = parser.value(format).toStdString();
     options.currency = parser.value(currency).toStdString();
-    if (parser.isSet(program)) options.programFolder = parser.value(program).toStdString();
-    if (parser.isSet(shared)) options.sharedFolder = parser.value(shared).toStdString();
-    options.order = parser.positionalArguments()[0].toStdString();
-    options.output = parser.positionalArguments()[1].toStdString();
+    if (parser.isSet(program)) options.programFolder = quill::ToPath(parser.value(program));
+    if (parser.isSet(shared)) options.sharedFolder = quill::ToPath(parser.value(shared));
+    options.order = quill::ToPath(parser.positionalArguments()[0]);
+    options.output = quill::ToPath(parser.positionalArguments()[1]);
     return std::nullopt;
 }
 
@@ -86,7 +88,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     quill::NameApplication();
     Options options;
-    options.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    options.programFolder = quill::ToPath(QCoreApplication::applicationDirPath());
     if (const auto status = ReadOptions(options)) return *status;
     if (options.sharedFolder.empty()) {
         quill::QtRegistry registry;
@@ -104,7 +106,8 @@ int main(int argc, char* argv[]) {
 
     try {
         quill::OrderFileContent read = quill::ReadOrderFile(options.order);
-        if (!read.existed) return Fail("cannot find the order file " + options.order.string());
+        if (!read.existed)
+            return Fail("cannot find the order file " + quill::Utf8Of(options.order));
         // The order as the window holds it once opened; no last-order file is kept.
         quill::OrderBook book({});
         book.Open(std::move(read));
@@ -112,8 +115,8 @@ int main(int argc, char* argv[]) {
         std::string currency = order.Currency();
         if (!options.currency.empty()) {
             if (currency != "USD" && currency != options.currency)
-                return Fail("the order " + options.order.string() + " is priced in " + currency +
-                            ", not in " + options.currency);
+                return Fail("the order " + quill::Utf8Of(options.order) + " is priced in " +
+                            currency + ", not in " + options.currency);
             currency = options.currency;
         }
 

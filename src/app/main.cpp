@@ -9,6 +9,7 @@
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
 #include "platform/SystemClock.h"
+#include "platform/TextConversion.h"
 #include "platform/UserFolders.h"
 
 int main(int argc, char* argv[]) {
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
     parameters.removeFirst();
     // The catalogue and pictures are read beside the program; what it writes
     // goes there too unless that folder is not the user's to write.
-    const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder = quill::ToPath(QApplication::applicationDirPath());
     const std::filesystem::path writtenFolder = quill::WrittenFilesFolderFor(programFolder);
     Services services{registry,   shell,       messages,  clock,   programFolder, writtenFolder,
                       parameters, fileDialogs, clipboard, printer, downloader};

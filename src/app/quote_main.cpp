@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "catalogue/Error.h"
 #include "catalogue/Windows1252.h"
+#include "platform/PathText.h"
 #include "platform/QtRegistry.h"
 #include "rfq/RfqImport.h"
 #include "session/ProgramData.h"
@@ -47,11 +49,12 @@ struct Options {
     quill::SizeLimits limits;
 };
 
-bool ParseOptions(int argc, char* argv[], Options& options) {
-    options.programFolder = quill::OwnFolder(argv[0]);
+bool ParseOptions(const std::vector<std::string>& argv, Options& options) {
+    options.programFolder = quill::OwnFolder(argv[0].c_str());
+    const int argc = static_cast<int>(argv.size());
     bool sharedGiven = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
+        const std::string& argument = argv[i];
         if (argument == "--compare") {
             options.compare = true;
             continue;
@@ -63,15 +66,15 @@ bool ParseOptions(int argc, char* argv[], Options& options) {
             (argument == "--max-loss" ? options.limits.maxInsertionLoss
                                       : options.limits.minAveragePower) = limit;
         } else if (argument == "--rfq") {
-            options.rfq = argv[++i];
+            options.rfq = quill::PathFromUtf8(argv[++i]);
         } else if (argument == "--order") {
-            options.order = argv[++i];
+            options.order = quill::PathFromUtf8(argv[++i]);
         } else if (argument == "--currency") {
             options.currency = argv[++i];
         } else if (argument == "--program-folder") {
-            options.programFolder = argv[++i];
+            options.programFolder = quill::PathFromUtf8(argv[++i]);
         } else if (argument == "--shared-folder") {
-            options.sharedFolder = argv[++i];
+            options.sharedFolder = quill::PathFromUtf8(argv[++i]);
             sharedGiven = true;
         } else {
             return false;
@@ -110,7 +113,7 @@ int ImportRequest(quill::QuoteSession& session, const Options& options) {
 
 int main(int argc, char* argv[]) {
     Options options;
-    if (!ParseOptions(argc, argv, options)) {
+    if (!ParseOptions(quill::Utf8Arguments(argc, argv), options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -8,15 +10,19 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
 #include "catalogue/Error.h"
 #include "inifile/BigIniFile.h"
+#include "orders/OrderFile.h"
 #include "platform/AtomicSave.h"
 #include "platform/OpenFile.h"
+#include "platform/PathText.h"
 #include "platform/RegularFile.h"
+#include "rfq/CsvTable.h"
 
 using namespace quill;
 namespace fs = std::filesystem;
@@ -47,22 +53,94 @@ TEST(AtomicSave, CreatesAFileThatDidNotExist) {
     EXPECT_EQ(ReadBytes(dir / "fresh.qrf"), LongContent());
 }
 
-// A user's folder may be named in any script: the save, the reader and a C
-// library handed the narrow name all reach the file (on Windows a narrow
-// name is read in the system's code page).
+// A user's folder may be named in any script. Its name arrives as UTF-8 text
+// (a file dialog, a command line, a message); the save, the readers and a C
+// library handed the narrow name all reach the file there, and a message
+// names it as it is spelled.
 TEST(AtomicSave, AFolderNamedInAnyScriptIsWrittenAndReadBack) {
     TempDir dir;
-    const fs::path folder = dir.Path() / fs::path(u8"M\u00fcller \u03a9 \u6771\u4eac");
+    const std::string name = "M\xc3\xbcller \xce\xa9 \xe6\x9d\xb1\xe4\xba\xac";  // Müller Ω 東京
+    const fs::path folder = PathFromUtf8(Utf8Of(dir.Path()) + "/" + name);
+    ASSERT_EQ(folder, dir.Path() / fs::path(u8"M\u00fcller \u03a9 \u6771\u4eac"));
     fs::create_directories(folder);
     const fs::path file = folder / "order.qrf";
     ASSERT_EQ(SaveFileAtomically(file, LongContent()), "");
     EXPECT_EQ(ReadRegularFile(file), LongContent());
-    ASSERT_EQ(SaveFileAtomically(file, "new"), "");
-    EXPECT_EQ(ReadRegularFile(file), "new");
     std::FILE* narrow = std::fopen(NarrowFileName(file).c_str(), "rb");
     ASSERT_NE(narrow, nullptr);
     std::fclose(narrow);
+
+    // An order makes the round trip byte for byte.
+    const std::string golden =
+        ReadBytes(fs::path(QUILLROUTE_TEST_DATA) / "orders" / "customer-details" / "expected.qrf");
+    ASSERT_EQ(SaveFileAtomically(file, golden), "");
+    const OrderFileContent read = ReadOrderFile(file);
+    ASSERT_TRUE(read.existed);
+    WriteOrderFile(folder / "copy.qrf", read.order);
+    EXPECT_EQ(ReadRegularFile(folder / "copy.qrf"), golden);
+
+    // A request list is read there, and what is wrong is named with the folder.
+    ASSERT_EQ(SaveFileAtomically(folder / "request.csv", "Length,Cable Type\r\n10,RVX4\r\n"), "");
+    CsvReader request(folder / "request.csv");
+    CsvRow row;
+    EXPECT_TRUE(request.Next(row));
+    ASSERT_EQ(SaveFileAtomically(file, "not an order"), "");
+    try {
+        (void)ReadOrderFile(file);
+        ADD_FAILURE() << "read";
+    } catch (const QuillError& error) {
+        EXPECT_NE(
+            std::string(error.what())
+                .find(name + (fs::path::preferred_separator == '/' ? "/order.qrf" : "\\order.qrf")),
+            std::string::npos)
+            << error.what();
+    }
 }
+
+#ifdef _WIN32
+// Another program holding the old file open (a spreadsheet showing it, a
+// virus scanner) without letting it be replaced: the save waits a moment,
+// then says so, naming the file; the old file stays whole and nothing is
+// left beside it. Let go in time, the save goes through.
+TEST(AtomicSave, ATargetAnotherProgramHoldsOpenIsWaitedForThenNamed) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    const auto hold = [&] {
+        return ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::string error = SaveFileAtomically(file, "new");
+    ::CloseHandle(held);
+    EXPECT_EQ(error, "Cannot write file " + Utf8Of(file) +
+                         ": another program has it open. Close it there and try again");
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+
+    held = hold();
+    std::thread letGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::CloseHandle(held);
+    });
+    EXPECT_EQ(SaveFileAtomically(file, "new"), "");
+    letGo.join();
+    EXPECT_EQ(ReadBytes(file), "new");
+}
+
+// A read-only attribute does not stop writing into the folder, but a file the
+// user made read-only is not replaced: the save says why and leaves it.
+TEST(AtomicSave, AReadOnlyTargetIsKeptAndTheReasonGiven) {
+    TempDir dir;
+    const fs::path file = dir.Write("order.qrf", kOld);
+    ASSERT_TRUE(::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string error = SaveFileAtomically(file, "new");
+    ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(error, "Cannot write file " + Utf8Of(file) + ": the file is read-only");
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"order.qrf"}));
+}
+#endif
 
 TEST(AtomicSave, KeepsTheOldFilesPermissions) {
 #ifdef _WIN32

@@ -13,6 +13,7 @@
 #include "catalogue/Error.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReport.h"
+#include "platform/PathText.h"
 #include "platform/QtMessages.h"
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
@@ -50,6 +51,18 @@ TEST(PlatformTextConversion, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(FromQt(QString::fromUtf8("\u0416 \u4E2D")), "? ?");
     // One character beyond the first plane is one question mark.
     EXPECT_EQ(FromQt(QString::fromUtf8("a\U0001F600b")), "a?b");
+}
+
+// A message names a file as it is spelled, whatever its script, and a
+// figure of the data files keeps its Windows character; a file name makes
+// the round trip to the file system.
+TEST(PlatformTextConversion, MessagesAndFileNamesKeepEveryScript) {
+    const QString folder = QString::fromUtf8("M\u00fcller \u03a9 \u6771\u4eac");
+    EXPECT_EQ(MessageToQt("Cannot write file " + Utf8Of(ToPath(folder) / "a.qrf") + ": full"),
+              "Cannot write file " + FromPath(ToPath(folder) / "a.qrf") + ": full");
+    EXPECT_TRUE(FromPath(ToPath(folder) / "a.qrf").startsWith(folder));
+    EXPECT_EQ(MessageToQt("RVX4\x99 costs \x80 5"), QString::fromUtf8("RVX4\u2122 costs \u20ac 5"));
+    EXPECT_EQ(MessageToQt("plain"), "plain");
 }
 
 // ----------------------------------------------------------------- Registry

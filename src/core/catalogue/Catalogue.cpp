@@ -13,6 +13,7 @@
 #include "catalogue/Fields.h"
 #include "catalogue/RepeatedNames.h"
 #include "inifile/BigIniFile.h"
+#include "platform/PathText.h"
 #include "rf/Rf.h"
 
 namespace quill {
@@ -279,7 +280,7 @@ void LoadCableCatalogue(const std::filesystem::path& fileName, CableCatalogue& c
             catalogue.push_back(std::move(cable));
         } catch (const QuillError& error) {
             // A data maintainer needs to know where to look.
-            throw QuillError(fileName.filename().string() + " [" + reader.SectionName(section) +
+            throw QuillError(Utf8Of(fileName.filename()) + " [" + reader.SectionName(section) +
                              "]: " + error.what());
         }
     }

@@ -4,6 +4,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Error.h"
+#include "platform/PathText.h"
 #include "platform/RegularFile.h"
 
 namespace fs = std::filesystem;
@@ -25,7 +26,7 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder,
 #endif
         bool matched = false;
         for (const auto& entry : fs::directory_iterator(found, error)) {
-            if (SameTextIgnoringCase(entry.path().filename().string(), part.string())) {
+            if (SameTextIgnoringCase(Utf8Of(entry.path().filename()), Utf8Of(part))) {
                 found = entry.path();
                 matched = true;
                 break;
@@ -62,10 +63,10 @@ StringList MissingRequiredFiles(const fs::path& sharedFolder, const fs::path& pr
     // Looked for as "M_Lom.dat", in any case; named as the file is spelled.
     if (!FindFileIgnoringCase(sharedFolder, "M_Lom.dat"))
         missing.push_back(sharedFolder.empty() ? "M_lom.dat (no shared data folder is registered)"
-                                               : (sharedFolder / "M_lom.dat").string());
+                                               : Utf8Of(sharedFolder / "M_lom.dat"));
     for (const char* name : {"dat/tlineconnectors.dat", "dat/images.dat", "dat/jumpers.dat"})
         if (!FindFileIgnoringCase(programFolder, name))
-            missing.push_back((programFolder / fs::path(name)).make_preferred().string());
+            missing.push_back(Utf8Of((programFolder / fs::path(name)).make_preferred()));
     return missing;
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
 #include "inifile/BigIniFile.h"
+#include "platform/PathText.h"
 
 namespace quill {
 
@@ -74,13 +75,13 @@ bool FindStandardJumper(const std::filesystem::path& fileName, TJumper& jumper) 
     const std::string cablePartNumber = UpperCase(jumper.cable->partNumber);
     for (int section = 1; section < reader.SectionCount(); ++section) {
         if (UpperCase(FieldAt(CableLineValue(reader, section), 1)) == cablePartNumber)
-            return SearchSection(reader, fileName.filename().string(), section, jumper);
+            return SearchSection(reader, Utf8Of(fileName.filename()), section, jumper);
     }
     return false;
 }
 
 StandardJumpers::StandardJumpers(const std::filesystem::path& file)
-    : reader_(file), fileName_(file.filename().string()) {
+    : reader_(file), fileName_(Utf8Of(file.filename())) {
     for (int section = reader_.SectionCount() - 1; section >= 1; --section)
         sectionOfCable_[UpperCase(FieldAt(CableLineValue(reader_, section), 1))] = section;
 }

@@ -4,6 +4,7 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
+#include "platform/PathText.h"
 #include "platform/RegularFile.h"
 
 namespace quill::check {
@@ -29,7 +30,7 @@ CheckedText ReadChecked(const std::filesystem::path& file, Reporter& reporter) {
     try {
         bytes = ReadRegularFile(file);
     } catch (const QuillError&) {
-        reporter.Report().unreadable.push_back(file.string());  // named with its folder
+        reporter.Report().unreadable.push_back(Utf8Of(file));  // named with its folder
         return text;
     }
     text.read = true;

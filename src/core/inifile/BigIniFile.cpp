@@ -11,6 +11,7 @@
 #include "catalogue/Error.h"
 #include "inifile/LargeAllocator.h"
 #include "platform/AtomicSave.h"
+#include "platform/PathText.h"
 #include "platform/RegularFile.h"
 
 namespace quill {
@@ -301,11 +302,11 @@ void TBigIniFile::WriteSectionLines(std::string_view section, const StringList& 
     // Refused before anything changes, so the file never gets what it would
     // not give back.
     if (const std::string why = UnreadableBecause(section, false); !why.empty())
-        throw QuillError("Cannot write file " + fileName_.string() + ": the section name [" +
+        throw QuillError("Cannot write file " + Utf8Of(fileName_) + ": the section name [" +
                          std::string(section) + "] would not read back: " + why + ".");
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (const std::string why = UnreadableBecause(lines[i], true); !why.empty())
-            throw QuillError("Cannot write file " + fileName_.string() + ": line " +
+            throw QuillError("Cannot write file " + Utf8Of(fileName_) + ": line " +
                              std::to_string(i + 1) + " of section [" + std::string(section) +
                              "] would not read back: " + why + ".");
     const int index = names_.IndexOf(section);
@@ -433,7 +434,7 @@ void TBigIniFile::Load() {
             const std::size_t end = pos - sectionStart;
             if (end > kMaxSectionBytes) {
                 throw QuillError("Section [" + names_.Name(current) + "] too large in file " +
-                                 fileName_.string());
+                                 Utf8Of(fileName_));
             }
             ends.push_back(static_cast<std::uint32_t>(end));
         } else {
@@ -448,7 +449,7 @@ void TBigIniFile::Load() {
     while (!textEnded) {
         std::size_t got = std::fread(buffer, 1, kBufferSize, file.get());
         if (got == 0) {
-            if (std::ferror(file.get())) throw QuillError("Cannot read file " + fileName_.string());
+            if (std::ferror(file.get())) throw QuillError("Cannot read file " + Utf8Of(fileName_));
             break;
         }
         if (const void* z = std::memchr(buffer, kCtrlZ, got)) {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "catalogue/Error.h"
+#include "platform/PathText.h"
 
 namespace quill {
 
@@ -34,7 +35,7 @@ std::filesystem::path CommonFilesSubfolder(Registry& registry,
     if (std::filesystem::is_directory(folder, error)) return folder;
     if (!std::filesystem::create_directory(folder, error) &&
         !std::filesystem::is_directory(folder)) {
-        throw QuillError("Unable to create the folder " + folder.string() + ": " +
+        throw QuillError("Unable to create the folder " + Utf8Of(folder) + ": " +
                          (error ? error.message() : "a file of that name is in the way"));
     }
     return folder;
@@ -112,9 +113,9 @@ std::string DownloadFailedMessage(const std::string& name, const DownloadOutcome
             return "The download of " + name + " was cancelled.";
         case Kind::kTooLarge:
             return "Unable to dowload " + name + ": there is not enough free disk space in " +
-                   folder.string() + ".";
+                   Utf8Of(folder) + ".";
         case Kind::kWriteFailed:
-            return "Unable to dowload " + name + ": it could not be written to " + folder.string() +
+            return "Unable to dowload " + name + ": it could not be written to " + Utf8Of(folder) +
                    ".";
         case Kind::kHttpStatus:
         case Kind::kStalled:
@@ -135,7 +136,7 @@ bool QuickUpdate::UpdatePricing(const std::filesystem::path& folder, bool notify
         services_.messages.Information(
             "Download Complete.\rClick OK to continue with installation");
     }
-    services_.shell.Open(file.string());
+    services_.shell.Open(Utf8Of(file));
     return true;
 }
 
@@ -166,7 +167,7 @@ bool QuickUpdate::UpdatePrograms(const std::filesystem::path& folder,
            : "Some files were not downloaded\rClick OK to install the files which were "
              "successfully downloaded\rand contact ORLENK for assistance with the others");
     for (const ProgramRegistration* program : downloaded) {
-        services_.shell.Open((folder / program->updateExe).string());
+        services_.shell.Open(Utf8Of(folder / program->updateExe));
         services_.registry.WriteString(std::string(kMakerKey) + "\\" + program->subKey,
                                        "UpdateDate", FormatDate(services_.clock.Today()));
         services_.downloader.Pause(10, "Installing " + program->menuCaption);

@@ -6,6 +6,7 @@
 #include "catalogue/Error.h"
 #include "catalogue/Fields.h"
 #include "inifile/BigIniFile.h"
+#include "platform/PathText.h"
 
 namespace quill {
 
@@ -149,7 +150,7 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
     std::error_code sizeError;
     const std::uintmax_t size = fs::file_size(path, sizeError);
     if (!sizeError && size > kLargestOrderFile)
-        throw QuillError("The file " + path.string() + " is " + std::to_string(size) +
+        throw QuillError("The file " + Utf8Of(path) + " is " + std::to_string(size) +
                          " bytes long, more than the " + std::to_string(kLargestOrderFile) +
                          " bytes an order file may have: it is not opened.");
 
@@ -157,7 +158,7 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
     const int headerIndex = file.FindSection(kHeader);
     const int siteIndex = file.FindSection(kSite);
     if (headerIndex < 0 && siteIndex < 0)
-        throw QuillError("The file " + path.string() + " is not a Quillroute order file.");
+        throw QuillError("The file " + Utf8Of(path) + " is not a Quillroute order file.");
     const SectionLines none(nullptr, nullptr, 0);
     const SectionLines header = headerIndex < 0 ? none : file.Lines(headerIndex);
     const SectionLines site = siteIndex < 0 ? none : file.Lines(siteIndex);
@@ -195,7 +196,7 @@ OrderFileContent ReadOrderFile(const fs::path& path) {
         try {
             content.order.Append(view);
         } catch (const QuillError& error) {
-            throw QuillError("Cannot open the order file " + path.string() + ": item " +
+            throw QuillError("Cannot open the order file " + Utf8Of(path) + ": item " +
                              std::to_string(item) + ": " + error.what());
         }
     }

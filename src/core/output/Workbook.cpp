@@ -13,6 +13,7 @@
 #include "output/ExportContent.h"
 #include "platform/AtomicSave.h"
 #include "platform/OpenFile.h"
+#include "platform/PathText.h"
 
 namespace quill {
 
@@ -213,7 +214,7 @@ std::string RenderWorkbook(const ExportContent& c) {
     std::error_code ignored;
     if (std::fclose(reserved) != 0) {
         std::filesystem::remove(file, ignored);
-        throw QuillError("Cannot make a temporary file for the workbook " + file.string());
+        throw QuillError("Cannot make a temporary file for the workbook " + Utf8Of(file));
     }
     std::string error;
     {
@@ -238,13 +239,13 @@ std::string RenderWorkbook(const ExportContent& c) {
         if (c.foreignCurrency) note("Foreign Currencies:", ForeignCurrencyNote(c));
         note("Reminder:", ReminderNote(c));
         note("Last Update:", PricingDateNote(c));
-        error = sheet.Close(file.string());
+        error = sheet.Close(Utf8Of(file));
     }
     std::string bytes;
     if (error.empty()) {
         std::ifstream in(file, std::ios::binary);
         if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (!in || bytes.empty()) error = "Cannot read back the workbook " + file.string();
+        if (!in || bytes.empty()) error = "Cannot read back the workbook " + Utf8Of(file);
     }
     std::filesystem::remove(file, ignored);
     if (!error.empty()) throw QuillError(error);

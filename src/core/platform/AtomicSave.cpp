@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "platform/OpenFile.h"
+#include "platform/PathText.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
@@ -67,6 +68,62 @@ bool LockWholeFile(HANDLE handle) {
 }
 #endif
 
+#ifdef _WIN32
+std::string SystemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring wide(text, length);
+    ::LocalFree(text);
+    while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L'.'))
+        wide.pop_back();
+    return wide.empty() ? "error " + std::to_string(error) : Utf8Of(fs::path(wide));
+}
+
+// Whether an access denied by the move is only another program holding the
+// file open (Windows refuses to replace such a file): it can then be opened
+// for deleting, or only its sharing stands in the way.
+bool MayBeReplacedLater(const fs::path& target) {
+    const HANDLE handle = ::CreateFileW(target.c_str(), DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_SHARING_VIOLATION;
+    ::CloseHandle(handle);
+    return true;
+}
+
+// The new file takes the old one's place, written through to the disk. A
+// file the user made read-only is not replaced. A spreadsheet, a virus
+// scanner or an indexer may hold the old file open for a moment: the move is
+// tried again for about two seconds before the save gives up and says who is
+// in the way.
+std::string PutInPlace(const fs::path& temporary, const fs::path& target) {
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return "the file is read-only";
+    constexpr int kAttempts = 20;
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(temporary.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return "";
+        const DWORD error = ::GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          (error == ERROR_ACCESS_DENIED && MayBeReplacedLater(target));
+        if (!held) return SystemMessage(error);
+        if (attempt == kAttempts)
+            return "another program has it open. Close it there and try again";
+        ::Sleep(100);
+    }
+}
+#else
+std::string PutInPlace(const fs::path& temporary, const fs::path& target) {
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    return ec ? ec.message() : "";
+}
+#endif
+
 // A save holds a lock on its temporary file from the moment it is created
 // until it is renamed or removed; the system drops it when the program ends,
 // even when it is killed. So a temporary that no one holds is left over from
@@ -102,9 +159,9 @@ void RemoveIfStale(const fs::path& temporary) {
 void RemoveStaleTemporaries(const fs::path& target) {
     std::error_code ec;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const std::string name = target.filename().string();
+    const std::string name = Utf8Of(target.filename());
     for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec))
-        if (IsTemporaryOf(entry->path().filename().string(), name)) RemoveIfStale(entry->path());
+        if (IsTemporaryOf(Utf8Of(entry->path().filename()), name)) RemoveIfStale(entry->path());
 }
 
 }  // namespace
@@ -161,7 +218,7 @@ AtomicSave::~AtomicSave() {
 }
 
 void AtomicSave::Fail(int error) {
-    if (error_.empty()) error_ = "Cannot write file " + target_.string() + ": " + ErrnoText(error);
+    if (error_.empty()) error_ = "Cannot write file " + Utf8Of(target_) + ": " + ErrnoText(error);
 }
 
 void AtomicSave::Discard() {
@@ -224,14 +281,17 @@ std::string AtomicSave::Commit() {
         return error_;
     }
 
+#ifndef _WIN32
+    // Keep the old file's permissions; the new one was created with the
+    // defaults. (Windows has only the read-only attribute, and a read-only
+    // file is not replaced.)
     std::error_code ec;
-    // Keep the old file's permissions; the new one was created with the defaults.
     const fs::file_status old = fs::status(resolved_, ec);
     if (!ec && fs::exists(old)) fs::permissions(temporary_, old.permissions(), ec);
+#endif
 
-    fs::rename(temporary_, resolved_, ec);
-    if (ec) {
-        error_ = "Cannot write file " + target_.string() + ": " + ec.message();
+    if (const std::string why = PutInPlace(temporary_, resolved_); !why.empty()) {
+        error_ = "Cannot write file " + Utf8Of(target_) + ": " + why;
         Discard();
     } else {
         temporary_.clear();

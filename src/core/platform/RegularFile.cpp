@@ -4,6 +4,7 @@
 
 #include "catalogue/Error.h"
 #include "platform/OpenFile.h"
+#include "platform/PathText.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
@@ -24,7 +25,7 @@ namespace {
 OpenedFile Refused(const fs::path& path, int error, const std::string& why = "") {
     OpenedFile opened;
     opened.error = error;
-    opened.problem = "Cannot open file " + path.string() + (why.empty() ? "" : ": " + why);
+    opened.problem = "Cannot open file " + Utf8Of(path) + (why.empty() ? "" : ": " + why);
     return opened;
 }
 
@@ -94,7 +95,7 @@ std::string ReadRegularFile(const fs::path& path) {
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, opened.file.get())) > 0)
         bytes.append(buffer, got);
-    if (std::ferror(opened.file.get())) throw QuillError("Cannot read file " + path.string());
+    if (std::ferror(opened.file.get())) throw QuillError("Cannot read file " + Utf8Of(path));
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Windows1252.h"
+#include "platform/PathText.h"
 
 namespace quill {
 
@@ -92,7 +93,7 @@ struct CsvReader::Parsing {
     }
 };
 
-CsvReader::CsvReader(const std::filesystem::path& file) : where_(file.string()) {
+CsvReader::CsvReader(const std::filesystem::path& file) : where_(Utf8Of(file)) {
     OpenedFile opened = OpenRegularFile(file);
     if (!opened.file) throw QuillError(opened.problem);
     file_ = std::move(opened.file);

@@ -2,8 +2,14 @@
 
 #include "catalogue/Error.h"
 #include "catalogue/Jumpers.h"
+#include "catalogue/Windows1252.h"
 #include "inifile/BigIniFile.h"
 #include "platform/Clock.h"
+#include "platform/PathText.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace quill {
 
@@ -47,16 +53,29 @@ std::string MissingFilesMessage(const StringList& missing) {
 }
 
 std::string EmptyCatalogueMessage(const fs::path& catalogue) {
-    return "The catalogue " + catalogue.string() +
+    return "The catalogue " + Utf8Of(catalogue) +
            " holds no cable this program can read, so there is nothing to choose from. Please "
            "install the catalogue again.";
 }
 
 fs::path OwnFolder(const char* argv0) {
+#ifdef _WIN32
+    std::wstring module(32768, L'\0');
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
+    if (length > 0 && length < module.size()) {
+        module.resize(length);
+        return fs::path(module).parent_path();
+    }
+#endif
     std::error_code error;
     const fs::path self = fs::canonical("/proc/self/exe", error);
     if (!error) return self.parent_path();
     return fs::absolute(argv0, error).parent_path();
+}
+
+fs::path PathFromRegistry(const std::string& value) {
+    return PathFromUtf8(Windows1252ToUtf8(value));
 }
 
 fs::path DefaultSharedFolder(const fs::path& program) {
@@ -71,7 +90,7 @@ fs::path DefaultSharedFolder(const fs::path& program) {
 fs::path SharedFolderFor(Registry& registry, const fs::path& program, bool* registered) {
     const std::optional<std::string> path = registry.ReadString(kCommonFilesKey, "Path");
     if (registered) *registered = path && !path->empty();
-    if (path && !path->empty()) return fs::path(*path);
+    if (path && !path->empty()) return PathFromRegistry(*path);
     return DefaultSharedFolder(program);
 }
 

@@ -71,6 +71,8 @@ ProgramData LoadProgramData(const std::filesystem::path& programFolder,
 // or in PREFIX/share/quillroute for a program installed in PREFIX/lib/quillroute,
 // else the program folder itself.
 std::filesystem::path OwnFolder(const char* argv0);
+// A folder as the registry holds it: a Windows-1252 text.
+std::filesystem::path PathFromRegistry(const std::string& value);
 std::filesystem::path DefaultSharedFolder(const std::filesystem::path& programFolder);
 // The shared folder registered for the user when there is one (`registered`
 // then says so), else DefaultSharedFolder.

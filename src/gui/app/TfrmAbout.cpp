@@ -8,6 +8,7 @@
 
 #include "controls/Picture.h"
 #include "platform/Services.h"
+#include "platform/TextConversion.h"
 
 namespace {
 const QString kSequence = "JOLT";
@@ -81,7 +82,7 @@ TfrmAbout::TfrmAbout(const std::filesystem::path& programFolder, QWidget* parent
 }
 
 QString TfrmAbout::Picture(const char* name) const {
-    return QString::fromStdString((programFolder_ / "images" / name).string());
+    return quill::FromPath(programFolder_ / "images" / name);
 }
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -27,6 +27,7 @@
 #include "pages/TResultPages.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextConversion.h"
+#include "session/ProgramData.h"
 
 using namespace quill;
 
@@ -220,7 +221,7 @@ bool TfrmMain::FormCreate() {
     if (!services.registry.KeyExists(kCommonFilesKey))
         services.messages.Error("Unable to locate Registry Key");
     if (const auto path = services.registry.ReadString(kCommonFilesKey, "Path"))
-        sharedFolder = std::filesystem::path(*path);
+        sharedFolder = PathFromRegistry(*path);
     else
         services.messages.Error("Unable to create path from Registry");
 
@@ -282,14 +283,13 @@ void TfrmMain::SetNavigationVisible(bool visible) {
 void TfrmMain::OpenFromCommandLine() {
     const QStringList& parameters = services.parameters;
     if (parameters.size() != 2 || UpperCase(FromQt(parameters[0])) != "OPEN") return;
-    const std::filesystem::path file = parameters[1].toStdString();
+    const std::filesystem::path file = ToPath(parameters[1]);
     RunGuarded(services.messages, [&] { orderPage_->OpenFile(file); });
 }
 
 void TfrmMain::UpdateTitle() {
     const std::filesystem::path& file = book_.File();
-    const QString name =
-        file.empty() ? QString("Untitled") : QFile::decodeName(file.filename().string().c_str());
+    const QString name = file.empty() ? QString("Untitled") : FromPath(file.filename());
     setWindowTitle(name + "[*] - " + QString::fromUtf8("Quillroute\u2122"));
     setWindowModified(book_.HasUnsavedChanges());
 }

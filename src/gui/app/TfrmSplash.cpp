@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "controls/Picture.h"
+#include "platform/TextConversion.h"
 
 TfrmSplash::TfrmSplash(const std::filesystem::path& programFolder, int intervalMs)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -16,7 +17,7 @@ TfrmSplash::TfrmSplash(const std::filesystem::path& programFolder, int intervalM
     layout->setContentsMargins(0, 0, 0, 0);
     Image1 = new quill::Picture(this);
     Image1->setObjectName("Image1");
-    Image1->Load(QString::fromStdString((programFolder / "images" / "splash.gif").string()));
+    Image1->Load(quill::FromPath(programFolder / "images" / "splash.gif"));
     layout->addWidget(Image1);
     Timer1.setInterval(intervalMs);
     Timer1.setSingleShot(true);  // Timer1Timer switches the timer off

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "catalogue/DataFiles.h"
+#include "platform/TextConversion.h"
 
 namespace quill {
 
@@ -89,8 +90,7 @@ void Picture::Render() {
 
 void ShowImage(Picture* picture, const std::filesystem::path& programFolder,
                const std::string& fileName) {
-    const QString path =
-        QString::fromStdString(DataFilePath(programFolder / "images", fileName).string());
+    const QString path = FromPath(DataFilePath(programFolder / "images", fileName));
     if (fileName.empty() || !picture->Load(path)) picture->Clear();
 }
 

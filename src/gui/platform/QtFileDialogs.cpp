@@ -30,11 +30,11 @@ std::optional<std::filesystem::path> QtFileDialogs::Run(const FileDialogRequest&
     if (extension.startsWith('.')) extension.remove(0, 1);
     dialog.setDefaultSuffix(extension);
     // Paths are the file system's own bytes, not Windows-1252 texts.
-    dialog.setDirectory(QFile::decodeName(request.initialFolder.string().c_str()));
+    dialog.setDirectory(FromPath(request.initialFolder));
     if (!request.suggestedName.empty()) dialog.selectFile(ToQt(request.suggestedName));
     // The save dialog asks before it replaces a file: Qt's default.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    return ToPath(dialog.selectedFiles().first());
 }
 
 std::optional<std::filesystem::path> QtFileDialogs::OpenFile(const FileDialogRequest& request) {

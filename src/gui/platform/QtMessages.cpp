@@ -14,7 +14,7 @@ QtMessages::QtMessages(QWidget* parent, QString caption)
     : parent_(parent), caption_(std::move(caption)) {}
 
 QString QtMessages::BoxText(const std::string& text) {
-    QString result = ToQt(text);
+    QString result = MessageToQt(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include "platform/PathText.h"
 #include "platform/TextConversion.h"
 
 namespace quill {
@@ -16,8 +17,8 @@ QUrl QtShell::TargetUrl(const std::string& target) {
     // Two letters at least, so that a drive letter ("C:\...") stays a path.
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:"));
     if (scheme.match(text).hasMatch()) return QUrl(text, QUrl::TolerantMode);
-    // A path is the file system's own bytes, not a Windows-1252 text.
-    return QUrl::fromLocalFile(QFile::decodeName(target.c_str()));
+    // A path is UTF-8, not a Windows-1252 text.
+    return QUrl::fromLocalFile(FromPath(PathFromUtf8(target)));
 }
 
 void QtShell::Open(const std::string& target) {

@@ -1,6 +1,8 @@
 #include "platform/TextConversion.h"
 
+#include <QFile>
 #include <QList>
+#include <QStringDecoder>
 #include <array>
 
 #include "catalogue/Windows1252.h"
@@ -36,6 +38,28 @@ std::string FromQt(const QString& text) {
     // "?" and not two.
     for (const uint c : text.toUcs4()) result.push_back(FromCodePoint(c));
     return result;
+}
+
+QString MessageToQt(const std::string& text) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString result = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return decoder.hasError() ? ToQt(text) : result;
+}
+
+std::filesystem::path ToPath(const QString& name) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(name.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+#endif
+}
+
+QString FromPath(const std::filesystem::path& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
 }
 
 QStringList ToQt(const std::vector<std::string>& texts) {

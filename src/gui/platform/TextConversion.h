@@ -2,8 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quill {
 
@@ -13,5 +14,15 @@ namespace quill {
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 QStringList ToQt(const std::vector<std::string>& texts);
+
+// A message that may name a file: the core's messages are Windows-1252, the
+// names of files in them UTF-8. Text that is well-formed UTF-8 (plain ASCII
+// is) is read as UTF-8, anything else as Windows-1252.
+QString MessageToQt(const std::string& text);
+
+// File names between the widgets and the file system, whatever characters
+// they hold.
+std::filesystem::path ToPath(const QString& name);
+QString FromPath(const std::filesystem::path& path);
 
 }  // namespace quill
