@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 
-QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev
+QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6opengl6-dev libgtest-dev
                      libbenchmark-dev libinih-dev libxlsxwriter-dev nlohmann-json3-dev libcsv-dev
                      fonts-dejavu-core fonts-liberation2)
 

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 
+#include "RecordingSurface.h"
 #include "catalogue/Error.h"
+#include "output/BandPlotDrawing.h"
 #include "results/ResultPages.h"
 #include "rf/BandPlot.h"
 
@@ -115,4 +119,48 @@ TEST(BandPlot, TheReadoutAndTheAxesAreRound) {
         EXPECT_NEAR(scale.max, c.scale.max, 1e-12) << c.low << ".." << c.high;
         EXPECT_NEAR(scale.step, c.scale.step, 1e-12) << c.low << ".." << c.high;
     }
+}
+
+// The drawing on any surface: the band's ends at the area's edges (the
+// pointer maps back to the same frequency), every round tick labelled, each
+// curve one stroke through all its points, and nothing outside the frame.
+TEST(BandPlot, IsDrawnWithinItsFrameWithEveryTickAndBothCurves) {
+    const TTransmissionLine foam = Cable("FOAM", 0.06, 0.0002, 1, 8800);
+    const BandPlot plot = ComputeBandPlot(Band("800", "2200", "200"), foam, false, 50);
+    fakes::RecordingSurface surface;
+    const PlotBox frame{10, 5, 730, 395};
+    const BandPlotLayout layout = LayOutBandPlot(surface, plot, frame, 12);
+    EXPECT_EQ(layout.XOf(800), layout.area.left);
+    EXPECT_EQ(layout.XOf(2200), layout.area.right);
+    EXPECT_NEAR(layout.MhzAt(layout.XOf(1234)), 1234, 3);
+    EXPECT_EQ(layout.YOfAttenuation(layout.attenuation.min), layout.area.bottom);
+    EXPECT_EQ(layout.YOfEfficiency(layout.efficiency.max), layout.area.top);
+    surface.calls.clear();
+    DrawBandPlot(surface, plot, layout, "C1, 200 ft");
+
+    std::string texts;
+    int strokes = 0, longest = 0, run = 0;
+    for (const std::string& call : surface.calls) {
+        std::istringstream words(call);
+        std::string verb;
+        int x = 0, y = 0;
+        words >> verb >> x >> y;
+        if (verb == "text") texts += call.substr(call.find(' ', call.find(' ', 5) + 1) + 1) + ";";
+        if (verb == "move" || verb == "line" || verb == "text") {
+            EXPECT_GE(x, frame.left) << call;
+            EXPECT_LE(x, frame.right) << call;
+            EXPECT_GE(y, frame.top) << call;
+            EXPECT_LE(y, frame.bottom) << call;
+        }
+        run = verb == "line" ? run + 1 : 0;
+        longest = std::max(longest, run);
+        strokes += verb == "move";
+    }
+    EXPECT_EQ(longest, 49);  // the curves: 50 points, 49 strokes each
+    for (const char* text :
+         {"C1, 200 ft", "Frequency (MHz)", "Attenuation (dB/100 ft)", "Efficiency (%)", "1000",
+          "1500", "2000", "0.00", "Mid frequency 1500 MHz"})
+        EXPECT_NE(texts.find(std::string(text) + ";"), std::string::npos)
+            << text << " in " << texts;
+    EXPECT_GT(strokes, 10);
 }

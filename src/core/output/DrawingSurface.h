@@ -16,6 +16,9 @@ class DrawingSurface {
     // The same face and height, bold or regular.
     virtual void SetBold(bool bold) = 0;
     virtual void SetPenWidth(int width) = 0;
+    // The colour of lines and text from now on, as 0xRRGGBB; black at first.
+    // A surface without colours draws everything in black.
+    virtual void SetColor(unsigned rgb) { (void)rgb; }
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     // The height the text takes when DrawTextInBox wraps it in a box that wide.

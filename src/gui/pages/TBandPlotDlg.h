@@ -5,14 +5,10 @@
 
 #include "rf/BandPlot.h"
 
-class QChart;
-class QChartView;
+class BandPlotView;
 class QCheckBox;
 class QLabel;
-class QLineSeries;
 class QPushButton;
-class QScatterSeries;
-class QValueAxis;
 struct Services;
 
 // The chosen cable's attenuation and the assembly's efficiency across the
@@ -31,7 +27,7 @@ class TBandPlotDlg : public QDialog {
     std::function<void(TBandPlotDlg&)> onShown;
 
     const quill::BandPlot& Plot() const { return plot_; }
-    QChartView* chvBand = nullptr;
+    BandPlotView* chvBand = nullptr;
     QCheckBox* chkWholeRange = nullptr;
     QLabel* lblPointer = nullptr;
     QPushButton* btnSavePng = nullptr;
@@ -43,17 +39,9 @@ class TBandPlotDlg : public QDialog {
 
   private:
     void Replot();
-    void FitAxes();
 
     Services& services_;
     quill::Selection selection_;
     const quill::TTransmissionLine* cable_ = nullptr;
     quill::BandPlot plot_;
-    QLineSeries* attenuation_ = nullptr;
-    QLineSeries* efficiency_ = nullptr;
-    QScatterSeries* markerOnAttenuation_ = nullptr;
-    QScatterSeries* markerOnEfficiency_ = nullptr;
-    QValueAxis* frequencyAxis_ = nullptr;
-    QValueAxis* attenuationAxis_ = nullptr;
-    QValueAxis* efficiencyAxis_ = nullptr;
 };

@@ -24,7 +24,13 @@ void QtDrawingSurface::SetBold(bool bold) {
     painter_.setFont(font);
 }
 
-void QtDrawingSurface::SetPenWidth(int width) { painter_.setPen(QPen(Qt::black, width)); }
+void QtDrawingSurface::SetPenWidth(int width) {
+    painter_.setPen(QPen(painter_.pen().color(), width));
+}
+
+void QtDrawingSurface::SetColor(unsigned rgb) {
+    painter_.setPen(QPen(QColor::fromRgb(rgb), painter_.pen().widthF()));
+}
 
 int QtDrawingSurface::TextWidth(const std::string& text) {
     return painter_.fontMetrics().horizontalAdvance(ToQt(text));

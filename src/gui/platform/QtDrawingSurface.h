@@ -8,8 +8,8 @@
 
 namespace quill {
 
-// Draws with a QPainter that is active on a printer, a PDF writer or a
-// preview; new pages come from the paged device.
+// Draws with a QPainter that is active on a printer, a PDF writer, a preview
+// or a widget; new pages come from the paged device (none on a widget).
 class QtDrawingSurface : public DrawingSurface {
   public:
     QtDrawingSurface(QPainter& painter, QPagedPaintDevice* device)
@@ -18,6 +18,7 @@ class QtDrawingSurface : public DrawingSurface {
     void SetFont(const std::string& face, int height, bool bold) override;
     void SetBold(bool bold) override;
     void SetPenWidth(int width) override;
+    void SetColor(unsigned rgb) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     int WrappedTextHeight(int width, const std::string& text) override;
