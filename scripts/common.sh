@@ -9,7 +9,7 @@ QUILLROUTE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6opengl6
 QUILLROUTE_TEST_PACKAGES=(libreoffice-calc-nogui chromium poppler-utils unzip locales)
 
 # MinGW-w64 and Wine: the core and its tests built for Windows and run here.
-QUILLROUTE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 dpkg-dev)
+QUILLROUTE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 dpkg-dev nsis)
 
 # clang with its sanitizer and libFuzzer runtimes, for scripts/sanitize.sh.
 QUILLROUTE_SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm)

@@ -1,22 +1,42 @@
 #!/usr/bin/env bash
-# Cross-builds the core and its tests for Windows with MinGW-w64 in
-# build-windows/ and runs the tests under Wine.
+# Cross-builds Quillroute for Windows with MinGW-w64 in build-windows/ and runs
+# its tests under Wine: always the core and its tests; when Qt for Windows is
+# in the cache (scripts/windows/qt.sh, or QUILLROUTE_WINDOWS_QT=build to make
+# it here, some 40 to 50 minutes) also the window, the companions, the window's
+# tests and the installer (build-windows/Quillroute-<version>-win64.exe).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/common.sh
 install_missing_packages "${QUILLROUTE_WINDOWS_PACKAGES[@]}"
 scripts/windows/third-party.sh
+cache="${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}"
+[ "${QUILLROUTE_WINDOWS_QT:-}" = build ] && scripts/windows/qt.sh
+qt="$cache/qt"
 # Wine in a prefix of its own, quiet, and without offering to install Mono or
-# Gecko (no dialog can be answered here).
+# Gecko (no dialog can be answered here). The programs find Qt's and the
+# runtime's DLLs through WINEPATH, as they find them beside themselves once
+# installed.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="${WINEPREFIX:-${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}/wine}"
-export QUILLROUTE_WINDOWS_PREFIX="${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}/prefix"
+export WINEPREFIX="${WINEPREFIX:-$cache/wine}"
+export WINEPATH="$qt/bin;/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
+export QT_PLUGIN_PATH="$qt/plugins"
 # pkg-config answers for the Windows libraries, never the host's.
-export PKG_CONFIG_LIBDIR="$QUILLROUTE_WINDOWS_PREFIX/lib/pkgconfig"
+export PKG_CONFIG_LIBDIR="$cache/prefix/lib/pkgconfig"
+window=(-DQUILLROUTE_GUI=OFF)
+if [ -f "$qt/.complete" ]; then
+    export QUILLROUTE_WINDOWS_PREFIX="$cache/prefix;$qt"
+    window=(-DQUILLROUTE_GUI=ON -DCMAKE_PREFIX_PATH="$qt" -DQUILLROUTE_QT_PREFIX="$qt"
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+else
+    export QUILLROUTE_WINDOWS_PREFIX="$cache/prefix"
+    echo "Qt for Windows is not in $qt: the window is not built (scripts/windows/qt.sh makes it)."
+fi
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake \
-      -DQUILLROUTE_GUI=OFF -DQUILLROUTE_BENCH=OFF
+      -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake -DQUILLROUTE_BENCH=OFF "${window[@]}"
 cmake --build build-windows --parallel
 cd build-windows
 # Each test program runs whole in one Wine process (see tests/CMakeLists.txt).
 ctest --output-on-failure --parallel "$(nproc)" "$@"
+if [ -f "$qt/.complete" ]; then
+    cpack -G NSIS
+fi

@@ -7,8 +7,12 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(QUILLROUTE_WINDOWS_PREFIX "$ENV{QUILLROUTE_WINDOWS_PREFIX}" CACHE PATH
-    "Where the Windows builds of the third-party libraries are installed")
+# The environment's list, when given, replaces the one a build folder keeps
+# (once Qt is in the cache, it joins the list).
+if(DEFINED ENV{QUILLROUTE_WINDOWS_PREFIX})
+  set(QUILLROUTE_WINDOWS_PREFIX "$ENV{QUILLROUTE_WINDOWS_PREFIX}" CACHE STRING
+      "Where the Windows builds of the third-party libraries are installed" FORCE)
+endif()
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${QUILLROUTE_WINDOWS_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

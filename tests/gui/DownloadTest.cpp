@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "OnlineFixture.h"
+#include "platform/PathText.h"
 
 namespace wizard {
 namespace {
@@ -19,7 +20,7 @@ class Downloads : public OnlineFixture {
         OnlineFixture::SetUp();
         fs::create_directories(Updates());
     }
-    std::string Installer(const char* name) const { return (Updates() / name).string(); }
+    std::string Installer(const char* name) const { return quill::Utf8Of(Updates() / name); }
 };
 
 TEST_F(Downloads, APricingDownloadArrivesWholeAndItsInstallerStarts) {
@@ -248,7 +249,7 @@ TEST_F(UpdateCommand, AnUpdatesFolderThatCannotBeMadeIsNamed) {
     });
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
-    EXPECT_NE(messages.Boxes()[0].text.find(Updates().string()), std::string::npos);
+    EXPECT_NE(messages.Boxes()[0].text.find(quill::Utf8Of(Updates())), std::string::npos);
     EXPECT_EQ(server.requested, QStringList{});
 }
 

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QtCharts/QValueAxis>
 #include <fstream>
 
 #include "../support/FakeClipboard.h"

@@ -8,6 +8,7 @@
 
 #include "WizardFixture.h"
 #include "app/Startup.h"
+#include "platform/PathText.h"
 
 namespace wizard {
 namespace {
@@ -146,7 +147,7 @@ TEST_P(StartupWithoutCables, SaysTheCatalogueHoldsNoCable) {
     EXPECT_TRUE(Items(ui().cboBeginning).empty());
     ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
     EXPECT_EQ(messages.Boxes()[0].kind, "error");
-    EXPECT_NE(messages.Boxes()[0].text.find(ProgramFile("dat/tlineconnectors.dat").string()),
+    EXPECT_NE(messages.Boxes()[0].text.find(quill::Utf8Of(ProgramFile("dat/tlineconnectors.dat"))),
               std::string::npos)
         << messages.Boxes()[0].text;
     EXPECT_NE(messages.Boxes()[0].text.find("holds no cable"), std::string::npos);
@@ -304,9 +305,11 @@ TEST_F(StartupTest, RunWithAMissingFileEndsWithStatusZeroWithoutShowingAWindow) 
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 10), 0);
     EXPECT_TRUE(watcher.shown.empty()) << ::testing::PrintToString(watcher.shown);
-    EXPECT_EQ(messages.calls, (Calls{{"beep", ""},
-                                     {"error", std::string(kMissingFiles) + "\r" +
-                                                   ProgramFile("dat/jumpers.dat").string()}}));
+    EXPECT_EQ(
+        messages.calls,
+        (Calls{{"beep", ""},
+               {"error", std::string(kMissingFiles) + "\r" +
+                             quill::Utf8Of(ProgramFile("dat/jumpers.dat").make_preferred())}}));
 }
 
 TEST_F(StartupTest, RunWithMoreThanTwoParametersShowsNoSplash) {

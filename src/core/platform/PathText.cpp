@@ -1,5 +1,7 @@
 #include "platform/PathText.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 // windows.h first
@@ -20,7 +22,8 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
 }
 
 std::string Utf8Of(const std::filesystem::path& path) {
-    const std::wstring& wide = path.native();
+    std::wstring wide = path.native();
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');  // one kind of separator
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
     const int length =

@@ -12,6 +12,7 @@ namespace quill {
 // narrow name in the C library's code page, so "Müller Ω 東京" would be lost
 // or refused; elsewhere a path's bytes are its name.
 std::filesystem::path PathFromUtf8(std::string_view text);
+// On Windows with one kind of separator, as messages and the shell show it.
 std::string Utf8Of(const std::filesystem::path& path);
 
 // The program's arguments in UTF-8. On Windows a narrow argv holds them in

@@ -69,10 +69,12 @@ QString FullKey(const QString& group, const QString& name) {
     return group.isEmpty() ? name : group + QLatin1Char('/') + name;
 }
 
+#ifndef Q_OS_WIN
 QString IniFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Orlenk/registry.ini");
 }
+#endif
 
 }  // namespace
 
