@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "FileSizeLimit.h"
@@ -212,12 +214,49 @@ TEST(AtomicSave, ASaveNeverCommittedLeavesNothing) {
 
 // A save killed in flight leaves its temporary file; the next successful save
 // of the same target removes it, and only what is this program's and stale.
-TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
 #ifdef _WIN32
-    GTEST_SKIP() << "a save killed in flight needs a child process ended by TerminateProcess";
-#else
+// The child of the test below: a save that has written part of its content
+// and waits to be ended. It runs only when started by that test.
+TEST(AtomicSave, KilledSaveChild) {
+    const char* target = std::getenv("QUILLROUTE_KILLED_SAVE");
+    if (target == nullptr) GTEST_SKIP() << "run only as the child of a killed-save test";
+    AtomicSave save(PathFromUtf8(target));
+    save.Put(LongContent());  // more than a block: some of it is in the file
+    std::ofstream(PathFromUtf8(std::string(target) + ".ready")) << "ready";
+    ::Sleep(INFINITE);
+}
+
+// Starts this test program as a save, ends it with TerminateProcess once it
+// has written, and waits for it to be gone.
+void KillASaveInFlight(const fs::path& file) {
+    std::wstring self(32768, L'\0');
+    self.resize(::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    std::wstring command = L"\"" + self + L"\" --gtest_filter=AtomicSave.KilledSaveChild";
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"QUILLROUTE_KILLED_SAVE", file.c_str()));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    const BOOL started = ::CreateProcessW(self.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
+                                          nullptr, nullptr, &startup, &child);
+    ::SetEnvironmentVariableW(L"QUILLROUTE_KILLED_SAVE", nullptr);
+    ASSERT_TRUE(started);
+    fs::path ready = file;
+    ready += ".ready";
+    for (int waited = 0; !fs::exists(ready) && waited < 300; ++waited) ::Sleep(100);
+    ASSERT_TRUE(::TerminateProcess(child.hProcess, 9));
+    ::WaitForSingleObject(child.hProcess, INFINITE);
+    ::CloseHandle(child.hThread);
+    ::CloseHandle(child.hProcess);
+    ASSERT_TRUE(fs::remove(ready));
+}
+#endif
+
+TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
     TempDir dir;
     const fs::path file = dir.Write("order.qrf", kOld);
+#ifdef _WIN32
+    ASSERT_NO_FATAL_FAILURE(KillASaveInFlight(file));
+#else
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -228,6 +267,7 @@ TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status));
+#endif
     const std::vector<std::string> leftByTheKilledSave = FolderNames(dir.Path());
     ASSERT_EQ(leftByTheKilledSave.size(), 2u);
     const std::string killed =
@@ -252,7 +292,6 @@ TEST(AtomicSave, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
     EXPECT_EQ(FolderNames(dir.Path()), expected);
     EXPECT_EQ(inFlight.Commit(), "");
     EXPECT_EQ(ReadBytes(file), LongContent());
-#endif
 }
 
 TEST(AtomicSave, TheSectionedFileWriterThrowsTheErrorAndKeepsTheOldFile) {
