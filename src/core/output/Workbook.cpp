@@ -46,7 +46,9 @@ std::string CellName(int column, lxw_row_t row) {
 // call does nothing.
 class Sheet {
   public:
-    explicit Sheet(const std::string& file) : book_(workbook_new(file.c_str())) {
+    // libxlsxwriter opens its file by a narrow name only.
+    explicit Sheet(const std::filesystem::path& file)
+        : book_(workbook_new(NarrowFileName(file).c_str())) {
         if (book_ == nullptr) {
             error_ = LXW_ERROR_CREATING_TMPFILE;
             return;
@@ -218,7 +220,7 @@ std::string RenderWorkbook(const ExportContent& c) {
     }
     std::string error;
     {
-        Sheet sheet(NarrowFileName(file));
+        Sheet sheet(file);
         for (const LabelledValue& detail : c.details) {
             sheet.Text(0, detail.label, sheet.Bold());
             sheet.Text(1, detail.value, nullptr, false);

@@ -66,9 +66,7 @@ bool LockWholeFile(HANDLE handle) {
     return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
                         MAXDWORD, &start) != 0;
 }
-#endif
 
-#ifdef _WIN32
 std::string SystemMessage(DWORD error) {
     wchar_t* text = nullptr;
     const DWORD length = ::FormatMessageW(
@@ -78,7 +76,7 @@ std::string SystemMessage(DWORD error) {
     ::LocalFree(text);
     while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L'.'))
         wide.pop_back();
-    return wide.empty() ? "error " + std::to_string(error) : Utf8Of(fs::path(wide));
+    return wide.empty() ? "error " + std::to_string(error) : Utf8FromWide(wide);
 }
 
 // Whether an access denied by the move is only another program holding the
@@ -262,10 +260,11 @@ std::string AtomicSave::Commit() {
     if (error_.empty() && Flush()) {
         errno = 0;
         if (std::fflush(file_) != 0) Fail(errno);
-            // The new file must be on disk before it replaces the old one.
 #if defined(__unix__) || defined(__APPLE__)
+        // The new file must be on disk before it replaces the old one.
         if (error_.empty() && ::fsync(::fileno(file_)) != 0) Fail(errno);
 #elif defined(_WIN32)
+        // The new file must be on disk before it replaces the old one.
         if (error_.empty() &&
             !::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_)))))
             Fail(EIO);

@@ -46,6 +46,7 @@ std::string NarrowFileName(const std::filesystem::path& file) {
 
 #else
 
+// Elsewhere a path's bytes are its name: the narrow open is the whole one.
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }

@@ -21,9 +21,7 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
     return std::filesystem::path(wide);
 }
 
-std::string Utf8Of(const std::filesystem::path& path) {
-    std::wstring wide = path.native();
-    std::replace(wide.begin(), wide.end(), L'/', L'\\');  // one kind of separator
+std::string Utf8FromWide(std::wstring_view wide) {
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
     const int length =
@@ -33,12 +31,18 @@ std::string Utf8Of(const std::filesystem::path& path) {
     return text;
 }
 
+std::string Utf8Of(const std::filesystem::path& path) {
+    std::wstring wide = path.native();
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');  // one kind of separator
+    return Utf8FromWide(wide);
+}
+
 std::vector<std::string> Utf8Arguments(int argc, char* argv[]) {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (wide == nullptr) return std::vector<std::string>(argv, argv + argc);
     std::vector<std::string> arguments;
-    for (int i = 0; i < count; ++i) arguments.push_back(Utf8Of(std::filesystem::path(wide[i])));
+    for (int i = 0; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
     ::LocalFree(wide);
     return arguments;
 }

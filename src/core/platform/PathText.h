@@ -15,6 +15,11 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 // On Windows with one kind of separator, as messages and the shell show it.
 std::string Utf8Of(const std::filesystem::path& path);
 
+#ifdef _WIN32
+// UTF-16 text of the system (a message, an argument) in UTF-8, as it stands.
+std::string Utf8FromWide(std::wstring_view wide);
+#endif
+
 // The program's arguments in UTF-8. On Windows a narrow argv holds them in
 // the system's code page, losing what it cannot hold: they are taken from
 // the wide command line there.
