@@ -536,5 +536,3 @@ BENCHMARK(BM_HugeOrderReadAndExport)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -20,8 +20,7 @@ inline std::filesystem::path LargeDataFolder() {
                                     " --jumpers-mb 20 > /dev/null";
         if (std::system(command.c_str()) != 0)
             throw std::runtime_error("could not generate the large data set: " + command);
-        std::FILE* done = std::fopen(marker.c_str(), "w");
-        if (done) std::fclose(done);
+        std::ofstream done(marker);
     }
     return folder;
 }
@@ -34,17 +33,16 @@ inline std::filesystem::path OneCableFile() {
     if (std::filesystem::exists(file)) return file;
     const std::filesystem::path partial = std::filesystem::path(file) += ".partial";
     {
-        std::FILE* out = std::fopen(partial.c_str(), "wb");
-        if (!out) throw std::runtime_error("cannot write " + partial.string());
+        std::ofstream out(partial, std::ios::binary);
         std::string text =
             "[HEADER]\r\nTitle=one cable\r\n\r\n[RVX4-50K]\r\n"
             "TLine=1|8800|RVX4-50K|RVX4-50K|FOAM|0.0643|0.00019|1/2|S|ATC-F4|Y|Y|Y|2.3|40|\r\n";
         for (int i = 1; i <= 100000; ++i)
             text += "C" + std::to_string(i) + "=" + std::to_string(400000 + i) + "|F4DM-" +
                     std::to_string(i) + "|7-16 DIN Male||7-16 DIN Female||P|S|\r\n";
-        const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-        if (std::fclose(out) != 0 || !written)
-            throw std::runtime_error("cannot write " + partial.string());
+        out << text;
+        out.close();
+        if (!out) throw std::runtime_error("cannot write " + partial.string());
     }
     std::filesystem::rename(partial, file);
     return file;

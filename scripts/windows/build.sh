@@ -32,7 +32,7 @@ else
     echo "Qt for Windows is not in $qt: the window is not built (scripts/windows/qt.sh makes it)."
 fi
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake -DQUILLROUTE_BENCH=OFF "${window[@]}"
+      -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake -DQUILLROUTE_BENCH=ON "${window[@]}"
 cmake --build build-windows --parallel
 cd build-windows
 # Each test program runs whole in one Wine process (see tests/CMakeLists.txt).
