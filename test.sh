@@ -7,5 +7,6 @@ install_missing_packages
 install_missing_packages "${QUILLROUTE_TEST_PACKAGES[@]}"
 make_test_locales
 build_quillroute
+mount_small_volume
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

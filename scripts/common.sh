@@ -54,3 +54,20 @@ build_quillroute() {
     [ $# -gt 0 ] && targets=(--target "$@")
     cmake --build build --parallel "${targets[@]}"
 }
+
+# A volume of 64 KB for the save's full-disk test, named in
+# QUILLROUTE_SMALL_VOLUME and unmounted when the script ends, where this
+# machine lets us mount one (as root, or with sudo that asks for no password).
+mount_small_volume() {
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo -n"
+    QUILLROUTE_SMALL_VOLUME_MOUNT="$(mktemp -d /tmp/quillroute-small-volume.XXXXXX)"
+    if $sudo mount -t tmpfs -o size=64k,mode=1777 quillroute-small \
+            "$QUILLROUTE_SMALL_VOLUME_MOUNT" 2>/dev/null; then
+        trap "$sudo umount '$QUILLROUTE_SMALL_VOLUME_MOUNT'; rmdir '$QUILLROUTE_SMALL_VOLUME_MOUNT'" EXIT
+        export QUILLROUTE_SMALL_VOLUME="$QUILLROUTE_SMALL_VOLUME_MOUNT"
+    else
+        rmdir "$QUILLROUTE_SMALL_VOLUME_MOUNT"
+        echo "No small volume could be mounted here: the full-disk test is skipped."
+    fi
+}

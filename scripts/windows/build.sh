@@ -35,6 +35,7 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64.cmake -DQUILLROUTE_BENCH=ON "${window[@]}"
 cmake --build build-windows --parallel
 cd build-windows
+mount_small_volume
 # Each test program runs whole in one Wine process (see tests/CMakeLists.txt).
 ctest --output-on-failure --parallel "$(nproc)" "$@"
 if [ -f "$qt/.complete" ]; then

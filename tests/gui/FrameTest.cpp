@@ -192,7 +192,7 @@ TEST_F(FrameTest, SpreadsheetExportIsDisabledWithoutASpreadsheetProgram) {
 // ".xlsx" and ".ods" and not ".xls".
 TEST_F(FrameTest, SpreadsheetExportFollowsTheSpreadsheetProgram) {
     for (const char* type : {".xls", ".xlsx", ".ods"}) {
-        shell.applications = {type};
+        OfferSpreadsheetProgram(type);
         ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
         EXPECT_TRUE(ui().ToanMSExcelSpreadsheet1->isEnabled()) << type;
         Back();

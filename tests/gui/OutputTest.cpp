@@ -87,7 +87,7 @@ TEST_F(Output, ATextFileOfThePartsListLeavesTheKindColumnOutAndOpens) {
 }
 
 TEST_F(Output, TheSpreadsheetCommandFollowsTheDesktopAndExportsTheGridAsShown) {
-    shell.applications = {".xls"};
+    OfferSpreadsheetProgram();
     Start();
     ToFinal();
     AddToOrder();
@@ -127,6 +127,8 @@ TEST_F(Output, AFailedWriteSaysWhyKeepsTheOldFileAndOpensNothing) {
     fileDialogs.Choose(file);
     {
         FileSizeLimit limit(64);
+        if (!limit.Active())
+            GTEST_SKIP() << "no file size limit here (the core's save test fills a small volume)";
         ui().ToATextFile1->trigger();
     }
     ASSERT_EQ(messages.Boxes().size(), 1u);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <stdexcept>
@@ -202,6 +203,17 @@ TEST(PlatformQtShell, AddressesStayAddressesAndPathsBecomeFileUrls) {
 // Without a registry, a spreadsheet program is one whose desktop entry takes
 // the ".xls" type; the user's own entries count as the system's do.
 TEST(PlatformQtShell, KnowsWhetherTheDesktopOpensAFileType) {
+#ifdef Q_OS_WIN
+    // A type is opened by a program when the classes root knows it. (Written
+    // there directly: Wine does not merge the user's classes into the root.)
+    QSettings classes("HKEY_CLASSES_ROOT", QSettings::NativeFormat);
+    classes.setValue(".quillroute-test-sheet/.", "Quillroute.TestSheet");
+    classes.sync();
+    QtShell shell;
+    EXPECT_TRUE(shell.HasApplicationFor(".quillroute-test-sheet"));
+    EXPECT_FALSE(shell.HasApplicationFor(".no-such-type"));
+    classes.remove(".quillroute-test-sheet");
+#else
     QTemporaryDir home;
     const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
@@ -214,6 +226,7 @@ TEST(PlatformQtShell, KnowsWhetherTheDesktopOpensAFileType) {
     EXPECT_TRUE(shell.HasApplicationFor(".xls"));
     EXPECT_FALSE(shell.HasApplicationFor(".no-such-type"));
     qputenv("XDG_DATA_HOME", oldHome);
+#endif
 }
 
 TEST(PlatformFakeShell, RecordsTargets) {

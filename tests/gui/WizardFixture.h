@@ -134,6 +134,13 @@ class WizardFixture : public ::testing::Test {
         QApplication::processEvents();
     }
 
+    // A spreadsheet program on the desktop: on Linux one that opens the type
+    // named, on Windows the "Excel.Application" class it registers.
+    void OfferSpreadsheetProgram(const std::string& type = ".xls") {
+        shell.applications = {type};
+        registry.WriteString("\\Software\\Classes\\Excel.Application\\CLSID", "", "{spreadsheet}");
+    }
+
     // The fakes, the program folder and a command line, as the window gets them.
     void MakeServices(const QStringList& parameters) {
         services.reset(new Services{registry, shell, messages, clock, programFolder, writtenFolder,

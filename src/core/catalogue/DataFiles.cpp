@@ -14,7 +14,7 @@ namespace quill {
 std::optional<fs::path> FindFileIgnoringCase(const fs::path& folder,
                                              const std::string& relativeName) {
     fs::path found = folder;
-    for (const fs::path& part : fs::path(relativeName)) {
+    for (const fs::path& part : PathFromUtf8(relativeName)) {
         std::error_code error;
 #ifndef _WIN32
         // Found as asked, it is spelled so. Where the system ignores letter

@@ -12,19 +12,16 @@ namespace quill {
 namespace {
 
 // The file by that name, or the one whose name differs only in letter case
-// (names in the data files do not always match the files' own spelling).
+// (names in the data files do not always match the files' own spelling),
+// named as it is spelled on disk.
 QString ExistingFile(const QString& path) {
     const QFileInfo info(path);
-    if (info.isFile()) return path;
-    const QDir folder = info.absoluteDir();
-    if (!folder.exists()) return {};
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& entry : entries) {
-        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) {
-            return folder.filePath(entry);
-        }
-    }
-    return {};
+    const auto found =
+        FindFileIgnoringCase(ToPath(info.absolutePath()), info.fileName().toStdString());
+    if (!found) return {};
+    const QString onDisk = FromPath(found->filename());
+    const QString file = onDisk == info.fileName() ? path : info.dir().filePath(onDisk);
+    return QFileInfo(file).isFile() ? file : QString();
 }
 
 }  // namespace
