@@ -15,7 +15,6 @@
 #include <string>
 
 #include "catalogue/DataFiles.h"
-#include "catalogue/Error.h"
 #include "orders/OrderFile.h"
 #include "output/ExportContent.h"
 #include "output/PdfDocument.h"
@@ -30,6 +29,7 @@
 #include "pricing/PricingDate.h"
 #include "session/ExportedContent.h"
 #include "session/ProgramData.h"
+#include "text/Error.h"
 
 namespace {
 

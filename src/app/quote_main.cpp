@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Error.h"
-#include "catalogue/Windows1252.h"
 #include "platform/PathText.h"
 #include "platform/QtRegistry.h"
 #include "rfq/RfqImport.h"
 #include "session/ProgramData.h"
 #include "session/QuoteLines.h"
+#include "text/Error.h"
+#include "text/Windows1252.h"
 
 namespace fs = std::filesystem;
 

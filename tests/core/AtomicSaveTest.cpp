@@ -17,7 +17,6 @@
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
-#include "catalogue/Error.h"
 #include "inifile/BigIniFile.h"
 #include "orders/OrderFile.h"
 #include "platform/AtomicSave.h"
@@ -25,6 +24,7 @@
 #include "platform/PathText.h"
 #include "platform/RegularFile.h"
 #include "rfq/CsvTable.h"
+#include "text/Error.h"
 
 using namespace quill;
 namespace fs = std::filesystem;

@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "RecordingSurface.h"
-#include "catalogue/Error.h"
 #include "output/BandPlotDrawing.h"
 #include "results/ResultPages.h"
 #include "rf/BandPlot.h"
+#include "text/Error.h"
 
 using namespace quill;
 

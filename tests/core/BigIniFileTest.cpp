@@ -21,7 +21,7 @@
 #include "UnwritableFolder.h"
 #endif
 
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 namespace quill {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "TempDir.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 using namespace quill;
 

@@ -3,7 +3,7 @@
 #include "TempDir.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 using namespace quill;
 

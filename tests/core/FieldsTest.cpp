@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
-#include "catalogue/Windows1252.h"
+#include "text/Error.h"
+#include "text/Fields.h"
+#include "text/Windows1252.h"
 
 using namespace quill;
 

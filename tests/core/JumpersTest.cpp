@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "catalogue/Error.h"
 #include "catalogue/Jumpers.h"
+#include "text/Error.h"
 
 using namespace quill;
 

@@ -10,10 +10,10 @@
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
-#include "catalogue/Error.h"
 #include "orders/LastOrder.h"
 #include "orders/OrderFile.h"
 #include "output/ExportContent.h"
+#include "text/Error.h"
 
 using namespace quill;
 namespace fs = std::filesystem;

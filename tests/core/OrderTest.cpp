@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/Error.h"
 #include "orders/Decimal.h"
 #include "orders/Order.h"
+#include "text/Error.h"
 
 using namespace quill;
 

@@ -3,13 +3,13 @@
 #include <random>
 
 #include "TempDir.h"
-#include "catalogue/Error.h"
 #include "catalogue/Images.h"
 #include "orders/OrderBook.h"
 #include "session/CompareSizes.h"
 #include "session/ExportedContent.h"
 #include "session/ProgramData.h"
 #include "session/QuoteSession.h"
+#include "text/Error.h"
 
 using namespace quill;
 namespace fs = std::filesystem;

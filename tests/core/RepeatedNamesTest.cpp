@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Fields.h"
 #include "catalogue/RepeatedNames.h"
 #include "inifile/BigIniFile.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

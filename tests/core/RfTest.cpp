@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "catalogue/Error.h"
 #include "rf/Rf.h"
+#include "text/Error.h"
 
 using namespace quill;
 

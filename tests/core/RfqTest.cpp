@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "catalogue/Error.h"
 #include "rfq/CsvTable.h"
 #include "rfq/RfqImport.h"
 #include "session/ProgramData.h"
+#include "text/Error.h"
 
 using namespace quill;
 

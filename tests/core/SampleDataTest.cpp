@@ -5,13 +5,13 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/Fields.h"
 #include "catalogue/Images.h"
 #include "catalogue/Jumpers.h"
 #include "inifile/BigIniFile.h"
 #include "pricing/CurrencyCodes.h"
 #include "results/StandardLengths.h"
 #include "rf/Rf.h"
+#include "text/Fields.h"
 
 using namespace quill;
 namespace fs = std::filesystem;

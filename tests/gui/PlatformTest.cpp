@@ -11,7 +11,6 @@
 #include "../support/FakeMessages.h"
 #include "../support/FakeRegistry.h"
 #include "../support/FakeShell.h"
-#include "catalogue/Error.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 #include "platform/PathText.h"
@@ -19,6 +18,7 @@
 #include "platform/QtRegistry.h"
 #include "platform/QtShell.h"
 #include "platform/TextConversion.h"
+#include "text/Error.h"
 
 namespace quill {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Error.h"
 #include "platform/Printer.h"
 #include "platform/QtDrawingSurface.h"
+#include "text/Error.h"
 
 namespace quill::fakes {
 

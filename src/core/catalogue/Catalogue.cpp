@@ -9,12 +9,12 @@
 #include <emmintrin.h>
 #endif
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "catalogue/RepeatedNames.h"
 #include "inifile/BigIniFile.h"
 #include "platform/PathText.h"
 #include "rf/Rf.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill {
 

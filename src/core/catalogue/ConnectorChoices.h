@@ -3,7 +3,7 @@
 #include <string>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

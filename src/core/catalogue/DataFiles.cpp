@@ -3,9 +3,9 @@
 #include <set>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/Error.h"
 #include "platform/PathText.h"
 #include "platform/RegularFile.h"
+#include "text/Error.h"
 
 namespace fs = std::filesystem;
 

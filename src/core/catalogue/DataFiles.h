@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -1,9 +1,9 @@
 #include "catalogue/Jumpers.h"
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "inifile/BigIniFile.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill {
 

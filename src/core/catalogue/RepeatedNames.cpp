@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "catalogue/Fields.h"
 #include "inifile/BigIniFile.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "platform/PathText.h"
 #include "platform/RegularFile.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill::check {
 

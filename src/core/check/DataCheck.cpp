@@ -7,12 +7,12 @@
 #include <tuple>
 
 #include "catalogue/DataFiles.h"
-#include "catalogue/Fields.h"
 #include "catalogue/Images.h"
 #include "check/CheckedText.h"
 #include "platform/Clock.h"
 #include "pricing/Currency.h"
 #include "results/StandardLengths.h"
+#include "text/Fields.h"
 
 namespace quill {
 

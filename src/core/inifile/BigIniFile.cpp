@@ -8,11 +8,11 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/Error.h"
 #include "inifile/LargeAllocator.h"
 #include "platform/AtomicSave.h"
 #include "platform/PathText.h"
 #include "platform/RegularFile.h"
+#include "text/Error.h"
 
 namespace quill {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

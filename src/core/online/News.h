@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "catalogue/Fields.h"
 #include "online/QuickUpdate.h"
 #include "online/Schedule.h"
+#include "text/Fields.h"
 
 namespace quill {
 

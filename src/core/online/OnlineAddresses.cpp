@@ -1,7 +1,7 @@
 #include "online/OnlineAddresses.h"
 
-#include "catalogue/Fields.h"
 #include "online/News.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
 #include "online/Programs.h"
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "catalogue/Error.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
 
 namespace quill {
 

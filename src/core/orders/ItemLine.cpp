@@ -1,6 +1,6 @@
 #include "orders/ItemLine.h"
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -1,7 +1,7 @@
 #include "orders/LastOrder.h"
 
-#include "catalogue/Error.h"
 #include "orders/OrderFile.h"
+#include "text/Error.h"
 
 namespace quill {
 

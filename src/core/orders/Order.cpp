@@ -4,9 +4,9 @@
 #include <functional>
 #include <map>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "orders/Decimal.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill {
 

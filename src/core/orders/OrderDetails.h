@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -3,10 +3,10 @@
 #include <system_error>
 #include <unordered_map>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "inifile/BigIniFile.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

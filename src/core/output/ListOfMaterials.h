@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Fields.h"
 #include "orders/OrderDetails.h"
 #include "output/EZPrint.h"
+#include "text/Fields.h"
 
 namespace quill {
 

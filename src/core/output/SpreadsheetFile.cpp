@@ -1,6 +1,6 @@
-#include "catalogue/Fields.h"
 #include "output/ExportContent.h"
 #include "output/Rendering.h"
+#include "text/Fields.h"
 
 namespace quill {
 

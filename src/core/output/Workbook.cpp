@@ -8,12 +8,12 @@
 #include <optional>
 #include <system_error>
 
-#include "catalogue/Error.h"
-#include "catalogue/Windows1252.h"
 #include "output/ExportContent.h"
 #include "platform/AtomicSave.h"
 #include "platform/OpenFile.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
+#include "text/Windows1252.h"
 
 namespace quill {
 

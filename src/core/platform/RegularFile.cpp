@@ -2,9 +2,9 @@
 
 #include <cerrno>
 
-#include "catalogue/Error.h"
 #include "platform/OpenFile.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>

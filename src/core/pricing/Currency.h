@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "catalogue/Fields.h"
 #include "pricing/CurrencyCodes.h"
+#include "text/Fields.h"
 
 namespace quill {
 

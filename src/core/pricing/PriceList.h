@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/Fields.h"
 #include "catalogue/Jumpers.h"
 #include "pricing/Currency.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
 #include "results/Selection.h"
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 namespace quill {
 

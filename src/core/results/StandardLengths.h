@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "catalogue/Fields.h"
 #include "rf/Rf.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 namespace quill {
 
@@ -40,7 +40,8 @@ double InsertionLoss(const TTransmissionLine& cable, bool inFeet, double length,
            2 * 0.05 * std::sqrt(MidFrequency(f1, f2) / 1000);
 }
 
-double Efficiency(const TTransmissionLine& cable, bool inFeet, double length, double f1, double f2) {
+double Efficiency(const TTransmissionLine& cable, bool inFeet, double length, double f1,
+                  double f2) {
     return 100 * std::pow(10.0, -InsertionLoss(cable, inFeet, length, f1, f2) / 10);
 }
 

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "catalogue/Error.h"
-#include "catalogue/Windows1252.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
+#include "text/Windows1252.h"
 
 namespace quill {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/Fields.h"
 #include "platform/RegularFile.h"
+#include "text/Fields.h"
 
 struct csv_parser;
 

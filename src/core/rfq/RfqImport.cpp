@@ -5,8 +5,8 @@
 #include <optional>
 #include <unordered_map>
 
-#include "catalogue/Error.h"
 #include "orders/Decimal.h"
+#include "text/Error.h"
 
 namespace quill {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 namespace quill {
 

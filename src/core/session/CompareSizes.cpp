@@ -1,7 +1,7 @@
 #include "session/CompareSizes.h"
 
-#include "catalogue/Error.h"
 #include "rf/Rf.h"
+#include "text/Error.h"
 
 namespace quill {
 

@@ -1,11 +1,11 @@
 #include "session/ProgramData.h"
 
-#include "catalogue/Error.h"
 #include "catalogue/Jumpers.h"
-#include "catalogue/Windows1252.h"
 #include "inifile/BigIniFile.h"
 #include "platform/Clock.h"
 #include "platform/PathText.h"
+#include "text/Error.h"
+#include "text/Windows1252.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -7,10 +7,10 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/Fields.h"
 #include "platform/Registry.h"
 #include "pricing/Currency.h"
 #include "pricing/PriceList.h"
+#include "text/Fields.h"
 
 namespace quill {
 

@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "catalogue/Error.h"
-#include "catalogue/Windows1252.h"
+#include "text/Error.h"
+#include "text/Windows1252.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
-#include "catalogue/Error.h"
 #include "pricing/PriceList.h"
 #include "results/StandardLengths.h"
 #include "rf/Rf.h"
 #include "session/QuoteSession.h"
+#include "text/Error.h"
 
 // Next on page 2 and the result pages it leads to, the currency they are
 // shown in, and the whole wizard at once.

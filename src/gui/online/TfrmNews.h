@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 class QCheckBox;
 class QLabel;

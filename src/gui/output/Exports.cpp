@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <system_error>
 
-#include "catalogue/Error.h"
 #include "output/PdfDocument.h"
 #include "output/TPrintPreview.h"
 #include "platform/AtomicSave.h"
 #include "platform/Services.h"
 #include "pricing/PricingDate.h"
+#include "text/Error.h"
 
 using namespace quill;
 

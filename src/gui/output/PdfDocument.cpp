@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "catalogue/Error.h"
 #include "platform/QtDrawingSurface.h"
 #include "platform/TextConversion.h"
+#include "text/Error.h"
 
 namespace quill {
 

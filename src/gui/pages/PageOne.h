@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
-#include "catalogue/Fields.h"
 #include "platform/Guard.h"
 #include "results/Selection.h"
+#include "text/Fields.h"
 
 class QCheckBox;
 class QGroupBox;

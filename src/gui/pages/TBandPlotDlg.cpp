@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "pages/BandPlotView.h"
 #include "platform/AtomicSave.h"
 #include "platform/Services.h"
 #include "platform/TextConversion.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "catalogue/Fields.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TextConversion.h"
 #include "session/QuoteSession.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 namespace quill {
 

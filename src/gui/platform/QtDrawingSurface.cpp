@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "catalogue/Error.h"
 #include "platform/TextConversion.h"
+#include "text/Error.h"
 
 namespace quill {
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 
-#include "catalogue/Error.h"
 #include "platform/QtDrawingSurface.h"
 #include "platform/TextConversion.h"
+#include "text/Error.h"
 
 namespace quill {
 

@@ -5,7 +5,7 @@
 #include <QStringDecoder>
 #include <array>
 
-#include "catalogue/Windows1252.h"
+#include "text/Windows1252.h"
 
 namespace quill {
 

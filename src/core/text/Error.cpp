@@ -1,4 +1,4 @@
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 #include <new>
 

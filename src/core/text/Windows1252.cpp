@@ -1,4 +1,4 @@
-#include "catalogue/Windows1252.h"
+#include "text/Windows1252.h"
 
 namespace quill {
 

@@ -1,11 +1,11 @@
-#include "catalogue/Fields.h"
+#include "text/Fields.h"
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 
-#include "catalogue/Error.h"
+#include "text/Error.h"
 
 namespace quill {
 
