@@ -27,8 +27,8 @@
 #include "platform/TextConversion.h"
 #include "platform/UserFolders.h"
 #include "pricing/PricingDate.h"
-#include "session/ExportedContent.h"
 #include "session/ProgramData.h"
+#include "session/ShownDocument.h"
 #include "text/Error.h"
 
 namespace {

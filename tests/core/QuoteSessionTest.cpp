@@ -6,9 +6,9 @@
 #include "catalogue/Images.h"
 #include "orders/OrderBook.h"
 #include "session/CompareSizes.h"
-#include "session/ExportedContent.h"
 #include "session/ProgramData.h"
 #include "session/QuoteSession.h"
+#include "session/ShownDocument.h"
 #include "text/Error.h"
 
 using namespace quill;

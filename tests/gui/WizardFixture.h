@@ -43,7 +43,7 @@
 #include "orders/TOrderPage.h"
 #include "platform/QtDownloader.h"
 #include "platform/Services.h"
-#include "session/ExportedContent.h"
+#include "session/ShownDocument.h"
 
 namespace wizard {
 

@@ -44,7 +44,7 @@ bool TExports::IsSpreadsheetAvailable() const {
 #endif
 }
 
-ExportContent TExports::ExportedContent() const {
+ExportContent TExports::ContentShown() const {
     ExportNotes notes;
     notes.foreignCurrency = session_.CurrencyTag() != 1;
     notes.exchangeRateDate = session_.Data().exchangeRateDate;
@@ -57,7 +57,7 @@ ExportContent TExports::ExportedContent() const {
 }
 
 void TExports::CopyToClipboard1Click() {
-    services_.clipboard.SetText(RenderClipboardText(ExportedContent()));
+    services_.clipboard.SetText(RenderClipboardText(ContentShown()));
     if (onStatus)
         onStatus(resultShown_() ? "The page shown is copied to the clipboard."
                                 : "The order is copied to the clipboard.");
@@ -79,24 +79,24 @@ void TExports::ExportToFile(const char* folderName, const char* filter, const ch
 
 void TExports::ToATextFile1Click() {
     ExportToFile("txt", "Text Files (*.txt)|*.txt", ".txt",
-                 [this] { return RenderTextFile(ExportedContent()); });
+                 [this] { return RenderTextFile(ContentShown()); });
 }
 
 void TExports::ToanMSExcelSpreadsheet1Click() {
     ExportToFile("xls", "Excel Files (*.xls)|*.xls", ".xls",
-                 [this] { return RenderSpreadsheetFile(ExportedContent()); });
+                 [this] { return RenderSpreadsheetFile(ContentShown()); });
 }
 
 void TExports::ToAnExcelWorkbook1Click() {
     ExportToFile("xls", "Excel Workbooks (*.xlsx)|*.xlsx", ".xlsx", [this] {
         BusyCursor busy;
-        return RenderWorkbook(ExportedContent());
+        return RenderWorkbook(ContentShown());
     });
 }
 
 void TExports::ToanHTMLDocument1Click() {
     ExportToFile("html", "HTML Files (*.html)|*.html", ".html",
-                 [this] { return RenderHtml(ExportedContent()); });
+                 [this] { return RenderHtml(ContentShown()); });
 }
 
 void TExports::ToAPDFDocument1Click() {

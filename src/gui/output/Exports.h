@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "session/ExportedContent.h"
+#include "session/ShownDocument.h"
 
 class QWidget;
 struct Services;
@@ -20,7 +20,7 @@ class TExports {
     TExports(Services& services, const quill::QuoteSession& session, const quill::OrderBook& book,
              std::function<bool()> resultShown, QWidget* parent);
 
-    quill::ExportContent ExportedContent() const;
+    quill::ExportContent ContentShown() const;
     // Tells the user what a command did, in the status bar.
     std::function<void(const QString& text)> onStatus;
     bool IsSpreadsheetAvailable() const;

@@ -1,4 +1,4 @@
-#include "session/ExportedContent.h"
+#include "session/ShownDocument.h"
 
 #include "online/OnlineAddresses.h"
 
