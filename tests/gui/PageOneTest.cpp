@@ -72,38 +72,21 @@ TEST_F(PageOneTest, UncheckingTheTopConnectorLeavesOnlyTheBottom) {
     EXPECT_TRUE(FeederItemEnabled(3));
 }
 
-TEST_F(PageOneTest, UncheckingTheBottomConnectorLeavesOnlyTheTop) {
+// The item and the ends never disagree: an item names the ends that get a
+// connector, and page 2 and the parts list follow them.
+TEST_F(PageOneTest, ClickingAFeederItemGivesConnectorsToTheEndsItNames) {
     ChooseFeeder();
-    Click(ui().chkBottomConnector);
+    Click(ui().rgFeeder, 1);
     EXPECT_EQ(ui().rgFeeder->ItemIndex(), 1);
-    EXPECT_FALSE(FeederItemEnabled(0));
-    EXPECT_TRUE(FeederItemEnabled(1));
-    EXPECT_FALSE(FeederItemEnabled(2));
-}
-
-TEST_F(PageOneTest, UncheckingBothConnectorsMeansNoConnectors) {
-    ChooseFeeder();
-    Click(ui().chkTopConnector);
-    Click(ui().chkBottomConnector);
-    EXPECT_EQ(ui().rgFeeder->ItemIndex(), 3);
-    EXPECT_EQ(S(ui().rgFeeder->Button(3)->text()), "No Connectors");
-    EXPECT_FALSE(FeederItemEnabled(0));
-    EXPECT_FALSE(FeederItemEnabled(1));
-    EXPECT_FALSE(FeederItemEnabled(2));
-    EXPECT_TRUE(FeederItemEnabled(3));
-
-    Click(ui().chkTopConnector);
-    Click(ui().chkBottomConnector);
-    EXPECT_EQ(ui().rgFeeder->ItemIndex(), 0);
-    for (int item = 0; item < 4; ++item) EXPECT_TRUE(FeederItemEnabled(item)) << item;
-}
-
-TEST_F(PageOneTest, ClickingAFeederItemChangesOnlyThatChoice) {
-    ChooseFeeder();
-    Click(ui().rgFeeder, 3);
-    EXPECT_EQ(ui().rgFeeder->ItemIndex(), 3);
     EXPECT_TRUE(ui().chkTopConnector->isChecked());
-    EXPECT_TRUE(ui().chkBottomConnector->isChecked());
+    EXPECT_FALSE(ui().chkBottomConnector->isChecked());
+    EXPECT_FALSE(FeederItemEnabled(0));
+    Click(ui().rgFeeder, 3);
+    EXPECT_FALSE(ui().chkTopConnector->isChecked());
+    EXPECT_FALSE(FeederItemEnabled(1));
+    ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
+    EXPECT_EQ(Text(ui().cboC1MatesTo), "None");
+    EXPECT_EQ(Text(ui().cboC2MatesTo), "None");
 }
 
 // ------------------------------------------------------------------ length
@@ -182,23 +165,6 @@ TEST_F(PageOneTest, LeavingTheBeginningOffersOnlyHigherEndings) {
     EXPECT_EQ(ui().cboEnding->ItemIndex(), 1);
 }
 
-TEST_F(PageOneTest, LeavingABeginningAboveTheEndingSelectsTheFirstHigherEnding) {
-    Type(ui().cboBeginning, "3400");
-    Focus(ui().cboLength);
-    EXPECT_EQ(Items(ui().cboEnding).front(), "3600");
-    EXPECT_EQ(Text(ui().cboEnding), "3600");
-    EXPECT_EQ(ui().cboEnding->ItemIndex(), 0);
-    EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-}
-
-TEST_F(PageOneTest, TypedEndingNotInTheListIsKeptAtTheEnd) {
-    Type(ui().cboEnding, "2100");
-    Focus(ui().cboBeginning);
-    Focus(ui().cboLength);
-    EXPECT_EQ(Text(ui().cboEnding), "2100");
-    EXPECT_EQ(Items(ui().cboEnding).back(), "2100");
-}
-
 TEST_F(PageOneTest, LeavingTheEndingBelowTheBeginningOffersOnlyLowerBeginnings) {
     // 1000 and 900 are no ends of any bundled cable; the beginnings below 900
     // are 1, 30 and 800.
@@ -212,15 +178,6 @@ TEST_F(PageOneTest, LeavingTheEndingBelowTheBeginningOffersOnlyLowerBeginnings) 
     EXPECT_EQ(ui().cboBeginning->ItemIndex(), 2);
     EXPECT_EQ(Text(ui().cboEnding), "900");
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
-}
-
-TEST_F(PageOneTest, TypedBeginningNotInTheListIsKeptWhenTheEndingIsLeft) {
-    Type(ui().cboBeginning, "850");
-    Focus(ui().cboEnding);
-    Focus(ui().cboLength);
-    EXPECT_EQ(Items(ui().cboBeginning), (Texts{"1", "30", "800", "1700", "850"}));
-    EXPECT_EQ(Text(ui().cboBeginning), "850");
-    EXPECT_EQ(Text(ui().cboEnding), "2200");
 }
 
 TEST_F(PageOneTest, LettersAsFrequencyWarnWhenTheBoxIsLeft) {
@@ -247,14 +204,6 @@ TEST_F(PageOneTest, LeavingAnEmptyBeginningIsNoErrorAndNarrowsNothing) {
     EXPECT_TRUE(messages.calls.empty()) << ::testing::PrintToString(messages.calls);
     EXPECT_EQ(Items(ui().cboEnding), endings);
     EXPECT_EQ(Text(ui().cboEnding), "2200");
-}
-
-TEST_F(PageOneTest, ABeginningSpelledDifferentlyIsADifferentItem) {
-    Type(ui().cboBeginning, "800.0");
-    Focus(ui().cboEnding);
-    Focus(ui().cboLength);
-    EXPECT_EQ(Items(ui().cboBeginning), (Texts{"1", "30", "800", "1700", "800.0"}));
-    EXPECT_EQ(Text(ui().cboBeginning), "800.0");
 }
 
 // ------------------------------------------------------------ cable matching

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "orders/Decimal.h"
+#include "session/PageOneChoices.h"
 #include "text/Error.h"
 
 namespace quill {
@@ -177,9 +178,13 @@ Selection SelectionOf(const Cells& cells, const GradeOfCable& gradeOf, char sepa
                  "Plated or Standard") == 0;
     s.topConnector = cells["Top Connector"];
     s.bottomConnector = cells["Bottom Connector"];
-    s.topIncluded = !s.feeder || !s.topConnector.empty();
-    s.bottomIncluded = !s.feeder || !s.bottomConnector.empty();
-    s.feederIndex = s.feeder ? FeederItem(s.topIncluded, s.bottomIncluded) : -1;
+    // A feeder's ends that name a connector get one, as page 1's boxes give them.
+    PageOneChoices page;
+    page.ChooseApplication(s.feeder);
+    if (s.feeder) page.SetEnds(!s.topConnector.empty(), !s.bottomConnector.empty());
+    s.topIncluded = page.topIncluded;
+    s.bottomIncluded = page.bottomIncluded;
+    s.feederIndex = page.feederItem.index;
     s.topSpecial = cells["Top Special"];
     s.topInner = cells["Top Inner"];
     s.bottomSpecial = cells["Bottom Special"];

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -143,6 +144,7 @@ void TPageOne::Build() {
         {"Both Connectors", "Top Connector ONLY", "Bottom Connector ONLY", "No Connectors"}, page);
     rgFeeder->setObjectName("rgFeeder");
     rgFeeder->SetHint("Select A Type Of Feeder");
+    rgFeeder->onClick = guard_([this] { rgFeederClick(); });
     rgFeeder->hide();
 
     // The jumper's two pictures and the feeder's one take turns in one place,
@@ -166,26 +168,17 @@ void TPageOne::Build() {
 }
 
 void TPageOne::Start(const std::filesystem::path& programFolder) {
-    LoadLengthCombo(1, 50, 5);
+    choices_.Start();
+    ShowLengths();
     rgCableType->SetItemEnabled(2, false);
     ShowImage(imgTopJumper, programFolder, "topjumper.gif");
     ShowImage(imgBottomJumper, programFolder, "bottomjumper.gif");
     ShowImage(imgFeeder, programFolder, "mainfeeder.gif");
 }
 
-Selection TPageOne::Choices() const {
-    Selection s;
-    s.feeder = rgApp->ItemIndex() == 1;
-    s.feederIndex = rgFeeder->ItemIndex();
-    s.lengthText = Text(cboLength);
-    s.meters = rbMeters->isChecked();
-    s.ghz = rbGHz->isChecked();
-    s.beginText = Text(cboBeginning);
-    s.endText = Text(cboEnding);
-    s.cableTypeIndex = rgCableType->ItemIndex();
-    s.topIncluded = chkTopConnector->isChecked();
-    s.bottomIncluded = chkBottomConnector->isChecked();
-    return s;
+Selection TPageOne::Choices() {
+    TakeTyped();
+    return choices_.AsSelection();
 }
 
 void TPageOne::FocusField(SelectionField field) {
@@ -196,38 +189,52 @@ void TPageOne::FocusField(SelectionField field) {
     boxes[box]->lineEdit()->selectAll();
 }
 
-void TPageOne::LoadLengthCombo(int first, int last, int selected) {
-    QStringList items;
-    for (int length = first; length <= last; ++length) items << QString::number(length);
-    cboLength->SetItems(items);
-    cboLength->SetItemIndex(selected);
+// What the user typed, picked or clicked, handed to the rules before they run.
+void TPageOne::TakeTyped() {
+    choices_.length.text = Text(cboLength);
+    choices_.meters = rbMeters->isChecked();
+    choices_.beginning.text = Text(cboBeginning);
+    choices_.ending.text = Text(cboEnding);
+    choices_.cableType.Select(rgCableType->ItemIndex());
+    choices_.feederItem.Select(rgFeeder->ItemIndex());
+}
+
+void TPageOne::ShowList(ComboBox* box, const ListChoice& list) {
+    box->SetItems(ToQt(list.Items()));
+    box->SetText(ToQt(list.text));
+}
+
+void TPageOne::ShowLengths() { ShowList(cboLength, choices_.length); }
+
+void TPageOne::ShowEnds() {
+    // Shown, not clicked: the feeder item selected here runs no handler.
+    const QSignalBlocker top(chkTopConnector), bottom(chkBottomConnector);
+    showingEnds_ = true;
+    chkTopConnector->setChecked(choices_.topIncluded);
+    chkBottomConnector->setChecked(choices_.bottomIncluded);
+    rgFeeder->SetItemIndex(choices_.feederItem.index);
+    for (int item = 0; item < 4; ++item)
+        rgFeeder->SetItemEnabled(item, choices_.feederItem.Enabled(item));
+    showingEnds_ = false;
 }
 
 void TPageOne::FillFrequencyLists() {
-    const FrequencyLists& lists = session_.Data().frequencies;
-    cboBeginning->SetItems(ToQt(lists.begin));
-    cboEnding->SetItems(ToQt(lists.end));
-    cboBeginning->SetItemIndex(cboBeginning->IndexOf("800"));
-    cboEnding->SetItemIndex(cboEnding->IndexOf("2200"));
+    choices_.FillBand(session_.Data().frequencies);
+    ShowList(cboBeginning, choices_.beginning);
+    ShowList(cboEnding, choices_.ending);
 }
 
 void TPageOne::rgAppClick() {
-    if (rgApp->ItemIndex() == 1) {
-        rgFeeder->show();
-        rgFeeder->SetItemIndex(0);
-        LoadLengthCombo(100, 500, 100);
-    } else {
-        rgFeeder->hide();
-        rgFeeder->SetItemIndex(-1);
-        rgCableType->SetItemIndex(1);
-        chkTopConnector->setChecked(true);
-        chkBottomConnector->setChecked(true);
-        LoadLengthCombo(1, 50, 5);
-    }
-    session_.SetApplication(rgApp->ItemIndex() == 1);
-    const bool feeder = !rgFeeder->isHidden();
+    TakeTyped();
+    choices_.ChooseApplication(rgApp->ItemIndex() == 1);
+    const bool feeder = choices_.feeder;
+    ShowLengths();
+    ShowEnds();
+    rgFeeder->setVisible(feeder);
+    rgCableType->SetItemIndex(choices_.cableType.index);
+    rgCableType->SetItemEnabled(2, choices_.cableType.Enabled(2));
+    session_.SetApplication(feeder);
     gbxConnectors->setVisible(feeder);
-    rgCableType->SetItemEnabled(2, feeder);
     imgFeeder->setVisible(feeder);
     imgTopJumper->setVisible(!feeder);
     imgBottomJumper->setVisible(!feeder);
@@ -235,12 +242,16 @@ void TPageOne::rgAppClick() {
 }
 
 void TPageOne::chkTopConnectorClick() {
-    const bool topOn = chkTopConnector->isChecked();
-    const bool bottomOn = chkBottomConnector->isChecked();
-    rgFeeder->SetItemIndex(topOn && bottomOn ? 0 : topOn ? 1 : bottomOn ? 2 : 3);
-    rgFeeder->SetItemEnabled(0, topOn && bottomOn);
-    rgFeeder->SetItemEnabled(1, topOn);
-    rgFeeder->SetItemEnabled(2, bottomOn);
+    TakeTyped();
+    choices_.SetEnds(chkTopConnector->isChecked(), chkBottomConnector->isChecked());
+    ShowEnds();
+}
+
+void TPageOne::rgFeederClick() {
+    if (showingEnds_) return;
+    TakeTyped();
+    choices_.ChooseFeederItem(rgFeeder->ItemIndex());
+    ShowEnds();
 }
 
 // A text that is no number warns once and stays, selected, for the user to
@@ -265,46 +276,22 @@ void TPageOne::cboLengthExit() { CheckValue(cboLength); }
 // or one the user has not reached yet, is no error: there is nothing to
 // compare yet, and Next asks for what is missing.
 void TPageOne::cboBeginningExit() {
-    const std::string ending = Text(cboEnding);
+    TakeTyped();
     CheckValue(cboBeginning);
-    double begin = 0, end = 0;
-    if (!TryStrToFloat(Text(cboBeginning), begin)) return;
-    cboEnding->SetItems(ToQt(FrequenciesAbove(session_.Data().frequencies.end, begin)));
-    cboEnding->SetItemIndex(0);
-    if (!TryStrToFloat(ending, end) || begin > end) return;
-    if (cboEnding->IndexOf(ToQt(ending)) < 0) cboEnding->AddItem(ToQt(ending));
-    cboEnding->SetItemIndex(cboEnding->IndexOf(ToQt(ending)));
+    choices_.LeaveBeginning();
+    ShowList(cboEnding, choices_.ending);
 }
 
 void TPageOne::cboEndingExit() {
-    const std::string beginning = Text(cboBeginning);
+    TakeTyped();
     CheckValue(cboEnding);
-    double end = 0, begin = 0;
-    if (!TryStrToFloat(Text(cboEnding), end)) return;
-    cboBeginning->SetItems(ToQt(FrequenciesBelow(session_.Data().frequencies.begin, end)));
-    if (!TryStrToFloat(beginning, begin)) {
-        cboBeginning->SetItemIndex(-1);
-        return;
-    }
-    if (end < begin) {
-        cboBeginning->SetItemIndex(cboBeginning->ItemCount() - 1);
-        return;
-    }
-    if (cboBeginning->IndexOf(ToQt(beginning)) < 0) cboBeginning->AddItem(ToQt(beginning));
-    cboBeginning->SetItemIndex(cboBeginning->IndexOf(ToQt(beginning)));
+    choices_.LeaveEnding();
+    ShowList(cboBeginning, choices_.beginning);
 }
 
 void TPageOne::SwitchFrequencyUnit(const std::string& unit) {
-    const std::string upper = UpperCase(unit);
-    if (upper == frequencyUnit_) return;
-    const double factor = upper == "G" ? 1.0 / 1000 : 1000;
-    for (ComboBox* box : {cboBeginning, cboEnding}) {
-        const std::string remembered = Text(box);
-        QStringList items;
-        for (const QString& item : box->Items())
-            items << ToQt(FloatToText(StrToFloat(FromQt(item)) * factor));
-        box->SetItems(items);
-        box->SetText(ToQt(FloatToText(StrToFloat(remembered) * factor)));
-    }
-    frequencyUnit_ = upper;
+    TakeTyped();
+    choices_.SwitchUnit(UpperCase(unit) == "G");
+    ShowList(cboBeginning, choices_.beginning);
+    ShowList(cboEnding, choices_.ending);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Guard.h"
 #include "results/Selection.h"
+#include "session/PageOneChoices.h"
 #include "text/Fields.h"
 
 class QCheckBox;
@@ -31,14 +32,14 @@ class TPageOne : public QWidget {
     // Start-up: the pictures, the band lists and the length list.
     void Start(const std::filesystem::path& programFolder);
     // The page's choices as a selection (page 2's fields left as they are).
-    quill::Selection Choices() const;
+    quill::Selection Choices();
     // Puts the focus on a box to correct: 0 length, 1 beginning, 2 ending.
     void FocusField(quill::SelectionField field);
 
-    void LoadLengthCombo(int first, int last, int selected);
     void FillFrequencyLists();
     void rgAppClick();
     void chkTopConnectorClick();
+    void rgFeederClick();
     void cboLengthExit();
     void cboBeginningExit();
     void cboEndingExit();
@@ -47,11 +48,16 @@ class TPageOne : public QWidget {
   private:
     void Build();
     void CheckValue(quill::ComboBox* box);
+    void TakeTyped();
+    static void ShowList(quill::ComboBox* box, const quill::ListChoice& list);
+    void ShowLengths();
+    void ShowEnds();
 
     quill::QuoteSession& session_;
     quill::Messages& messages_;
     OperationGuard& guard_;
-    std::string frequencyUnit_ = "M";
+    quill::PageOneChoices choices_;
+    bool showingEnds_ = false;
     std::set<const quill::ComboBox*> warned_;  // boxes warned of since they last held a number
     QStackedWidget* pictures_ = nullptr;       // the jumper's pictures or the feeder's
     quill::RadioGroup* rgApp = nullptr;
