@@ -15,6 +15,7 @@ int RunQuillroute(Services& services, int splashMs) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     quill::NameApplication();
+    QGuiApplication::setApplicationDisplayName("Orlenk Quillroute");
 
     if (services.parameters.size() <= 2) {
         TfrmSplash splash(services.programFolder, splashMs);

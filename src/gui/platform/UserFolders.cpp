@@ -1,7 +1,6 @@
 #include "platform/UserFolders.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QStandardPaths>
 #include <system_error>
 
@@ -12,7 +11,6 @@ namespace quill {
 void NameApplication() {
     QCoreApplication::setOrganizationName("Orlenk");
     QCoreApplication::setApplicationName("Quillroute");
-    QGuiApplication::setApplicationDisplayName("Orlenk Quillroute");
 }
 
 std::filesystem::path WhereWrittenFilesGo(const std::filesystem::path& programFolder) {

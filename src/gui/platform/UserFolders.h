@@ -4,9 +4,9 @@
 
 namespace quill {
 
-// Names the program for the desktop: "Orlenk Quillroute" is the title users
-// know; organisation "Orlenk" and application "Quillroute" place its per-user
-// files (QStandardPaths::AppDataLocation ends in "Orlenk/Quillroute").
+// Names the program: organisation "Orlenk" and application "Quillroute" place
+// its per-user files (QStandardPaths::AppDataLocation ends in
+// "Orlenk/Quillroute"). The window adds the title users know.
 void NameApplication();
 
 // WrittenFilesFolder() for a program in the given folder, with this user's
