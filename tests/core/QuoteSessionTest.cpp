@@ -284,7 +284,10 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     EXPECT_TRUE(order.foreignCurrency);
     book.ForgetTypedTexts();
     EXPECT_EQ(RowsOf(ContentToExport(nullptr, book, {}))[0][3], "part one");
-    EXPECT_EQ(book.Keep().outcome, LastOrderFile::Outcome::Written);
+    // Each change is in the last-order file as soon as it is made.
+    EXPECT_EQ(book.TakeKept().outcome, LastOrderFile::Outcome::Written);
+    EXPECT_EQ(book.TakeKept().outcome, LastOrderFile::Outcome::NotNeeded);
+    EXPECT_EQ(ReadOrderFile(book.LastOrderPath()).order.TotalText(), "4.50");
 
     // The name the dialogs propose, and a new order for the next customer.
     EXPECT_EQ(book.SuggestedName(), "P1");
@@ -302,7 +305,8 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     book.NewOrder();
     EXPECT_TRUE(book.Lines().Empty() && book.Lines().Details().Empty() && book.File().empty());
     EXPECT_EQ(book.SuggestedName(), "");
-    EXPECT_EQ(book.Keep().outcome, LastOrderFile::Outcome::NotNeeded);
+    EXPECT_EQ(book.TakeKept().outcome, LastOrderFile::Outcome::Written);  // the details
+    EXPECT_EQ(ReadOrderFile(book.LastOrderPath()).order.Details().values[4], "Q/17: \"tower\"");
 
     ProgramData data = Load(kSample);
     QuoteSession session(data);

@@ -6,6 +6,18 @@ namespace quill {
 
 OrderBook::OrderBook(std::filesystem::path lastOrderFile) : lastOrder_(std::move(lastOrderFile)) {}
 
+// Every change of the order is kept in the last-order file at once, so that
+// a later run (or a crash) finds it; the outcome waits for the window to tell.
+void OrderBook::Changed() {
+    lastOrder_.MarkChanged();
+    unsaved_ = true;
+    kept_ = lastOrder_.Save(order_);
+}
+
+LastOrderFile::Result OrderBook::TakeKept() {
+    return std::exchange(kept_, {LastOrderFile::Outcome::NotNeeded, {}});
+}
+
 std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,
                            bool orderCurrencyChoosable) {
     if (!order_.AcceptsCurrency(shownCode)) {
@@ -20,9 +32,8 @@ std::string OrderBook::Add(const ItemLines& lines, const std::string& shownCode,
                       "in: start a new order with File > New Order to add it.");
     }
     order_.Merge(lines, shownCode);
-    lastOrder_.MarkChanged();
-    unsaved_ = true;
     typed_.clear();
+    Changed();
     return {};
 }
 
@@ -47,26 +58,22 @@ std::string OrderBook::CellText(std::size_t row, int column) const {
 
 bool OrderBook::EditCell(std::size_t row, int column, const std::string& text) {
     bool changed = false;
-    if (column == 0 && (changed = order_.CopyBackQuantity(row, text))) {
-        lastOrder_.MarkChanged();
-        unsaved_ = true;
-    }
     typed_[{row, column}] = text;
+    if (column == 0 && (changed = order_.CopyBackQuantity(row, text))) Changed();
     return changed;
 }
 
 void OrderBook::DeleteRows(const std::vector<int>& rows) {
     order_.DeleteRows(std::vector<std::size_t>(rows.begin(), rows.end()));
-    lastOrder_.MarkChanged();
-    unsaved_ = true;
     typed_.clear();
+    Changed();
 }
 
 void OrderBook::Open(OrderFileContent content, const std::filesystem::path& file) {
     order_ = std::move(content.order);
-    if (content.existed) lastOrder_.MarkChanged();
     typed_.clear();
     file_ = content.existed ? file : std::filesystem::path();
+    if (content.existed) Changed();
     unsaved_ = false;
 }
 
@@ -95,8 +102,7 @@ std::string OrderBook::SuggestedName() const {
 bool OrderBook::SetDetails(const OrderDetails& details) {
     if (details == order_.Details()) return false;
     order_.SetDetails(details);
-    lastOrder_.MarkChanged();
-    unsaved_ = true;
+    Changed();
     return true;
 }
 

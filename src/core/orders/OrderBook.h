@@ -61,15 +61,19 @@ class OrderBook {
     // Answers whether the details changed.
     bool SetDetails(const OrderDetails& details);
 
-    // Writes the last-order file when the order changed in this run.
-    LastOrderFile::Result Keep() { return lastOrder_.Save(order_); }
+    // How the last-order file was written after the latest change (every
+    // change writes it), once: NotNeeded until the next change.
+    LastOrderFile::Result TakeKept();
 
   private:
+    void Changed();
+
     Order order_;
     LastOrderFile lastOrder_;
     std::map<std::pair<std::size_t, int>, std::string> typed_;
     std::filesystem::path file_;
     bool unsaved_ = false;
+    LastOrderFile::Result kept_{LastOrderFile::Outcome::NotNeeded, {}};
 };
 
 }  // namespace quill

@@ -300,7 +300,7 @@ void TOrderPage::RecalculateOrder(int changedRow) {
 }
 
 void TOrderPage::SaveLastOrder() {
-    const LastOrderFile::Result result = book_.Keep();
+    const LastOrderFile::Result result = book_.TakeKept();
     switch (result.outcome) {
         case LastOrderFile::Outcome::NotNeeded:
             return;
