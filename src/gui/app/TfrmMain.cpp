@@ -206,13 +206,13 @@ void TfrmMain::ComposeParts() {
     connect(orderPage_, &TOrderPage::closeRequested, this, guard_([this] { btnCloseClick(); }));
     connect(orderPage_, &TOrderPage::updateRequested, this,
             guard_([this] { online_->QuickUpdate1Click(); }));
-    orderPage_->onOpened = [this] { OrderOpened(); };
+    connect(orderPage_, &TOrderPage::opened, this, [this] { OrderOpened(); });
     connect(orderPage_, &TOrderPage::showRequested, this,
             [this] { PageControl1->SetActivePage(orderPage_); });
     connect(orderPage_, &TOrderPage::orderChanged, this, [this] { UpdateTitle(); });
     const auto status = [this](const QString& text) { StatusBar1->showMessage(text); };
     connect(orderPage_, &TOrderPage::statusMessage, this, status);
-    exports_->onStatus = status;
+    connect(exports_.get(), &TExports::statusMessage, this, status);
 }
 
 bool TfrmMain::FormCreate() {

@@ -407,6 +407,6 @@ void TOrderPage::OpenFile(const std::filesystem::path& file) {
 // currency with it, as if chosen from the menu.
 void TOrderPage::ShowOpenedOrder(OrderFileContent content, const std::filesystem::path& file) {
     book_.Open(std::move(content), file);
-    if (onOpened) onOpened();
+    emit opened();
     RefillOrderGrid();
 }

@@ -57,10 +57,8 @@ class TOrderPage : public QWidget {
     // Drops every handler the grid calls back, for a window going away.
     void Detach();
 
-    // Runs when an order was read from a file, before its rows are shown.
-    std::function<void()> onOpened;
-
   signals:
+    void opened();  // an order was read from a file; its rows are not shown yet
     void printRequested();
     void addRequested();
     void closeRequested();

@@ -58,9 +58,8 @@ ExportContent TExports::ContentShown() const {
 
 void TExports::CopyToClipboard1Click() {
     services_.clipboard.SetText(RenderClipboardText(ContentShown()));
-    if (onStatus)
-        onStatus(resultShown_() ? "The page shown is copied to the clipboard."
-                                : "The order is copied to the clipboard.");
+    emit statusMessage(resultShown_() ? "The page shown is copied to the clipboard."
+                                      : "The order is copied to the clipboard.");
 }
 
 void TExports::ExportToFile(const char* folderName, const char* filter, const char* extension,

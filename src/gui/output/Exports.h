@@ -14,15 +14,14 @@ struct Services;
 // What leaves the program: the page shown, copied or exported in four forms,
 // and the order printed, previewed or written as PDF. Everything is made from
 // the session's result and the order book, never from the controls.
-class TExports {
+class TExports : public QObject {
+    Q_OBJECT
   public:
     // `shown` answers the result page on the screen, or nothing for the order.
     TExports(Services& services, const quill::QuoteSession& session, const quill::OrderBook& book,
              std::function<bool()> resultShown, QWidget* parent);
 
     quill::ExportContent ContentShown() const;
-    // Tells the user what a command did, in the status bar.
-    std::function<void(const QString& text)> onStatus;
     bool IsSpreadsheetAvailable() const;
     void CopyToClipboard1Click();
     void ToATextFile1Click();
@@ -32,6 +31,9 @@ class TExports {
     void ToAPDFDocument1Click();
     void Print1Click();
     void PrintPreview1Click();
+
+  signals:
+    void statusMessage(const QString& text);  // what a command did, for the status bar
 
   private:
     // Asks for a file in the export's folder beside the program, writes what
