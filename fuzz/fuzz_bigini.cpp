@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "catalogue/Error.h"
 #include "inifile/BigIniFile.h"
+#include "text/Error.h"
 
 using namespace quill;
 

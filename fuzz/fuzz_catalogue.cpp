@@ -10,8 +10,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/Error.h"
 #include "inifile/BigIniFile.h"
+#include "text/Error.h"
 
 using namespace quill;
 

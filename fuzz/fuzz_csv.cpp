@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "catalogue/Error.h"
 #include "rfq/CsvTable.h"
 #include "rfq/RfqImport.h"
+#include "text/Error.h"
 
 using namespace quill;
 

@@ -7,9 +7,9 @@
 
 #include "FuzzSupport.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/Error.h"
 #include "catalogue/Jumpers.h"
 #include "results/StandardLengths.h"
+#include "text/Error.h"
 
 using namespace quill;
 

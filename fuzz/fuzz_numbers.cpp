@@ -6,9 +6,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "orders/Decimal.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

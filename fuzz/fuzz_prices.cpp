@@ -7,10 +7,10 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "catalogue/Error.h"
-#include "catalogue/Fields.h"
 #include "pricing/Currency.h"
 #include "pricing/PriceList.h"
+#include "text/Error.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "catalogue/Fields.h"
 #include "output/ExportContent.h"
+#include "text/Fields.h"
 
 using namespace quill;
 

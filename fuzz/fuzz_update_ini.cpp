@@ -4,9 +4,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "catalogue/Error.h"
 #include "platform/Clock.h"
 #include "pricing/PricingDate.h"
+#include "text/Error.h"
 
 using namespace quill;
 
