@@ -82,46 +82,26 @@ TEST(PageOneChoices, LeavingOneFrequencyBoxNarrowsTheOther) {
         std::string shown;
     };
     const Case cases[] = {
-        {"higher endings, the ending kept", "1700", "2200", true, {"2000", "2200", "2700"}, "2200"},
-        {"above the ending: the first higher", "2100", "2000", true, {"2200", "2700"}, "2200"},
-        {"a typed ending is added",
-         "800",
-         "2100",
-         true,
-         {"960", "2000", "2200", "2700", "2100"},
-         "2100"},
-        {"no number narrows nothing", "", "2200", true, {"960", "2000", "2200", "2700"}, "2200"},
-        {"lower beginnings, the beginning kept", "800", "960", false, {"1", "30", "800"}, "800"},
-        {"below the beginning: the last lower", "1700", "960", false, {"1", "30", "800"}, "800"},
-        {"a typed beginning is added",
-         "850",
-         "2200",
-         false,
-         {"1", "30", "800", "1700", "850"},
-         "850"},
-        {"spelled otherwise is another item",
-         "800.0",
-         "2200",
-         false,
-         {"1", "30", "800", "1700", "800.0"},
-         "800.0"},
-        {"no beginning: none chosen", "abc", "2200", false, {"1", "30", "800", "1700"}, ""},
+        {"higher endings", "1700", "2200", true, {"2000", "2200", "2700"}, "2200"},
+        {"above the ending", "2100", "2000", true, {"2200", "2700"}, "2200"},
+        {"typed ending", "800", "2100", true, {"960", "2000", "2200", "2700", "2100"}, "2100"},
+        {"no number", "", "2200", true, {"960", "2000", "2200", "2700"}, "2200"},
+        {"lower beginnings", "800", "960", false, {"1", "30", "800"}, "800"},
+        {"below the beginning", "1700", "960", false, {"1", "30", "800"}, "800"},
+        {"typed beginning", "850", "2200", false, {"1", "30", "800", "1700", "850"}, "850"},
+        {"spelled otherwise", "800.0", "2200", false, {"1", "30", "800", "1700", "800.0"}, "800.0"},
+        {"no beginning", "abc", "2200", false, {"1", "30", "800", "1700"}, ""},
     };
     for (const Case& c : cases) {
         PageOneChoices page = Started();
         page.beginning.text = c.begin;
         page.ending.text = c.end;
-        if (c.leaveBeginning) {
-            page.LeaveBeginning();
-            EXPECT_EQ(page.ending.Items(), c.offered) << c.name;
-            EXPECT_EQ(page.ending.text, c.shown) << c.name;
-            EXPECT_EQ(page.beginning.text, c.begin) << c.name;
-        } else {
-            page.LeaveEnding();
-            EXPECT_EQ(page.beginning.Items(), c.offered) << c.name;
-            EXPECT_EQ(page.beginning.text, c.shown) << c.name;
-            EXPECT_EQ(page.ending.text, c.end) << c.name;
-        }
+        c.leaveBeginning ? page.LeaveBeginning() : page.LeaveEnding();
+        const ListChoice& left = c.leaveBeginning ? page.beginning : page.ending;
+        const ListChoice& other = c.leaveBeginning ? page.ending : page.beginning;
+        EXPECT_EQ(other.Items(), c.offered) << c.name;
+        EXPECT_EQ(other.text, c.shown) << c.name;
+        EXPECT_EQ(left.text, c.leaveBeginning ? c.begin : c.end) << c.name;
     }
 }
 
