@@ -227,9 +227,9 @@ TEST(QuoteSession, AnEndThatNoConnectorFitsIsRefused) {
     QuoteSession session(data);
     Selection s = With(Jumper(), [](Selection& s) { s.cableText = "A"; });
     ASSERT_TRUE(session.Resolve(s).resolved);
-    session.SetAttachment(1);
-    session.SetConnectorGrade(1);
-    EXPECT_TRUE(session.PageTwo().top.connector.Items().empty());
+    session.PageTwo().SetAttachment(1);
+    session.PageTwo().SetConnectorGrade(1);
+    EXPECT_TRUE(session.PageTwo().State().top.connector.Items().empty());
     const NextOutcome outcome = session.ResolvePageTwo();
     ASSERT_TRUE(outcome.refusal);
     EXPECT_EQ(outcome.refusal->staysOn, WizardStep::Page2);
@@ -384,8 +384,8 @@ namespace {
 
 // Page 2's lists are those of the choices it shows, worked out anew here.
 void ExpectListsFollowTheChoices(const QuoteSession& session) {
-    const PageTwoState& two = session.PageTwo();
-    const TTransmissionLine* cable = session.CurrentCable();
+    const PageTwoState& two = session.PageTwo().State();
+    const TTransmissionLine* cable = session.PageTwo().CurrentCable();
     if (!cable) return;
     const Selection shown = session.ShownSelection();
     const int type = shown.cableTypeIndex;

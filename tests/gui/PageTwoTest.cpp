@@ -25,8 +25,9 @@ class PageTwoTest : public WizardFixture {
         ASSERT_NO_FATAL_FAILURE(GoToPageTwo());
     }
     std::string CablePartNumber() const {
-        return window->Session().CurrentCable() ? window->Session().CurrentCable()->partNumber
-                                                : std::string();
+        return window->Session().PageTwo().CurrentCable()
+                   ? window->Session().PageTwo().CurrentCable()->partNumber
+                   : std::string();
     }
     bool GradeEnabled(int item) const { return ui().rgConnectorGrade->Button(item)->isEnabled(); }
     bool AttachmentEnabled(int item) const {
@@ -200,7 +201,7 @@ TEST_F(PageTwoTest, StandardGradeOffersOnlyStandardConnectorChoices) {
     ASSERT_NO_FATAL_FAILURE(StartOnPageTwo());
     Click(ui().rgConnectorAttachment, 1);
     Click(ui().rgConnectorGrade, 1);
-    EXPECT_EQ(window->Session().PageTwo().connectorGrade.index, 1);
+    EXPECT_EQ(window->Session().PageTwo().State().connectorGrade.index, 1);
     EXPECT_EQ(Items(ui().cboC1MatesTo), kSixConnectors);
     EXPECT_EQ(Text(ui().cboC1MatesTo), "7-16 DIN Male");
     // The plated connectors of that name have a right-angle, a low-PIM and a
@@ -259,7 +260,7 @@ TEST_F(PageTwoTest, FeederNeverOffersVellisk) {
 TEST_F(PageTwoTest, PickingAConnectorRefillsItsChoices) {
     ASSERT_NO_FATAL_FAILURE(StartOnPageTwo());
     Pick(ui().cboC1MatesTo, "4.3-10 Female");
-    EXPECT_EQ(window->Session().PageTwo().top.connectorName, "4.3-10 Female");
+    EXPECT_EQ(window->Session().PageTwo().State().top.connectorName, "4.3-10 Female");
     EXPECT_EQ(Items(ui().cboC1Description), (Texts{"(none)"}));
     EXPECT_EQ(Items(ui().cboC1Inner), (Texts{"(N/A)"}));
     EXPECT_EQ(S(ui().lblTopDescription->text()), "4.3-10 Female");
@@ -330,7 +331,7 @@ TEST_F(PageTwoTest, MatesToRefillsWithMatingNamesAndRemembersTheChoice) {
     EXPECT_EQ(Items(ui().cboC1MatesTo),
               (Texts{"CPR137F Flange", "CPR137G Flange", "UDR70 Flange"}));
     EXPECT_EQ(Text(ui().cboC1MatesTo), "CPR137F Flange");
-    EXPECT_EQ(window->Session().PageTwo().top.connectorName, "CPR137F Flange");
+    EXPECT_EQ(window->Session().PageTwo().State().top.connectorName, "CPR137F Flange");
     EXPECT_EQ(S(ui().lblTopDescription->text()), "CPR137G Flange");
     EXPECT_EQ(Items(ui().cboC1Description), (Texts{"(none)", "Pressure Window"}));
     EXPECT_EQ(PictureFile(ui().imgTop), "cpr137gflange.gif");
@@ -393,7 +394,7 @@ TEST_F(PageTwoMatesToLabelTest, LabelNamesTheConnectorWithTheChosenInnerAttachme
     EXPECT_EQ(S(ui().lblTopDescription->text()), "N Male");
     Pick(ui().cboC1Inner, "Spring");
     EXPECT_EQ(S(ui().lblTopDescription->text()), "N Male Spring");
-    EXPECT_EQ(window->Session().PageTwo().top.innerName, "Spring");
+    EXPECT_EQ(window->Session().PageTwo().State().top.innerName, "Spring");
     ExpectNoBoxes();
 }
 

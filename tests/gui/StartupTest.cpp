@@ -71,12 +71,12 @@ TEST_F(StartupTest, OpensOnPageOneWithTheDefaultSelection) {
 
 TEST_F(StartupTest, RemembersTheDefaultCableAndConnectors) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(window->Session().Remembered().cableModelName, "RVX4-50K");
-    EXPECT_EQ(window->Session().PageTwo().top.connectorName, "7-16 DIN Male");
-    EXPECT_EQ(window->Session().PageTwo().bottom.connectorName, "7-16 DIN Male");
-    EXPECT_EQ(window->Session().Remembered().cableGrade, 0);
-    EXPECT_EQ(window->Session().Remembered().connectorGrade, 0);
-    EXPECT_EQ(window->Session().Remembered().attachment, 0);
+    EXPECT_EQ(window->Session().PageTwo().Remembered().cableModelName, "RVX4-50K");
+    EXPECT_EQ(window->Session().PageTwo().State().top.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->Session().PageTwo().State().bottom.connectorName, "7-16 DIN Male");
+    EXPECT_EQ(window->Session().PageTwo().Remembered().cableGrade, 0);
+    EXPECT_EQ(window->Session().PageTwo().Remembered().connectorGrade, 0);
+    EXPECT_EQ(window->Session().PageTwo().Remembered().attachment, 0);
 }
 
 // --------------------------------------------------------- frequency lists

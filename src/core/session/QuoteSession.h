@@ -1,11 +1,8 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
-#include <tuple>
-#include <unordered_map>
 
 #include "catalogue/ConnectorChoices.h"
 #include "catalogue/Jumpers.h"
@@ -13,35 +10,10 @@
 #include "pricing/Currency.h"
 #include "results/ResultPages.h"
 #include "results/Selection.h"
-#include "session/Choices.h"
+#include "session/PageTwoChoices.h"
 #include "session/ProgramData.h"
 
 namespace quill {
-
-// One end of the assembly on page 2: its lists, what they show, the
-// connector's own name and picture, and the choices it remembers.
-struct EndState {
-    bool included = true;
-    bool actual = true;  // chosen by its own name, else by what it mates to
-    ListChoice connector, special, inner;
-    std::string label;    // the connector's own name
-    std::string picture;  // in the "images" folder; empty for none
-    std::string connectorName = "7-16 DIN Male", specialName, innerName;
-};
-
-// Page 2 as the window shows it.
-struct PageTwoState {
-    RadioChoice cableGrade{-1, {true, true, true}};  // standard, premium, flame retardant
-    ListChoice cable;
-    std::string diameter;  // "1/2 in."
-    bool diameterShown = true;
-    std::string cablePicture;
-    RadioChoice attachment{0, {true, true}};      // Vellisk, regular
-    RadioChoice connectorGrade{1, {true, true}};  // plated, standard
-    bool connectorOptions = true;                 // at least one end is included
-    bool velliskPicture = true;
-    EndState top, bottom;
-};
 
 // The standard lengths page: rows "Your Selection:", "A little shorter:" and
 // "A little longer:" (five cells each, empty where none) and which may be taken.
@@ -88,44 +60,25 @@ struct NextOutcome {
     bool resolved = false;
 };
 
-// The radio item of a cable grade code: 0 standard ("S" or any other), 1
-// premium ("P"), 2 flame retardant ("R").
-int CableGradeIndex(const std::string& gradeCode);
-
-// The run's quote: the choices the wizard remembers, the cables that match
-// page 1, page 2 and its cascades, the assembly, the currency in force and
-// the result shown. Every decision of the wizard is made here; the window
-// shows the state and hands over the user's clicks.
+// The run's quote: page 1 as checked, page 2's choices, the assembly, the
+// currency in force and the result shown. Every decision of the wizard is
+// made here or in page 2's choices; the window shows the state and hands over
+// the user's clicks.
 class QuoteSession {
   public:
     explicit QuoteSession(ProgramData& data);
 
     const ProgramData& Data() const { return data_; }
 
-    // Page 1.
-    void SetApplication(bool feeder);  // remembers the attachment a feeder starts with
+    // Page 1: the application, then the boxes checked and the band's cables matched.
+    void SetApplication(bool feeder) { pageTwo_.SetApplication(feeder); }
     std::optional<Refusal> CheckPageOne(const Selection& pageOne);
-    const CableList& BandMatchedCables() const;
+    const CableList& BandMatchedCables() const { return pageTwo_.BandMatchedCables(); }
 
-    // Page 2: what it shows on arrival, and the user's changes.
+    // Page 2: decided anew on arrival from page 1, then changed by the user.
     void ShowPageTwo();
-    const PageTwoState& PageTwo() const { return pageTwo_; }
-    void SetCableGrade(int index);
-    void ChooseCable(const std::string& partNumber);
-    void SetAttachment(int index);
-    void SetConnectorGrade(int index);
-    void SetEndMode(bool top, bool actual);
-    void ChooseConnector(bool top, const std::string& text);
-    void ChooseSpecial(bool top, const std::string& text);
-    void ChooseInner(bool top, const std::string& text);
-    const TTransmissionLine* CurrentCable() const { return currentCable_; }
-    // What the wizard remembers from one run to the next.
-    struct Memory {
-        std::string cableModelName = "RVX4-50K";
-        int cableGrade = 0, connectorGrade = 0, attachment = 0;
-    };
-    const Memory& Remembered() const { return memory_; }
-    const CableList& GradeMatchedCables() const;
+    PageTwoChoices& PageTwo() { return pageTwo_; }
+    const PageTwoChoices& PageTwo() const { return pageTwo_; }
 
     // Next on page 2, and on the standard lengths page with the row taken.
     NextOutcome ResolvePageTwo();
@@ -158,70 +111,15 @@ class QuoteSession {
 
   private:
     std::string WaveguideCutOffNote(bool waveguide, double beginMHz) const;
-    void EnableCableGrades();
-    void SelectCableGrade(int index);
-    void CableGradeClick();
-    void FillCableSizeList();
-    void CableChange();
-    void EnableConnectorOptions();
-    void SelectAttachment(int index);
-    void SelectConnectorGrade(int index);
-    void AttachmentClick();
-    void ConnectorGradeClick();
-    void FillConnectorLists();
-    EndChoice ChoiceOf(const EndState& end) const;
-    std::string GradeLetter() const;
-    std::string AttachmentLetter() const;
-    void ConnectorChange(EndState& end);
-    void DescriptionChange(EndState& end);
-    void InnerChange(EndState& end);
-    void ShowConnector(EndState& end);
-    EndState& End(bool top) { return top ? pageTwo_.top : pageTwo_.bottom; }
     std::optional<Refusal> PickConnectors();
     void ShowFinal(const std::string& partNumber, bool hasListPrice,
                    const std::string& standardLength);
     void ShowStandardLengths(const StringList& lines, int shorter, int longer);
     void ShowPartsList();
 
-    // The cables of page 1's band and cable type, and those of each grade
-    // (standard, premium, flame retardant, any) with their sizes in list
-    // order: worked out when page 1 asks for another band, shared by copies.
-    struct GradeCables {
-        CableList cables;
-        SharedList sizes;  // their part numbers in list order
-        // The place in the sizes of each model's first cable of the grade (-1
-        // when its spelling lost to another of the same letters).
-        std::unordered_map<std::string, int> modelAt;
-    };
-    struct BandCables {
-        double begin = 0, end = 0;
-        int cableType = -1;
-        CableList all;
-        std::array<GradeCables, 4> grades;
-    };
-    static GradeCables ListGrade(CableList cables, const std::string& letter);
-    static std::shared_ptr<const BandCables> MatchBand(const CableCatalogue& catalogue,
-                                                       double begin, double end, int cableType);
-
     ProgramData& data_;
     Selection pageOne_;
-    bool feeder_ = false;
-    std::shared_ptr<const BandCables> band_;
-    int gradeSlot_ = 3;  // the grade whose cables page 2 lists
-    // The connector lists and pictures worked out before, shared by copies
-    // of the session (a comparison's quotes ask much the same).
-    struct Lookups {
-        using ConnectorsKey = std::tuple<const TTransmissionLine*, std::string, std::string, bool>;
-        using EndKey = std::pair<const TTransmissionLine*, EndChoice>;
-        KeptAnswers<ConnectorsKey, SharedList> connectors;
-        KeptAnswers<EndKey, SharedList> specials, inners;
-        KeptAnswers<std::tuple<std::string, bool, bool>, std::string> pictures;
-        std::shared_ptr<const BandCables> band;  // the band matched last by any copy
-    };
-    std::shared_ptr<Lookups> lookups_ = std::make_shared<Lookups>();
-    TTransmissionLine* currentCable_ = nullptr;
-    PageTwoState pageTwo_;
-    Memory memory_;
+    PageTwoChoices pageTwo_;
     TJumper assembly_;
     int currencyTag_ = 1;
     std::optional<QuoteResult> result_;

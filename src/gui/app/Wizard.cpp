@@ -165,6 +165,6 @@ void TfrmMain::PricingUpdated() {
 
 // The plot of the result page shown, at the figures' own length.
 void TfrmMain::btnBandPlotClick() {
-    if (!session_.CurrentCable() || !session_.Result()) return;
-    BandPlotDlg1->Execute(session_.Result()->selection, *session_.CurrentCable());
+    if (!session_.PageTwo().CurrentCable() || !session_.Result()) return;
+    BandPlotDlg1->Execute(session_.Result()->selection, *session_.PageTwo().CurrentCable());
 }

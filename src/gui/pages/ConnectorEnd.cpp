@@ -9,7 +9,7 @@
 #include "controls/Hint.h"
 #include "controls/Picture.h"
 #include "platform/TextConversion.h"
-#include "session/QuoteSession.h"
+#include "session/PageTwoChoices.h"
 
 using namespace quill;
 
@@ -23,12 +23,8 @@ void ShowList(ComboBox* box, const ListChoice& list) {
         box->SetText(ToQt(list.text));
 }
 
-TConnectorEnd::TConnectorEnd(bool top, QuoteSession& session, OperationGuard& guard,
-                             std::function<void()> changed)
-    : QGroupBox(top ? "Top Connector" : "Bottom Connector"),
-      top_(top),
-      session_(session),
-      changed_(std::move(changed)) {
+TConnectorEnd::TConnectorEnd(bool top, PageTwoChoices& choices, OperationGuard& guard)
+    : QGroupBox(top ? "Top Connector" : "Bottom Connector"), top_(top), choices_(choices) {
     const QString p = top ? "C1" : "C2";
     const QString caption = title();
     const QString which = top ? "top" : "bottom";
@@ -103,21 +99,21 @@ void TConnectorEnd::Show(const EndState& end, const std::filesystem::path& progr
 }
 
 void TConnectorEnd::cboMatesToChange() {
-    session_.ChooseConnector(top_, FromQt(connector_->Text()));
-    changed_();
+    choices_.ChooseConnector(top_, FromQt(connector_->Text()));
+    emit changed();
 }
 
 void TConnectorEnd::cboDescriptionChange() {
-    session_.ChooseSpecial(top_, FromQt(special_->Text()));
-    changed_();
+    choices_.ChooseSpecial(top_, FromQt(special_->Text()));
+    emit changed();
 }
 
 void TConnectorEnd::cboInnerChange() {
-    session_.ChooseInner(top_, FromQt(inner_->Text()));
-    changed_();
+    choices_.ChooseInner(top_, FromQt(inner_->Text()));
+    emit changed();
 }
 
 void TConnectorEnd::rbActualClick() {
-    session_.SetEndMode(top_, actual_->isChecked());
-    changed_();
+    choices_.SetEndMode(top_, actual_->isChecked());
+    emit changed();
 }

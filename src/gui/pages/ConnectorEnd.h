@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <filesystem>
-#include <functional>
 
 #include "platform/Guard.h"
 
@@ -12,12 +11,12 @@ class QRadioButton;
 namespace quill {
 class ComboBox;
 class Picture;
-class QuoteSession;
+class PageTwoChoices;
 struct EndState;
 struct ListChoice;
 }  // namespace quill
 
-// Shows a list as the session has it, rebuilding the items only when they
+// Shows a list as the core has it, rebuilding the items only when they
 // changed; a text that is no item ("None") is shown as it stands.
 void ShowList(quill::ComboBox* box, const quill::ListChoice& list);
 
@@ -27,10 +26,9 @@ void ShowList(quill::ComboBox* box, const quill::ListChoice& list);
 class TConnectorEnd : public QGroupBox {
     Q_OBJECT
   public:
-    TConnectorEnd(bool top, quill::QuoteSession& session, OperationGuard& guard,
-                  std::function<void()> changed);
+    TConnectorEnd(bool top, quill::PageTwoChoices& choices, OperationGuard& guard);
 
-    // Shows the end as the session has it.
+    // Shows the end as page 2's choices have it.
     void Show(const quill::EndState& end, const std::filesystem::path& programFolder);
 
     void cboMatesToChange();
@@ -38,11 +36,14 @@ class TConnectorEnd : public QGroupBox {
     void cboInnerChange();
     void rbActualClick();
 
+  signals:
+    // A choice of the user's was handed over: the page shows its state again.
+    void changed();
+
   private:
     const bool top_;
-    quill::QuoteSession& session_;
-    std::function<void()> changed_;  // the page shows the session's state again
-    bool showing_ = false;           // controls set from the state run no handler
+    quill::PageTwoChoices& choices_;
+    bool showing_ = false;  // controls set from the state run no handler
     std::string pictureShown_;
     QRadioButton* actual_ = nullptr;
     QRadioButton* matesTo_ = nullptr;

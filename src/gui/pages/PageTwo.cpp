@@ -63,9 +63,10 @@ TPageTwo::TPageTwo(QuoteSession& session, OperationGuard& guard,
     imgCable->SetModest(true);
     cable->addWidget(imgCable, 1);
 
-    const auto changed = [this] { ShowState(); };
-    top_ = new TConnectorEnd(true, session, guard, changed);
-    bottom_ = new TConnectorEnd(false, session, guard, changed);
+    top_ = new TConnectorEnd(true, session.PageTwo(), guard);
+    bottom_ = new TConnectorEnd(false, session.PageTwo(), guard);
+    for (TConnectorEnd* end : {top_, bottom_})
+        connect(end, &TConnectorEnd::changed, this, &TPageTwo::ShowState);
     grid->addWidget(top_, 0, 0);
     grid->addWidget(GroupBox3, 0, 1);
     grid->addWidget(bottom_, 0, 2);
@@ -117,7 +118,7 @@ void ShowRadio(RadioGroup* group, const RadioChoice& choice) {
 }  // namespace
 
 void TPageTwo::ShowState() {
-    const PageTwoState& state = session_.PageTwo();
+    const PageTwoState& state = session_.PageTwo().State();
     showing_ = true;
     edtTlineSize->setVisible(state.diameterShown);
     lblDiameter->setVisible(state.diameterShown);
@@ -140,24 +141,24 @@ void TPageTwo::ShowState() {
 
 void TPageTwo::rgCableGradeClick() {
     if (showing_) return;
-    session_.SetCableGrade(rgCableGrade->ItemIndex());
+    session_.PageTwo().SetCableGrade(rgCableGrade->ItemIndex());
     ShowState();
 }
 
 void TPageTwo::cboTLineDataChange() {
-    session_.ChooseCable(FromQt(cboTLineData->Text()));
+    session_.PageTwo().ChooseCable(FromQt(cboTLineData->Text()));
     ShowState();
 }
 
 void TPageTwo::rgConnectorGradeClick() {
     if (showing_) return;
-    session_.SetConnectorGrade(rgConnectorGrade->ItemIndex());
+    session_.PageTwo().SetConnectorGrade(rgConnectorGrade->ItemIndex());
     ShowState();
 }
 
 void TPageTwo::rgConnectorAttachmentClick() {
     if (showing_) return;
-    session_.SetAttachment(rgConnectorAttachment->ItemIndex());
+    session_.PageTwo().SetAttachment(rgConnectorAttachment->ItemIndex());
     ShowState();
 }
 
@@ -167,7 +168,7 @@ void TPageTwo::btnCompareSizesClick() {
     const std::optional<SizeRow> chosen = dialog.Execute();
     if (!chosen) return;
     // The same cascades as the user's clicks: the grade, then the size.
-    session_.SetCableGrade(chosen->gradeIndex);
-    session_.ChooseCable(chosen->cable);
+    session_.PageTwo().SetCableGrade(chosen->gradeIndex);
+    session_.PageTwo().ChooseCable(chosen->cable);
     ShowState();
 }
