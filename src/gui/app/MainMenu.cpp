@@ -15,8 +15,8 @@
 using namespace quill;
 
 TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& order,
-                     TExports& exports, TOnlineChecks& online, Frame frame)
-    : QObject(&window), guard_(guard), frame_(std::move(frame)) {
+                     TExports& exports, TOnlineChecks& online)
+    : QObject(&window), guard_(guard) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName("MainMenu1");
     File1 = bar->addMenu("&File");
@@ -71,9 +71,9 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
         {CopyToClipboard1, [&exports] { exports.CopyToClipboard1Click(); }},
         {QuickUpdate1, [&online] { online.QuickUpdate1Click(); }},
         {ViewLatestNewsFromOrlenk1, [&online] { online.ViewLatestNewsFromOrlenk1Click(); }},
-        {ImportAssemblies1, frame_.importAssemblies},
-        {StartOver1, frame_.startOver},
-        {Exit1, frame_.exit}};
+        {ImportAssemblies1, [this] { emit importRequested(); }},
+        {StartOver1, [this] { emit startOverRequested(); }},
+        {Exit1, [this] { emit exitRequested(); }}};
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, guard(handler));
 
@@ -84,7 +84,7 @@ TMainMenu::TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& ord
 
     Help1 = bar->addAction("Ab&out");
     Help1->setObjectName("Help1");
-    connect(Help1, &QAction::triggered, this, guard(frame_.about));
+    connect(Help1, &QAction::triggered, this, guard([this] { emit aboutRequested(); }));
 }
 
 // The "Currency Settings" menu: a top-level "US Dollars (USD)" and one
@@ -181,7 +181,7 @@ void TMainMenu::CheckCurrency(int tag) {
 
 void TMainMenu::ChooseCurrency(QAction* item) {
     CheckCurrency(item->data().toInt());
-    frame_.chooseCurrency(item->data().toInt());
+    emit currencyChosen(item->data().toInt());
 }
 
 void TMainMenu::SetFrameMenus(bool enabled, bool startOver, bool spreadsheet) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,17 +18,14 @@ class QuoteSession;
 }
 
 // The main menu: File (with Export), Currency Settings and About. Its
-// commands run on the order page, the exports and the online services; the
-// frame answers Start Over, Exit, About and a chosen currency.
+// commands run on the order page, the exports and the online services; it
+// signals the frame's own: Start Over, Exit, About, Import Assemblies and a
+// chosen currency.
 class TMainMenu : public QObject {
     Q_OBJECT
   public:
-    struct Frame {
-        std::function<void()> startOver, exit, about, importAssemblies;
-        std::function<void(int tag)> chooseCurrency;
-    };
     TMainMenu(QMainWindow& window, OperationGuard& guard, TOrderPage& order, TExports& exports,
-              TOnlineChecks& online, Frame frame);
+              TOnlineChecks& online);
 
     // With exchange rates the currency menu shows, and a currency the session
     // cannot price in cannot be chosen.
@@ -40,12 +36,18 @@ class TMainMenu : public QObject {
     void SetFrameMenus(bool enabled, bool startOver, bool spreadsheet);
     void ShowOrderPage();
 
+  signals:
+    void startOverRequested();
+    void exitRequested();
+    void aboutRequested();
+    void importRequested();
+    void currencyChosen(int tag);
+
   private:
     void BuildCurrencyMenu();
     void ChooseCurrency(QAction* item);
 
     OperationGuard& guard_;
-    Frame frame_;
     QMenu* File1 = nullptr;
     QAction* NewOrder1 = nullptr;
     QAction* Open1 = nullptr;

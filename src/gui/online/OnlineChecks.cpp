@@ -24,8 +24,7 @@ std::filesystem::path DefaultCommonFiles() {
 
 }  // namespace
 
-TOnlineChecks::TOnlineChecks(Services& services, QWidget* parent, std::function<void()> updated)
-    : services_(services), updated_(std::move(updated)) {
+TOnlineChecks::TOnlineChecks(Services& services, QWidget* parent) : services_(services) {
     const OnlineServices online{services.registry, services.shell, services.messages,
                                 services.clock, services.downloader};
     QuickUpdateDlg1 = std::make_unique<TQuickUpdateDlg>(online, DefaultCommonFiles(), parent);
@@ -56,7 +55,7 @@ void TOnlineChecks::QuickUpdate1Click() {
 
 void TOnlineChecks::Updated() {
     RecordPricingUpdate(services_.writtenFolder, services_.clock.Today());
-    updated_();
+    emit updated();
 }
 
 void TOnlineChecks::ViewLatestNewsFromOrlenk1Click() { NewsDlg1->Execute(); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -11,10 +10,10 @@ struct Services;
 
 // The online services of the window: the pricing update and the maker's
 // news, started by the user or by their schedules.
-class TOnlineChecks {
+class TOnlineChecks : public QObject {
+    Q_OBJECT
   public:
-    // `updated` runs after an update the user accepted.
-    TOnlineChecks(Services& services, QWidget* parent, std::function<void()> updated);
+    TOnlineChecks(Services& services, QWidget* parent);
     ~TOnlineChecks();
 
     // Each time the window becomes active: the update's check, then the news's.
@@ -25,11 +24,13 @@ class TOnlineChecks {
     TQuickUpdateDlg& QuickUpdate() { return *QuickUpdateDlg1; }
     TNewsDlg& News() { return *NewsDlg1; }
 
+  signals:
+    void updated();  // the user accepted an update; its day is recorded
+
   private:
     void Updated();  // records the day of the update and tells the window
 
     Services& services_;
-    std::function<void()> updated_;
     bool checking_ = false;
     std::unique_ptr<TQuickUpdateDlg> QuickUpdateDlg1;
     std::unique_ptr<TNewsDlg> NewsDlg1;

@@ -17,6 +17,7 @@
 #include "platform/Services.h"
 #include "platform/TextConversion.h"
 #include "pricing/Currency.h"
+#include "rfq/RfqImport.h"
 
 using namespace quill;
 
@@ -409,4 +410,23 @@ void TOrderPage::ShowOpenedOrder(OrderFileContent content, const std::filesystem
     book_.Open(std::move(content), file);
     emit opened();
     RefillOrderGrid();
+}
+
+// File > Import Assemblies: a customer's request for quotation, quoted row by
+// row into the order. Each row is quoted on a fresh start of the wizard, so the wizard's pages
+// keep the user's own choices and no row takes them.
+void TOrderPage::ImportAssemblies1Click(const QuoteSession& session) {
+    const auto file = services_.fileDialogs.OpenFile(
+        {"CSV Files (*.csv)|*.csv", ".csv", services_.writtenFolder, {}});
+    if (!file) return;
+    CsvReader reader(*file);
+    const RfqImport import = ImportRfq(reader, session, book_);
+    emit showRequested();
+    RefillOrderGrid();
+    std::string summary = RfqSummary(import);
+    std::replace(summary.begin(), summary.end(), '\n', '\r');
+    if (import.problems.empty())
+        services_.messages.Information(summary);
+    else
+        services_.messages.Warning(summary);
 }

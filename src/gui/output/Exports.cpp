@@ -25,12 +25,8 @@ struct BusyCursor {
 }  // namespace
 
 TExports::TExports(Services& services, const QuoteSession& session, const OrderBook& book,
-                   std::function<bool()> resultShown, QWidget* parent)
-    : services_(services),
-      session_(session),
-      book_(book),
-      resultShown_(std::move(resultShown)),
-      parent_(parent) {}
+                   QWidget* parent)
+    : services_(services), session_(session), book_(book), parent_(parent) {}
 
 bool TExports::IsSpreadsheetAvailable() const {
 #if defined(Q_OS_WIN)
@@ -52,14 +48,14 @@ ExportContent TExports::ContentShown() const {
     // start-up has shown none.
     notes.pricingUpdateDate = FormatDate(PricingDate(
         services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));
-    const bool result = resultShown_() && session_.Result().has_value();
+    const bool result = resultShown_ && session_.Result().has_value();
     return ContentToExport(result ? &*session_.Result() : nullptr, book_, notes);
 }
 
 void TExports::CopyToClipboard1Click() {
     services_.clipboard.SetText(RenderClipboardText(ContentShown()));
-    emit statusMessage(resultShown_() ? "The page shown is copied to the clipboard."
-                                      : "The order is copied to the clipboard.");
+    emit statusMessage(resultShown_ ? "The page shown is copied to the clipboard."
+                                    : "The order is copied to the clipboard.");
 }
 
 void TExports::ExportToFile(const char* folderName, const char* filter, const char* extension,

@@ -17,9 +17,12 @@ struct Services;
 class TExports : public QObject {
     Q_OBJECT
   public:
-    // `shown` answers the result page on the screen, or nothing for the order.
     TExports(Services& services, const quill::QuoteSession& session, const quill::OrderBook& book,
-             std::function<bool()> resultShown, QWidget* parent);
+             QWidget* parent);
+
+    // Whether a result page is on the screen: its page is what is copied and
+    // exported; otherwise the order is.
+    void SetResultShown(bool shown) { resultShown_ = shown; }
 
     quill::ExportContent ContentShown() const;
     bool IsSpreadsheetAvailable() const;
@@ -44,6 +47,6 @@ class TExports : public QObject {
     Services& services_;
     const quill::QuoteSession& session_;
     const quill::OrderBook& book_;
-    std::function<bool()> resultShown_;
+    bool resultShown_ = false;
     QWidget* parent_;
 };
