@@ -71,3 +71,15 @@ mount_small_volume() {
         echo "No small volume could be mounted here: the full-disk test is skipped."
     fi
 }
+
+# Wine as the Windows build runs under it: a prefix of its own in the cache,
+# quiet, and without offering to install Mono or Gecko (no dialog can be
+# answered here). The programs find Qt's and the runtime's DLLs through
+# WINEPATH, as they find them beside themselves once installed.
+use_windows_wine() {
+    local cache="$1"
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX="${WINEPREFIX:-$cache/wine}"
+    export WINEPATH="$cache/qt/bin;/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
+    export QT_PLUGIN_PATH="$cache/qt/plugins"
+}

@@ -5,6 +5,7 @@
 # Windows: the ratio says what a user of Wine would see, nothing more.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source scripts/common.sh
 cache="${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}"
 filter='BM_QuoteResolve|BM_Order(AddOneLine|QuantityEdit|FileWrite|FileRead|Open)$|BM_ImportRequest|BM_SingleQuotesOfTheRequest|BM_ExportRender|BM_ExportSpreadsheetToFile|BM_PrintLayout|BM_PdfWrite'
 for program in build/bin/quillroute_bench build-windows/bin/quillroute_bench.exe; do
@@ -14,10 +15,8 @@ out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 export QT_QPA_PLATFORM=offscreen
 build/bin/quillroute_bench --benchmark_filter="$filter" --benchmark_format=json >"$out/linux.json" 2>/dev/null
-WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="${WINEPREFIX:-$cache/wine}" \
-WINEPATH="$cache/qt/bin;/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib" \
-QT_PLUGIN_PATH="$cache/qt/plugins" \
-    wine build-windows/bin/quillroute_bench.exe --benchmark_filter="$filter" --benchmark_format=json \
+use_windows_wine "$cache"
+wine build-windows/bin/quillroute_bench.exe --benchmark_filter="$filter" --benchmark_format=json \
     >"$out/wine.json" 2>/dev/null
 python3 - "$out/linux.json" "$out/wine.json" <<'PY'
 import json, sys

@@ -12,14 +12,7 @@ scripts/windows/third-party.sh
 cache="${QUILLROUTE_WINDOWS_CACHE:-$HOME/.cache/quillroute/windows}"
 [ "${QUILLROUTE_WINDOWS_QT:-}" = build ] && scripts/windows/qt.sh
 qt="$cache/qt"
-# Wine in a prefix of its own, quiet, and without offering to install Mono or
-# Gecko (no dialog can be answered here). The programs find Qt's and the
-# runtime's DLLs through WINEPATH, as they find them beside themselves once
-# installed.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="${WINEPREFIX:-$cache/wine}"
-export WINEPATH="$qt/bin;/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
-export QT_PLUGIN_PATH="$qt/plugins"
+use_windows_wine "$cache"
 # pkg-config answers for the Windows libraries, never the host's.
 export PKG_CONFIG_LIBDIR="$cache/prefix/lib/pkgconfig"
 window=(-DQUILLROUTE_GUI=OFF)

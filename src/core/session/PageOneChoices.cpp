@@ -44,10 +44,9 @@ void PageOneChoices::ChooseApplication(bool isFeeder) {
         feederItem.Select(0);
         OfferLengths(100, 500, 100);
     } else {
-        feederItem.Select(-1);
         cableType.Select(1);
         SetEnds(true, true);
-        feederItem.Select(-1);
+        feederItem.Select(-1);  // a jumper has no feeder item
         OfferLengths(1, 50, 5);
     }
     cableType.enabled[2] = feeder;
