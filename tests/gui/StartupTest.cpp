@@ -2,12 +2,15 @@
 // selection the window opens with.
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <ctime>
 
 #include "WizardFixture.h"
 #include "app/Startup.h"
+#include "app/TfrmSplash.h"
 #include "platform/PathText.h"
 
 namespace wizard {
@@ -332,6 +335,28 @@ TEST_F(StartupTest, RunWithoutParametersShowsTheSplashFirst) {
     WindowWatcher watcher;
     EXPECT_EQ(RunQuillroute(*services, 20), 0);
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
+}
+
+}  // namespace
+}  // namespace wizard
+
+namespace wizard {
+namespace {
+
+// The splash waits for its timer without keeping a core busy: over its wait
+// the process uses a small part of the time the wait takes, and it closes
+// only when the timer has fired.
+TEST(Splash, WaitsForItsTimerWithoutSpinning) {
+    TfrmSplash splash(fs::path(QUILLROUTE_SAMPLE_DATA) / "program", 400);
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t cpu = std::clock();
+    splash.ShowUntilTimerFires();
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+    EXPECT_GE(wall.elapsed(), 390);
+    EXPECT_LT(cpuMs, 100) << "over a wait of " << wall.elapsed() << " ms";
+    EXPECT_TRUE(splash.CanClose());
+    EXPECT_FALSE(splash.isVisible());
 }
 
 }  // namespace

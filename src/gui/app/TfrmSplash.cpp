@@ -1,7 +1,7 @@
 #include "app/TfrmSplash.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -26,9 +26,13 @@ TfrmSplash::TfrmSplash(const std::filesystem::path& programFolder, int intervalM
 }
 
 void TfrmSplash::ShowUntilTimerFires() {
+    // A loop of its own that sleeps until an event comes, and ends with the
+    // timer: window events are handled meanwhile and no core is kept busy.
+    QEventLoop wait;
+    connect(&Timer1, &QTimer::timeout, &wait, &QEventLoop::quit);
     show();
     Timer1.start();
-    while (!CanClose()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    wait.exec();
     close();
 }
 
