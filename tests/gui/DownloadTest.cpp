@@ -33,7 +33,7 @@ TEST_F(Downloads, APricingDownloadArrivesWholeAndItsInstallerStarts) {
     EXPECT_EQ(
         messages.calls,
         (Calls{{"beep", ""},
-               {"information", "Download Complete.\rClick OK to continue with installation"}}));
+               {"information", "Download Complete.\rClick OK to continue with installation."}}));
     EXPECT_EQ(server.requested, QStringList{"/updates/pricing.exe"});
 }
 
@@ -92,7 +92,7 @@ TEST_F(Downloads, AServerThatStallsEndsTheDownload) {
               (Calls{{"error", "Unable to dowload Pricing Database: no data for 2 seconds."}}));
 }
 
-TEST_F(Downloads, CancelInTheProgressWindowIsAFailedDownload) {
+TEST_F(Downloads, CancelInTheProgressWindowStopsTheDownloadWithANote) {
     server.trickleMilliseconds = 50;
     server.Serve("/updates/pricing.exe",
                  {200, QByteArray(400000, 'c'), LoopbackHttpServer::Behaviour::Trickle});
@@ -101,6 +101,9 @@ TEST_F(Downloads, CancelInTheProgressWindowIsAFailedDownload) {
         auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(progress, nullptr);
         EXPECT_TRUE(progress->isVisible());
+        // Wide enough for its whole title beside a title bar's icon and buttons.
+        EXPECT_GE(progress->width(),
+                  progress->fontMetrics().horizontalAdvance(progress->windowTitle()) + 160);
         EXPECT_TRUE(progress->labelText().contains("Downloading Pricing Database"));
         EXPECT_TRUE(progress->labelText().contains(" of 400,000 bytes"))
             << S(progress->labelText());
@@ -114,7 +117,8 @@ TEST_F(Downloads, CancelInTheProgressWindowIsAFailedDownload) {
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(fs::exists(Updates() / "pricing.exe"));
     EXPECT_EQ(messages.Boxes(),
-              (Calls{{"error", "The download of Pricing Database was cancelled."}}));
+              (Calls{{"information", "The download of Pricing Database was cancelled."}}))
+        << "the user's own Cancel is no error";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the progress window is gone";
 }
 
@@ -232,7 +236,7 @@ TEST_F(UpdateCommand, AFailedOrRefusedUpdateKeepsTheDialogOpenAndChangesNothing)
                 "Updating this many programs at once may take anywhere from several "
                 "minutes \r\nto an hour depending on the speed of your Internet "
                 "connection.  Are \r\nyou sure you want to continue?"},
-               {"error", "Update Cancelled"}}));
+               {"information", "Update Cancelled"}}));
     EXPECT_EQ(Value(kUpdateKey, "NextUpdate"), "01/01/2100") << "the schedule is untouched";
     EXPECT_FALSE(fs::exists(programFolder / "update.ini"));
     EXPECT_EQ(server.requested, QStringList{"/updates/pricing.exe"});
@@ -340,6 +344,19 @@ TEST_F(NewsPages, AFailedFetchSaysWhyOnceAndShowsNothing) {
                                                      S(server.Address("/home/default.asp")) +
                                                      ": the server answered 500."}}));
     EXPECT_EQ(Value(kNewsKey, "NextUpdate"), "01/01/2100");
+
+    // The user's own Cancel in the progress window needs no message.
+    messages.Reset();
+    server.trickleMilliseconds = 50;
+    server.Serve("/home/default.asp",
+                 {200, QByteArray(400000, 'h'), LoopbackHttpServer::Behaviour::Trickle});
+    QTimer::singleShot(300, [] {
+        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(progress, nullptr);
+        progress->findChild<QPushButton*>()->click();
+    });
+    EXPECT_FALSE(window->Online().News().Execute());
+    EXPECT_EQ(messages.Boxes(), Calls{});
 
     server.requested.clear();
     messages.Reset();

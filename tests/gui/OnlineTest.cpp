@@ -155,6 +155,14 @@ class UpdateDialog : public OnlineFixture {
     std::unique_ptr<TQuickUpdateDlg> component;
 };
 
+TEST_F(UpdateDialog, WithoutRegisteredProgramsTheListHasNoRow) {
+    Open();
+    EXPECT_EQ(dialog->sgPrograms->RowCount(), 0);
+    Click(dialog->rgAction, 1);
+    EXPECT_EQ(dialog->SelectedProgramCount(), 0);
+    EXPECT_EQ(dialog->SelectedProgramNames(), Texts{});
+}
+
 TEST_F(UpdateDialog, TheProgramListIsUsableOnlyForProgramFiles) {
     Register("Alpha", "Alpha Designer", "alpha.exe", "12/01/2026");
     Register("Quillroute", "Quillroute", "quillroute.exe", "11/30/2026");
@@ -179,13 +187,6 @@ TEST_F(UpdateDialog, TheProgramListIsUsableOnlyForProgramFiles) {
     EXPECT_TRUE(dialog->cboNumDays->isEnabled());
     Click(dialog->rgAction, 0);
     EXPECT_FALSE(dialog->sgPrograms->isEnabled());
-}
-
-TEST_F(UpdateDialog, AnEmptyListKeepsOneEmptyRow) {
-    Open();
-    EXPECT_EQ(dialog->sgPrograms->RowCount(), 1);
-    EXPECT_EQ(S(dialog->sgPrograms->Cell(0, 0)), "");
-    EXPECT_EQ(dialog->SelectedProgramNames(), Texts{});
 }
 
 TEST_F(UpdateDialog, ANinetyDayOldProgramIsRedForProgramFilesAndGreyOtherwise) {

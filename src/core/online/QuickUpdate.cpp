@@ -70,8 +70,8 @@ bool QuickUpdate::ConfirmUpdate(bool programFiles, int selectedCount) {
             "\r\nto an hour depending on the speed of your Internet connection.  Are \r\nyou "
             "sure you want to continue?"))
         return true;
-    services_.messages.Asterisk();
-    services_.messages.Error("Update Cancelled");
+    // The user's own answer: a plain note, no error.
+    services_.messages.Information("Update Cancelled");
     return false;
 }
 
@@ -100,6 +100,10 @@ bool QuickUpdate::DownloadFile(const std::string& address, const std::filesystem
     // An older installer of that name must not be taken for this one.
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
+    if (outcome.kind == DownloadOutcome::Kind::kCancelled) {
+        services_.messages.Information(DownloadFailedMessage(name, outcome, file.parent_path()));
+        return false;
+    }
     services_.messages.Asterisk();
     services_.messages.Error(DownloadFailedMessage(name, outcome, file.parent_path()));
     return false;
@@ -134,7 +138,7 @@ bool QuickUpdate::UpdatePricing(const std::filesystem::path& folder, bool notify
     if (notify) {
         services_.messages.Beep();
         services_.messages.Information(
-            "Download Complete.\rClick OK to continue with installation");
+            "Download Complete.\rClick OK to continue with installation.");
     }
     services_.shell.Open(Utf8Of(file));
     return true;

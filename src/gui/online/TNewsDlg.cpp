@@ -47,7 +47,9 @@ bool TNewsDlg::Execute(bool reportFailure) {
     dialog.cboNumDays->SetText(ToQt(news.Schedule().IntervalText()));
     const std::filesystem::path folder = news.NewsFolder();
     if (const NewsFetch fetch = news.DownloadPages(folder); !fetch) {
-        if (reportFailure) services_.messages.Error(NewsFailedMessage(fetch));
+        // The user's own Cancel needs no message.
+        const bool cancelled = fetch.outcome.kind == DownloadOutcome::Kind::kCancelled;
+        if (reportFailure && !cancelled) services_.messages.Error(NewsFailedMessage(fetch));
         return false;
     }
     dialog.headlines = news.ParseNews(folder);

@@ -35,13 +35,15 @@ Messages::Answer TQuickUpdateDlg::AskToUpdate() { return Component().AskToUpdate
 void TQuickUpdateDlg::FillProgramList(Grid* grid) {
     grid->SetHeadings({"Program Name", "Last Update"});
     const std::vector<ProgramRegistration> programs = ReadPrograms(services_.registry);
-    grid->SetRowCount(std::max<int>(1, static_cast<int>(programs.size())));
+    // No program registered: no row, not an empty one.
+    grid->SetRowCount(static_cast<int>(programs.size()));
     grid->ClearCells();
     for (int row = 0; row < static_cast<int>(programs.size()); ++row) {
         grid->SetCell(0, row, ToQt(programs[row].menuCaption));
         grid->SetCell(1, row,
                       ToQt(LastUpdateText(ProgramFile(programs[row]), programs[row].updateDate)));
     }
+    if (programs.empty()) return;
     const int current = DefaultProgramRow(programs, DefaultProgram);
     grid->setCurrentCell(current, 0);
     grid->clearSelection();

@@ -35,7 +35,8 @@ std::unique_ptr<QProgressDialog> ProgressWindow(QWidget* parent, const QString& 
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     dialog->setMinimumDuration(0);
-    dialog->setMinimumWidth(360);
+    // Its whole title shows beside a title bar's icon and buttons.
+    dialog->setMinimumWidth(std::max(360, dialog->fontMetrics().horizontalAdvance(title) + 160));
     dialog->show();
     return dialog;
 }
