@@ -108,7 +108,7 @@ TEST(OrderMoney, AnAmountThatCannotBeHeldExactlyIsRefusedAndChangesNothing) {
     }
 
     // The same through the other ways a line's figures change.
-    Order order = OrderOf({"1|Each|A|a|" + nines38 + "|4|", "1|Each|B|b|-" + nines38 + "|4|"});
+    Order order = OrderOf({"1|Feet|A|a|" + nines38 + "|3|", "1|Each|B|b|-" + nines38 + "|4|"});
     EXPECT_THROW(order.CopyBackQuantity(0, "2"), QuillError);
     EXPECT_NE(order.RefusedQuantity(0, "2").find("\"A\""), std::string::npos);
     EXPECT_NE(order.RefusedQuantity(0, "0.5").find("extended price"), std::string::npos);
@@ -118,6 +118,28 @@ TEST(OrderMoney, AnAmountThatCannotBeHeldExactlyIsRefusedAndChangesNothing) {
     EXPECT_THROW(order.DeleteRows({1}), QuillError);  // A and C no longer sum
     EXPECT_EQ(order.Count(), 3u);
     EXPECT_EQ(order.TotalText(), nines38 + ".00");
+}
+
+// An item counted "Each" is bought whole; a length may be any figure.
+TEST(Order, EachItemsTakeWholeQuantitiesOnly) {
+    const struct {
+        const char* unit;
+        const char* quantity;
+        bool taken;
+    } cases[] = {{"Each", "2", true},     {"Each", "2.00", true}, {"Each", "1.5", false},
+                 {"EACH", "0.01", false}, {"Feet", "1.5", true},  {"Meters", "0.25", true},
+                 {"Each", "0", true}};
+    for (const auto& c : cases) {
+        Order order = OrderOf({std::string("1|") + c.unit + "|P|p|156.28|1|"});
+        const std::string refused = order.RefusedQuantity(0, c.quantity);
+        EXPECT_EQ(refused.empty(), c.taken) << c.unit << " " << c.quantity << ": " << refused;
+        if (!c.taken) {
+            EXPECT_EQ(refused, "'" + std::string(c.quantity) +
+                                   "' is not a whole number: items sold Each are ordered whole.");
+            EXPECT_THROW(order.CopyBackQuantity(0, c.quantity), QuillError);
+            EXPECT_EQ(order.TotalText(), "156.28");
+        }
+    }
 }
 
 TEST(Decimals, ReadAndWriteEveryDigit) {
@@ -317,7 +339,7 @@ TEST(OrderDelete, RemovesExactlyTheSelectedRows) {
 }
 
 TEST(OrderQuantity, CopyBackTakesANewValueAndKeepsAnEqualOne) {
-    Order order = OrderOf({"2|Each|A|a|1.50|4|"});
+    Order order = OrderOf({"2|Feet|A|a|1.50|3|"});
     EXPECT_FALSE(order.CopyBackQuantity(0, "2.0"));
     EXPECT_EQ(order.Items()[0].quantity, "2");
     EXPECT_TRUE(order.CopyBackQuantity(0, " 7.5 "));

@@ -144,18 +144,22 @@ TEST_F(OrderPage, ATypedQuantityIsTakenAndANonNumberIsRefusedByName) {
     Start();
     ToFinal();
     AddToOrder();
-    TypeQuantity(0, "2.5");
-    EXPECT_EQ(RowTexts(0)[5], "391.83");  // 391.825, rounded half up
+    TypeQuantity(0, "3");
+    EXPECT_EQ(RowTexts(0)[5], "470.19");
     const std::string kept = ReadBytes(LastOrder());
-    EXPECT_NE(kept.find("1=2.5|Each|"), std::string::npos);
+    EXPECT_NE(kept.find("1=3|Each|"), std::string::npos);
 
-    TypeQuantity(0, "abc");
-    EXPECT_EQ(RowTexts(0)[0], "2.5");
-    EXPECT_EQ(Total(), "391.83");
-    ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
-    EXPECT_EQ(messages.Boxes()[0].kind, "warning");
-    EXPECT_EQ(messages.Boxes()[0].text.rfind("'abc' is not a valid quantity", 0), 0u);
-    EXPECT_EQ(ReadBytes(LastOrder()), kept);
+    // A jumper is ordered whole.
+    for (const char* text : {"abc", "2.5"}) {
+        messages.Reset();
+        TypeQuantity(0, text);
+        EXPECT_EQ(RowTexts(0)[0], "3");
+        EXPECT_EQ(Total(), "470.19");
+        ASSERT_EQ(messages.Boxes().size(), 1u) << ::testing::PrintToString(messages.calls);
+        EXPECT_EQ(messages.Boxes()[0].kind, "warning");
+        EXPECT_EQ(messages.Boxes()[0].text.rfind("'" + std::string(text) + "' is not a ", 0), 0u);
+        EXPECT_EQ(ReadBytes(LastOrder()), kept);
+    }
 }
 
 TEST_F(OrderPage, DeletingNeedsASelectionAndAYes) {

@@ -1,6 +1,7 @@
 #include "orders/Order.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -39,6 +40,15 @@ ItemView ViewOf(const ItemLine& line) {
 [[noreturn]] void ThrowInvalidQuantity(std::string_view text) {
     throw QuillError("'" + std::string(text) +
                      "' is not a valid quantity. A quantity is a number of 0 or more.");
+}
+
+// An item counted "Each" is ordered whole; a length may be any figure.
+std::string FractionOfWhole(const ItemView& item, const std::string& quantity) {
+    double value = 0;
+    if (UpperCase(std::string(item.unit)) != "EACH" || !TryStrToFloat(quantity, value) ||
+        value == std::floor(value))
+        return {};
+    return "'" + quantity + "' is not a whole number: items sold Each are ordered whole.";
 }
 
 Decimal Exact(std::string_view text) {
@@ -291,6 +301,8 @@ bool Order::CopyBackQuantity(std::size_t row, std::string_view text) {
     if (!IsValidQuantity(quantity)) ThrowInvalidQuantity(quantity);
     if (row >= Count()) ThrowListIndex(static_cast<long long>(row));
     ItemView changed = View(row);
+    if (const std::string whole = FractionOfWhole(changed, quantity); !whole.empty())
+        throw QuillError(whole);
     const std::string_view before = changed.quantity;
     changed.quantity = quantity;
     const Decimal total = TotalWith(*this, row, changed);  // throws before anything changes
@@ -310,6 +322,7 @@ std::string Order::RefusedQuantity(std::size_t row, std::string_view text) const
         return "'" + quantity + "' is not a valid quantity. Please enter a number of 0 or more.";
     if (row >= Count()) return {};
     ItemView changed = View(row);
+    if (std::string whole = FractionOfWhole(changed, quantity); !whole.empty()) return whole;
     changed.quantity = quantity;
     try {
         TotalWith(*this, row, changed);
