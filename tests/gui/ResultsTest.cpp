@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -207,6 +208,7 @@ TEST_F(ResultPages, FeederListsItsComponents) {
     EXPECT_EQ(grid->Cell(0, 2), "1");
     EXPECT_EQ(grid->Cell(6, 2), "7");
     EXPECT_EQ(grid->Heading(4), "Price (USD)");
+    EXPECT_EQ(grid->Heading(5), "Extended (USD)");
     EXPECT_EQ(ui().lblTotal->text(), "Total (USD):");
     EXPECT_EQ(ui().btnNext->text(), "Add To Order");
     EXPECT_EQ(window->Session().Result()->itemLines.size(), 3u);
@@ -216,6 +218,10 @@ TEST_F(ResultPages, FeederListsItsComponents) {
 
     CurrencyItem("Euro1")->trigger();
     EXPECT_EQ(grid->Heading(4), "Price (EUR)");
+    EXPECT_EQ(grid->Heading(5), "Extended (EUR)");
+    for (int column : {4, 5})  // the headings show whole
+        EXPECT_GT(grid->columnWidth(column),
+                  grid->horizontalHeader()->fontMetrics().horizontalAdvance(grid->Heading(column)));
     EXPECT_EQ(ui().lblTotal->text(), "Total (EUR):");
     EXPECT_NE(ui().edTotal->text(), dollars);
     EXPECT_TRUE(ui().lblforeign1->isVisibleTo(ui().tsNoPN));

@@ -202,8 +202,13 @@ const std::array<std::string, 7>& FigureLabels() {
     return labels;
 }
 
-StringList PartsListHeadings(const std::string& priceHeading) {
-    return {"Qty", "UOM", "Part Number", "Description", priceHeading, "Extended"};
+StringList PartsListHeadings(const PartsListPage& page) {
+    return {"Qty",
+            "UOM",
+            "Part Number",
+            "Description",
+            page.priceHeading,
+            "Extended " + page.currencyLabel};
 }
 
 }  // namespace quill

@@ -66,7 +66,8 @@ PartsListPage BuildPartsList(const Selection& selection, const TJumper& assembly
 // The row labels of the final page and of the parts list's figures.
 const std::array<std::string, 10>& FinalPageLabels();
 const std::array<std::string, 7>& FigureLabels();
-// The parts list's column headings with the price heading of the currency.
-StringList PartsListHeadings(const std::string& priceHeading);
+// The parts list's column headings: the price and the extended price name
+// the currency, "Price (USD)" and "Extended (USD)".
+StringList PartsListHeadings(const PartsListPage& page);
 
 }  // namespace quill

@@ -115,7 +115,7 @@ json PageOf(const QuoteResult& result, const StringList& warnings) {
         case ResultKind::PartsList: {
             const PartsListPage& parts = result.partsList;
             page["explanation"] = parts.explanation;
-            page["headings"] = PartsListHeadings(parts.priceHeading);
+            page["headings"] = PartsListHeadings(parts);
             json rows = json::array();
             for (const PartsRow& r : parts.rows)
                 rows.push_back({r.qty, r.uom, r.partNumber, r.description, r.price, r.extended});

@@ -27,8 +27,7 @@ ExportContent ContentToExport(const QuoteResult* shown, const OrderBook& book,
     } else if (shown && shown->page == ResultKind::PartsList) {
         const PartsListPage& page = shown->partsList;
         content.block = ExportContent::Block::PartsList;
-        content.headings = PartsListHeadings(page.priceHeading);
-        content.headings[5] += " " + page.currencyLabel;  // the page says it once
+        content.headings = PartsListHeadings(page);
         for (const PartsRow& r : page.rows)
             content.rows.push_back(
                 {r.qty, r.uom, r.partNumber, r.description, r.price, r.extended});

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPersistentModelIndex>
 #include <QResizeEvent>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
@@ -291,6 +292,17 @@ int Grid::HeadingHeight() const {
 }
 
 void Grid::SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
+
+void Grid::WidenToHeading(int column, int least) {
+    const QHeaderView* header = horizontalHeader();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.text = Heading(column);
+    const int needed = header->style()
+                           ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+                           .width();
+    setColumnWidth(column, std::max(least, needed));
+}
 
 void Grid::SetStretchColumn(int column) {
     if (column < 0 || column >= columnCount()) return;

@@ -76,6 +76,8 @@ class Grid : public QTableWidget {
 
     // Columns.
     void SetColumnWidth(int column, int width);
+    // The column at least `least` wide and wide enough for its whole heading.
+    void WidenToHeading(int column, int least);
     // The column takes whatever width the others leave, so the grid shows no
     // empty strip at its right.
     void SetStretchColumn(int column);

@@ -16,6 +16,13 @@ using namespace quill;
 
 namespace {
 
+// The parts list's columns: Qty, UOM, Part Number, Description, Price, Extended.
+constexpr int kPartsWidths[] = {34, 45, 102, 218, 67, 75};
+
+}  // namespace
+
+namespace {
+
 // A grid that only shows results: no cursor cell, nothing to select.
 void DisplayOnly(Grid* grid) {
     grid->setFocusPolicy(Qt::NoFocus);
@@ -49,7 +56,7 @@ TPartsListPage::TPartsListPage() : TResultPage("tsNoPN") {
     grdJumper->SetHint("Parts List");
     grdJumper->SetHeadingVisible(true);
     grdJumper->SetHeadings({"Qty", "UOM", "Part Number", "Description", "Price", "Extended", ""});
-    const int widths[] = {34, 45, 102, 218, 67, 75};
+    const int* widths = kPartsWidths;
     const Qt::Alignment alignments[] = {Qt::AlignCenter, Qt::AlignLeft,  Qt::AlignLeft,
                                         Qt::AlignLeft,   Qt::AlignRight, Qt::AlignRight};
     for (int column = 0; column < 6; ++column) {
@@ -133,7 +140,13 @@ void TPartsListPage::Show(const QuoteResult& result) {
         for (int column = 0; column < 7; ++column)
             grdJumper->SetCell(column, row, ToQt(cells[column]));
     }
-    grdJumper->SetHeading(4, ToQt(page.priceHeading));
+    // The money columns name the currency and show their headings whole; the
+    // description takes what is left.
+    const StringList headings = PartsListHeadings(page);
+    for (int column : {4, 5}) {
+        grdJumper->SetHeading(column, ToQt(headings[column]));
+        grdJumper->WidenToHeading(column, kPartsWidths[column]);
+    }
     grdJumper->FitRowsToContent();
     lblTotal->setText(ToQt(page.totalLabel));
     edTotal->setText(ToQt(page.total));
