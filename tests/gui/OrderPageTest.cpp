@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -548,6 +549,11 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "The order is saved in " + file.string() + ".");
     ui().CopyToClipboard1->trigger();
+    EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "The order is copied to the clipboard.");
+    // A menu chosen with the mouse clears the status tip as it closes: what
+    // the command said stays.
+    QStatusTipEvent closing{QString()};
+    QApplication::sendEvent(window.get(), &closing);
     EXPECT_EQ(S(ui().StatusBar1->currentMessage()), "The order is copied to the clipboard.");
 
     Spin(0, 1);

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -64,6 +65,14 @@ void TfrmMain::PlaceOnScreen() {
     resize(size);
     const QPoint centred = available.center() - QPoint(size.width() / 2, size.height() / 2);
     move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top() + 32));
+}
+
+// A menu's items have no status tips; the empty tip a menu sends as the mouse
+// leaves it would wipe what the command just said in the status bar.
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+        return true;
+    return QMainWindow::event(event);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

@@ -48,6 +48,7 @@ class TfrmMain : public QMainWindow {
     TOnlineChecks& Online() { return *online_; }
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;

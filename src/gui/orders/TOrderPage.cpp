@@ -363,7 +363,7 @@ void TOrderPage::btnSaveClick() {
     if (!file) return;
     if (!file->has_extension()) *file += ".qrf";
     book_.SaveTo(*file);
-    emit statusMessage("The order is saved in " + ToQt(file->string()) + ".");
+    emit statusMessage("The order is saved in " + FromPath(*file) + ".");
     emit orderChanged();
 }
 
