@@ -41,8 +41,14 @@ TEST_F(Keyboard, AWalkFromPageOneToASavedOrderWithKeysOnly) {
     QTest::keyClicks(QApplication::focusWidget(), "10");
     Press(Qt::Key_Return);  // Next
     ASSERT_EQ(Page(), 1) << ::testing::PrintToString(messages.calls);
+    // The focus goes to the new page's first control.
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(window->findChild<QWidget*>("Page2")->isAncestorOf(QApplication::focusWidget()))
+        << S(QApplication::focusWidget()->objectName());
     Press(Qt::Key_Return);  // Next
     ASSERT_EQ(Shown(), ui().tsFinal) << ::testing::PrintToString(messages.calls);
+    // A result page has nothing to fill in: the focus is on what Enter does.
+    EXPECT_EQ(QApplication::focusWidget(), ui().btnNext);
     Press(Qt::Key_Enter);  // Add to Order, from the keypad's Enter
     ASSERT_EQ(Shown(), ui().tsOrder) << ::testing::PrintToString(messages.calls);
     const fs::path file = programFolder / "data" / "keys.qrf";

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -259,7 +260,26 @@ bool TfrmMain::FormCreate() {
     return true;
 }
 
+// A page arrived at by Next takes the focus to its first control; a result
+// page, with nothing to fill in, to Next itself, the button Enter presses.
+void TfrmMain::FocusActivePage() {
+    QWidget* page = PageControl1->ActivePage();
+    if (page == partsList_ || page == final_) return btnNext->setFocus(Qt::TabFocusReason);
+    QWidget* control = page->nextInFocusChain();
+    for (int left = 200; left > 0 && control != page;
+         --left, control = control->nextInFocusChain()) {
+        if (page->isAncestorOf(control) && control->isVisible() && control->isEnabled() &&
+            (control->focusPolicy() & Qt::TabFocus))
+            return control->setFocus(Qt::TabFocusReason);
+    }
+}
+
 void TfrmMain::btnNextClick() {
+    const QWidget* before = PageControl1->ActivePage();
+    const auto focus = qScopeGuard([&] {
+        if (PageControl1->ActivePage() != before && PageControl1->ActivePage() != orderPage_)
+            FocusActivePage();
+    });
     switch (PageControl1->ActivePageIndex()) {
         case 0:
             if (ApplyPageOneSelection()) PageControl1->SetActivePage(pageTwo_);

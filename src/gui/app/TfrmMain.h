@@ -63,6 +63,7 @@ class TfrmMain : public QMainWindow {
 
     // Navigation and the pages' arrival.
     void btnNextClick();
+    void FocusActivePage();
     void btnBackClick();
     void btnRestartClick();
     void btnCloseClick();
