@@ -366,6 +366,37 @@ TEST(CompareSizes, EachRowIsTheQuoteNextGivesForThatSize) {
     EXPECT_EQ(std::count_if(marked.begin(), marked.end(), [](auto& r) { return r.cheapest; }), 1);
 }
 
+// A size without a price (the page's connectors do not fit it) never meets
+// the limits; the summary counts the priced ones and says how many have none.
+TEST(CompareSizes, OnlyPricedSizesMeetTheLimits) {
+    const auto row = [](double loss, std::optional<double> price) {
+        SizeRow r;
+        r.insertionLoss = loss;
+        r.averagePower = 1;
+        r.price = price;
+        r.efficiency = 27.475;
+        return r;
+    };
+    const std::vector<SizeRow> sizes = {row(0.2, 300.0), row(0.1, std::nullopt), row(0.3, 250.0),
+                                        row(0.9, 100.0), row(0.05, std::nullopt)};
+    const struct {
+        SizeLimits limits;
+        const char* summary;
+        int cheapest;  // -1 for none
+    } cases[] = {{{}, "", 3},
+                 {{0.5, std::nullopt}, "2 of 5 sizes meet the limits; 2 have no price.", 2},
+                 {{0.01, std::nullopt}, "No size meets the limits; 2 have no price.", -1},
+                 {{std::nullopt, 5.0}, "No size meets the limits; 2 have no price.", -1}};
+    for (const auto& c : cases) {
+        std::vector<SizeRow> rows = sizes;
+        MarkWithin(rows, c.limits);
+        EXPECT_EQ(MeetsSummary(rows, c.limits), c.summary);
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+            EXPECT_EQ(rows[i].cheapest, i == c.cheapest) << c.summary << " row " << i;
+    }
+    EXPECT_EQ(ComparisonCells(sizes[0])[5], "27.48") << "efficiency as the result page shows it";
+}
+
 // The standard-jumper file is read once and again only when it changed: a
 // file replaced while the program runs counts at the next Next.
 TEST(QuoteSession, AReplacedJumperFileCountsAtTheNextQuote) {

@@ -271,6 +271,10 @@ TEST_F(PageTwoTest, CompareSizesAndUseTheOneChosen) {
         auto* dialog = qobject_cast<TCompareSizesDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         shown = true;
+        // The whole dialog is on the screen, its Close button too.
+        const QRect available = dialog->screen()->availableGeometry();
+        EXPECT_LE(dialog->frameGeometry().width(), available.width());
+        EXPECT_TRUE(available.contains(dialog->btnClose->mapToGlobal(QPoint(0, 0))));
         QTableWidget* table = dialog->tblSizes;
         const auto visible = [table] {
             int rows = 0;
@@ -281,8 +285,10 @@ TEST_F(PageTwoTest, CompareSizesAndUseTheOneChosen) {
         EXPECT_GE(all, 6);
         QTest::keyClicks(dialog->edtMaxLoss, "0.3");  // only the larger sizes
         EXPECT_LT(visible(), all);
+        // The sizes the page's connectors do not fit have no price and are counted apart.
         EXPECT_EQ(S(dialog->lblMeets->text()), std::to_string(visible()) + " of " +
-                                                   std::to_string(all) + " sizes meet the limits.");
+                                                   std::to_string(all) +
+                                                   " sizes meet the limits; 6 have no price.");
         // A limit with a decimal comma is no number: said at once, warned when left.
         dialog->edtMaxLoss->clear();
         QTest::keyClicks(dialog->edtMaxLoss, "0,3");

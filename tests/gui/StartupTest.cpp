@@ -337,12 +337,6 @@ TEST_F(StartupTest, RunWithoutParametersShowsTheSplashFirst) {
     EXPECT_EQ(watcher.shown, (std::vector<std::string>{"TfrmSplash", "TfrmMain"}));
 }
 
-}  // namespace
-}  // namespace wizard
-
-namespace wizard {
-namespace {
-
 // The splash waits for its timer without keeping a core busy: over its wait
 // the process uses a small part of the time the wait takes, and it closes
 // only when the timer has fired.
@@ -354,7 +348,11 @@ TEST(Splash, WaitsForItsTimerWithoutSpinning) {
     splash.ShowUntilTimerFires();
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
     EXPECT_GE(wall.elapsed(), 360);  // a coarse timer may fire 5 % early
+#ifndef _WIN32                       // there std::clock counts the wall's time, not the processor's
     EXPECT_LT(cpuMs, 100) << "over a wait of " << wall.elapsed() << " ms";
+#else
+    static_cast<void>(cpuMs);
+#endif
     EXPECT_TRUE(splash.CanClose());
     EXPECT_FALSE(splash.isVisible());
 }

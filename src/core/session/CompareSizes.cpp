@@ -75,11 +75,25 @@ void MarkWithin(std::vector<SizeRow>& rows, const SizeLimits& limits) {
     SizeRow* cheapest = nullptr;
     for (SizeRow& row : rows) {
         row.cheapest = false;
+        const bool anyLimit = limits.maxInsertionLoss || limits.minAveragePower;
         row.meets = (!limits.maxInsertionLoss || row.insertionLoss <= *limits.maxInsertionLoss) &&
-                    (!limits.minAveragePower || row.averagePower >= *limits.minAveragePower);
+                    (!limits.minAveragePower || row.averagePower >= *limits.minAveragePower) &&
+                    (row.price || !anyLimit);
         if (row.meets && row.price && (!cheapest || *row.price < *cheapest->price)) cheapest = &row;
     }
     if (cheapest) cheapest->cheapest = true;
+}
+
+std::string MeetsSummary(const std::vector<SizeRow>& rows, const SizeLimits& limits) {
+    if (!limits.maxInsertionLoss && !limits.minAveragePower) return {};
+    const auto meets = std::count_if(rows.begin(), rows.end(), [](auto& r) { return r.meets; });
+    const auto unpriced = std::count_if(rows.begin(), rows.end(), [](auto& r) { return !r.price; });
+    std::string text = meets == 0 ? "No size meets the limits."
+                                  : std::to_string(meets) + " of " + std::to_string(rows.size()) +
+                                        " sizes meet the limits.";
+    if (unpriced == 1) text.back() = ';', text += " 1 has no price.";
+    if (unpriced > 1) text.back() = ';', text += " " + std::to_string(unpriced) + " have no price.";
+    return text;
 }
 
 StringList ComparisonHeadings(const std::string& currencyCode) {
@@ -102,7 +116,7 @@ StringList ComparisonCells(const SizeRow& row) {
             FormatMoney(row.attenuation),
             FormatMoney(row.totalAttenuation),
             FormatMoney(row.insertionLoss),
-            FormatFixed(row.efficiency, 1),
+            FormatMoney(row.efficiency),
             FormatMoney(row.maxPower),
             FormatMoney(row.averagePower),
             row.price ? row.priceText : std::string(),

@@ -33,11 +33,15 @@ struct SizeLimits {
     std::optional<double> minAveragePower;   // kW
 };
 
-// Marks the rows within the limits and the cheapest priced one of them.
+// Marks the priced rows within the limits (a size the chosen connectors do
+// not fit has no price and meets nothing) and the cheapest of them.
 void MarkWithin(std::vector<SizeRow>& rows, const SizeLimits& limits);
+// What the marks come to while a limit is given: "7 of 16 sizes meet the
+// limits; 3 have no price." Empty without a limit.
+std::string MeetsSummary(const std::vector<SizeRow>& rows, const SizeLimits& limits);
 
 // The comparison's column headings, the price's naming its currency, and a
-// row's cells as shown: figures to 0.01 (efficiency to 0.1), "Yes" for a
+// row's cells as shown: figures to 0.01 as the result page has them, "Yes" for a
 // standard part, the note where there is no price.
 StringList ComparisonHeadings(const std::string& currencyCode);
 StringList ComparisonCells(const SizeRow& row);

@@ -1,11 +1,13 @@
 #include "pages/TCompareSizesDlg.h"
 
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -119,7 +121,12 @@ TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string curren
     layout->addLayout(limits);
     layout->addWidget(tblSizes, 1);
     layout->addLayout(buttons);
-    resize(1300, 480);
+    // Wide enough for every column where the screen allows; on a smaller
+    // screen the table scrolls and the dialog, buttons and all, stays on it.
+    QSize size(1300, 480);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
 
     connect(tblSizes, &QTableWidget::itemSelectionChanged, this,
             [this] { btnUse->setEnabled(SelectedRow() && SelectedRow()->price); });
@@ -192,15 +199,11 @@ void TCompareSizesDlg::Refill() {
     tblSizes->setColumnWidth(note, std::min(tblSizes->columnWidth(note), 220));
     btnUse->setEnabled(SelectedRow() && SelectedRow()->price);
     const SizeLimits limits = Limits();
-    const auto meets = std::count_if(rows_.begin(), rows_.end(), [](auto& r) { return r.meets; });
     for (const QLineEdit* box : {edtMaxLoss, edtMinPower})
         if (NoNumber(box))  // never silently ignored
             return lblMeets->setText("'" + box->text().trimmed() +
                                      "' is not a number: the decimal separator is a point.");
-    lblMeets->setText(
-        !limits.maxInsertionLoss && !limits.minAveragePower ? QString()
-        : meets == 0                                        ? QString("No size meets the limits.")
-                     : QString("%1 of %2 sizes meet the limits.").arg(meets).arg(rows_.size()));
+    lblMeets->setText(ToQt(MeetsSummary(rows_, limits)));
 }
 
 // A box left with a text that is no number warns as every figure box does
