@@ -72,10 +72,10 @@ std::vector<SizeRow> CompareSizes(const QuoteSession& session, const Selection& 
 }
 
 void MarkWithin(std::vector<SizeRow>& rows, const SizeLimits& limits) {
+    const bool anyLimit = limits.maxInsertionLoss || limits.minAveragePower;
     SizeRow* cheapest = nullptr;
     for (SizeRow& row : rows) {
         row.cheapest = false;
-        const bool anyLimit = limits.maxInsertionLoss || limits.minAveragePower;
         row.meets = (!limits.maxInsertionLoss || row.insertionLoss <= *limits.maxInsertionLoss) &&
                     (!limits.minAveragePower || row.averagePower >= *limits.minAveragePower) &&
                     (row.price || !anyLimit);
@@ -91,8 +91,10 @@ std::string MeetsSummary(const std::vector<SizeRow>& rows, const SizeLimits& lim
     std::string text = meets == 0 ? "No size meets the limits."
                                   : std::to_string(meets) + " of " + std::to_string(rows.size()) +
                                         " sizes meet the limits.";
-    if (unpriced == 1) text.back() = ';', text += " 1 has no price.";
-    if (unpriced > 1) text.back() = ';', text += " " + std::to_string(unpriced) + " have no price.";
+    if (unpriced > 0) {
+        text.back() = ';';
+        text += " " + std::to_string(unpriced) + (unpriced == 1 ? " has" : " have") + " no price.";
+    }
     return text;
 }
 
