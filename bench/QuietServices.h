@@ -37,6 +37,7 @@ struct QuietMessages : quill::Messages {
     void Warning(const std::string&) override { ++boxes; }
     void Error(const std::string&) override { ++boxes; }
     void Information(const std::string&) override { ++boxes; }
+    Answer AskToSave(const std::string&) override { return ++boxes, Answer::No; }
     bool Confirm(const std::string&) override { return ++boxes, false; }
     bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
     Reply AskWithCheckBox(const std::string&, const std::string&, const std::string&,

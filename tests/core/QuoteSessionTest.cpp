@@ -299,8 +299,10 @@ TEST(OrderBook, AddsInOneCurrencyAndExportsWhatItShows) {
     book.SetDetails(details);
     EXPECT_EQ(book.SuggestedName(), "Q-17- -tower-");
     EXPECT_TRUE(book.HasUnsavedChanges());
+    EXPECT_EQ(book.SaveQuestion(), "Save the changes to Untitled?");
     book.SaveTo(dir / "q.qrf");
     EXPECT_FALSE(book.HasUnsavedChanges());
+    EXPECT_EQ(book.SaveQuestion(), "Save the changes to q.qrf?");
     EXPECT_EQ(book.File(), dir / "q.qrf");
     book.NewOrder();
     EXPECT_TRUE(book.Lines().Empty() && book.Lines().Details().Empty() && book.File().empty());

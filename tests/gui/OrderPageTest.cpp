@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusTipEvent>
+#include <functional>
+#include <map>
 
 #include "../support/Files.h"
 #include "OrderFixture.h"
@@ -278,11 +280,12 @@ TEST_F(OrderPage, AFileThatCannotBeReadLeavesTheOrderAsItWas) {
     fs::create_directory(folder);
     for (const fs::path& file : {noise, folder}) {
         messages.Reset();
+        messages.ScriptReply(quill::Messages::Answer::No);
         fileDialogs.Choose(file);
         ui().Open1->trigger();
-        ASSERT_EQ(messages.Boxes().size(), 1u) << file;
-        EXPECT_EQ(messages.Boxes()[0].kind, "error");
-        EXPECT_NE(messages.Boxes()[0].text.find(file.string()), std::string::npos);
+        ASSERT_EQ(messages.Boxes().size(), 2u) << file;
+        EXPECT_EQ(messages.Boxes()[1].kind, "error");
+        EXPECT_NE(messages.Boxes()[1].text.find(file.string()), std::string::npos);
         ASSERT_EQ(Rows()->RowCount(), 1);
         EXPECT_EQ(RowTexts(0)[2], "J4V-DMDM-10");
     }
@@ -513,6 +516,7 @@ TEST_F(OrderPage, OrderDetailsAreFilledKeptInTheOrderFilesAndReadBack) {
     fileDialogs.Choose(file);
     Click(window->findChild<QPushButton*>("btnSave"));
     window->Book().SetDetails({});
+    messages.ScriptReply(quill::Messages::Answer::No);
     fileDialogs.Choose(file);
     ui().Open1->trigger();
     EXPECT_EQ(window->Book().Lines().Details(), details);
@@ -558,12 +562,9 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
 
     Spin(0, 1);
     EXPECT_TRUE(window->isWindowModified());
-    messages.Answer(false);  // keep the changes: nothing happens
+    messages.ScriptReply(quill::Messages::Answer::No);
     window->findChild<QAction*>("NewOrder1")->trigger();
-    EXPECT_EQ(window->Book().Lines().Count(), 1u);
-    messages.Answer(true);
-    window->findChild<QAction*>("NewOrder1")->trigger();
-    EXPECT_EQ(messages.Count("confirm-warning"), 2);
+    EXPECT_EQ(messages.Count("save-question"), 1);
     EXPECT_TRUE(window->Book().Lines().Empty());
     EXPECT_TRUE(window->Book().Lines().Details().Empty());
     EXPECT_EQ(Shown(), ui().tsOrder);
@@ -574,7 +575,69 @@ TEST_F(OrderPage, ANewOrderForTheNextCustomer) {
     EXPECT_NE(ReadBytes(LastOrder()).find("J4V-DMDM-10"), std::string::npos)
         << "the last order is kept until the new one changes";
     window->findChild<QAction*>("NewOrder1")->trigger();  // nothing unsaved: no question
-    EXPECT_EQ(messages.Count("confirm-warning"), 2);
+    EXPECT_EQ(messages.Count("save-question"), 1);
+}
+
+// Open, View Last Order, New Order and closing the window each ask before an
+// order with unsaved changes goes. Cancel keeps everything; Save saves first,
+// asking for a name when the order has none, and goes on only when it saved;
+// Don't Save goes on.
+TEST_F(OrderPage, UnsavedChangesAreAskedAboutBeforeTheOrderGoes) {
+    using Answer = quill::Messages::Answer;
+    const fs::path other = temp / "other.qrf";
+    WriteOrder(other, "1=4|Each|QR-001|J4V-DMDM-6|six foot jumper|145.41|\r\n");
+    const std::map<std::string, std::function<bool()>> wentOn = {
+        {"Open1", [&] { return window->Book().File() == other && !window->isWindowModified(); }},
+        {"ViewLastOrder1",
+         [&] { return window->Book().File().empty() && !window->isWindowModified(); }},
+        {"NewOrder1", [&] { return window->Book().Lines().Empty(); }},
+        {"close", [&] { return !window->isVisible(); }},
+    };
+    for (const auto& [action, done] : wentOn) {
+        SCOPED_TRACE(action);
+        const auto act = [&, action = action] {
+            if (action == "close")
+                window->close();
+            else
+                Menu(action.c_str())->trigger();
+        };
+        messages.Reset();
+        fileDialogs.answers.clear();
+        Start();
+        ToFinal();
+        AddToOrder();
+        const fs::path saved = temp / (action + ".qrf");
+
+        messages.ScriptReply(Answer::Cancel);
+        act();
+        fileDialogs.Cancel();  // Save, then the save dialog cancelled
+        messages.ScriptReply(Answer::Yes);
+        act();
+        EXPECT_EQ(messages.Boxes(), (Calls{{"save-question", "Save the changes to Untitled?"},
+                                           {"save-question", "Save the changes to Untitled?"}}));
+        EXPECT_FALSE(done());
+        EXPECT_TRUE(window->isVisible() && window->isWindowModified());
+        EXPECT_FALSE(fs::exists(saved));
+
+        messages.ScriptReply(Answer::Yes);
+        fileDialogs.Choose(saved);
+        if (action == "Open1") fileDialogs.Choose(other);
+        act();
+        EXPECT_TRUE(done());
+        EXPECT_NE(ReadBytes(saved).find("J4V-DMDM-10"), std::string::npos);
+        if (action == "close") continue;
+
+        Click(window->findChild<QPushButton*>("btnAdd"));
+        ToFinal("20");  // a change, then Don't Save
+        AddToOrder();
+        messages.ScriptReply(Answer::No);
+        if (action == "Open1") fileDialogs.Choose(other);
+        act();
+        EXPECT_TRUE(done());
+        for (const fs::path& file : {saved, other})
+            EXPECT_EQ(ReadBytes(file).find("J4V-DMDM-20"), std::string::npos);
+        EXPECT_EQ(messages.Count("save-question"), 4);
+    }
 }
 
 // A request for quotation gives the order a user builds by hand: the same
@@ -594,7 +657,7 @@ TEST_F(OrderPage, ImportedAssembliesMakeTheOrderAUserWouldBuildByHand) {
     for (int row = 0; row < Rows()->RowCount(); ++row) byHand.push_back(RowTexts(row));
     ASSERT_GE(byHand.size(), 5u);
 
-    messages.Answer(true);  // a new order, though this one is not saved
+    messages.ScriptReply(quill::Messages::Answer::No);  // a new order; this one goes unsaved
     ui().NewOrder1->trigger();
     const fs::path csv = temp.Write(
         "request.csv",

@@ -18,7 +18,7 @@ class FakeMessages : public Messages {
   public:
     struct Call {
         std::string kind;  // "warning", "error", "information", "confirm",
-                           // "confirm-warning", "ask", "beep",
+                           // "confirm-warning", "ask", "save-question", "beep",
                            // "asterisk"
         std::string text;  // empty for the sounds
 
@@ -31,6 +31,17 @@ class FakeMessages : public Messages {
     void Warning(const std::string& text) override { calls.push_back({"warning", text}); }
     void Error(const std::string& text) override { calls.push_back({"error", text}); }
     void Information(const std::string& text) override { calls.push_back({"information", text}); }
+    // Recorded as "save-question"; answered from the scripted replies.
+    Messages::Answer AskToSave(const std::string& text) override {
+        calls.push_back({"save-question", text});
+        if (replies.empty()) {
+            ADD_FAILURE() << "Unexpected save question, no reply scripted: \"" << text << "\"";
+            return Messages::Answer::Cancel;
+        }
+        const Messages::Answer answer = replies.front().answer;
+        replies.pop_front();
+        return answer;
+    }
     bool Confirm(const std::string& text) override {
         calls.push_back({"confirm", text});
         return NextAnswer(text);

@@ -99,6 +99,11 @@ std::string OrderBook::SuggestedName() const {
                                              : std::string(order_.View(0).partNumber));
 }
 
+std::string OrderBook::SaveQuestion() const {
+    const std::u8string name = file_.empty() ? u8"Untitled" : file_.filename().u8string();
+    return "Save the changes to " + std::string(name.begin(), name.end()) + "?";
+}
+
 bool OrderBook::SetDetails(const OrderDetails& details) {
     if (details == order_.Details()) return false;
     order_.SetDetails(details);

@@ -54,6 +54,9 @@ class OrderBook {
     const std::filesystem::path& File() const { return file_; }
     // Whether the order changed since it was opened, saved or begun.
     bool HasUnsavedChanges() const { return unsaved_; }
+    // What is asked before unsaved changes are replaced or the program ends:
+    // the order named as the window's title names it, in UTF-8.
+    std::string SaveQuestion() const;
     // The name the save and export dialogs propose, without extension: the
     // proposal number, else the job number, else the first part number, with
     // the characters a file name cannot hold replaced by "-"; empty for none.

@@ -26,6 +26,10 @@ class Messages {
     virtual void Error(const std::string& text) = 0;        // error sign, OK
     virtual void Information(const std::string& text) = 0;  // information sign, OK
 
+    // Warning sign with Save, Don't Save and Cancel, asked before unsaved
+    // work is replaced or closed: Yes for Save, No for Don't Save.
+    virtual Answer AskToSave(const std::string& text) = 0;
+
     // Question sign with Yes and No: true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     // Warning sign with Yes, No and Cancel: true for Yes only.

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -74,6 +75,15 @@ bool TfrmMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
         return true;
     return QMainWindow::event(event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    bool goOn = false;
+    if (!guard_.Run([&] { goOn = orderPage_->SettleUnsavedChanges(); }) || !goOn) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

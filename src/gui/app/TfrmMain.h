@@ -49,6 +49,8 @@ class TfrmMain : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    // Exit and the close box alike: unsaved changes are asked about first.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -357,29 +357,48 @@ std::filesystem::path TOrderPage::OrderFolder() const {
     return folder;
 }
 
-void TOrderPage::btnSaveClick() {
+void TOrderPage::btnSaveClick() { SaveAs(); }
+
+bool TOrderPage::SaveAs() {
     auto file = services_.fileDialogs.SaveFile(
         {kOrderFilter, ".qrf", OrderFolder(), book_.SuggestedName()});
-    if (!file) return;
+    if (!file) return false;
     if (!file->has_extension()) *file += ".qrf";
-    book_.SaveTo(*file);
-    emit statusMessage("The order is saved in " + FromPath(*file) + ".");
+    SaveTo(*file);
+    return true;
+}
+
+void TOrderPage::SaveTo(const std::filesystem::path& file) {
+    book_.SaveTo(file);
+    emit statusMessage("The order is saved in " + FromPath(file) + ".");
     emit orderChanged();
+}
+
+bool TOrderPage::SettleUnsavedChanges() {
+    if (!book_.HasUnsavedChanges()) return true;
+    switch (services_.messages.AskToSave(book_.SaveQuestion())) {
+        case Messages::Answer::Cancel:
+            return false;
+        case Messages::Answer::No:
+            return true;
+        case Messages::Answer::Yes:
+            break;
+    }
+    if (book_.File().empty()) return SaveAs();
+    SaveTo(book_.File());
+    return true;
 }
 
 // A clean order for the next customer: no lines, no currency, no details.
 void TOrderPage::NewOrder1Click() {
-    if (book_.HasUnsavedChanges() &&
-        !services_.messages.ConfirmWarning(
-            "This order has changes that are not saved to a file.\rStart a new order all the "
-            "same?"))
-        return;
+    if (!SettleUnsavedChanges()) return;
     book_.NewOrder();
     emit showRequested();
     RefillOrderGrid();
 }
 
 void TOrderPage::Open1Click() {
+    if (!SettleUnsavedChanges()) return;
     const auto file = services_.fileDialogs.OpenFile({kOrderFilter, ".qrf", OrderFolder(), {}});
     if (file) {
         ShowOpenedOrder(ReadOrderFile(*file), *file);
@@ -396,6 +415,7 @@ void TOrderPage::ViewLastOrder1Click() {
         services_.messages.Error("No Order To View");
         return;
     }
+    if (!SettleUnsavedChanges()) return;
     // The last order comes back as an order of its own, not as the file it is kept in.
     ShowOpenedOrder(ReadOrderFile(book_.LastOrderPath()), {});
 }

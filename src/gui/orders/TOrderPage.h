@@ -50,6 +50,11 @@ class TOrderPage : public QWidget {
     // The customer details of the quote; a change is an order change.
     void OrderDetails1Click();
     void NewOrder1Click();
+    // Before the order is replaced or the program ends: changes not saved to
+    // a file are saved (to the order's file, or one the user names), let go
+    // or kept. Answers whether to go on; false for Cancel and for a save
+    // dialog cancelled. A save that fails throws, and nothing goes on.
+    bool SettleUnsavedChanges();
     // A customer's CSV list quoted on the session and added to the order;
     // a summary names the rows that could not be.
     void ImportAssemblies1Click(const quill::QuoteSession& session);
@@ -77,6 +82,10 @@ class TOrderPage : public QWidget {
     void SaveLastOrder();
     void ShowOpenedOrder(quill::OrderFileContent content, const std::filesystem::path& file);
     std::filesystem::path OrderFolder() const;
+    // The save dialog, then the order saved to the file chosen; answers
+    // whether it was.
+    bool SaveAs();
+    void SaveTo(const std::filesystem::path& file);
     void FitColumns();
     void FitRows(int first, int last);
     // After one cell changed: widens its column or fits its row when needed.

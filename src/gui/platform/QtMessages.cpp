@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include "platform/TextConversion.h"
 
@@ -39,6 +40,22 @@ void QtMessages::Error(const std::string& text) {
 
 void QtMessages::Information(const std::string& text) {
     Show(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Messages::Answer QtMessages::AskToSave(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, caption_, BoxText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_.data());
+    box.setTextFormat(Qt::PlainText);
+    // Qt calls the second button "Discard" on most platforms; a document
+    // program says what it does.
+    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QObject::tr("Do&n't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int button = box.exec();
+    return button == QMessageBox::Save      ? Answer::Yes
+           : button == QMessageBox::Discard ? Answer::No
+                                            : Answer::Cancel;
 }
 
 bool QtMessages::Confirm(const std::string& text) {

@@ -20,6 +20,7 @@ class QtMessages : public Messages {
     void Warning(const std::string& text) override;
     void Error(const std::string& text) override;
     void Information(const std::string& text) override;
+    Answer AskToSave(const std::string& text) override;
     bool Confirm(const std::string& text) override;
     bool ConfirmWarning(const std::string& text) override;
     Reply AskWithCheckBox(const std::string& caption, const std::string& text,
