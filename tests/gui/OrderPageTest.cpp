@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <functional>
 #include <map>
 
@@ -123,6 +124,48 @@ TEST_F(OrderPage, AResultInAnotherCurrencyIsRefusedUntilThatCurrencyIsChosen) {
     Menu("US1")->trigger();
     AddToOrder();
     EXPECT_EQ(RowTexts(0)[0], "2");
+}
+
+// Money is never cut: with 20 rows, long figures and a quantity typed wider,
+// at the window's size and narrower, every figure and the total show whole;
+// a column beyond the grid's right edge can be scrolled to.
+TEST_F(OrderPage, FiguresShowWholeAtAnySize) {
+    std::string items;
+    for (int i = 1; i <= 20; ++i)
+        items += std::to_string(i) + "=" +
+                 (i % 2 ? "1000000|Each|QR-001|J4V-DMDM-10|jumper|1234.56|"
+                        : "12.5|Feet||RVX4-50K|cable|15.57|") +
+                 "\r\n";
+    const fs::path file = temp / "long.qrf";
+    WriteOrder(file, items);
+    Start();
+    fileDialogs.Choose(file);
+    ui().Open1->trigger();
+    const auto expectWhole = [&](const char* when) {
+        SCOPED_TRACE(when);
+        QApplication::processEvents();
+        Grid* grid = Rows();
+        const int margins =
+            2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+        int widths = 0;
+        for (int column = 0; column < grid->ColumnCount(); ++column)
+            widths += grid->columnWidth(column);
+        EXPECT_LE(widths - grid->horizontalScrollBar()->maximum(), grid->viewport()->width());
+        for (int row = 0; row < grid->RowCount(); ++row)
+            for (const int column : {0, 4, 5})
+                EXPECT_LE(grid->fontMetrics().horizontalAdvance(grid->Cell(column, row)) + margins,
+                          grid->columnWidth(column))
+                    << S(grid->Cell(column, row));
+        auto* total = window->findChild<QLineEdit*>("edtOrderTotal");
+        EXPECT_LE(total->fontMetrics().horizontalAdvance(total->text()) + 8, total->width())
+            << S(total->text());
+    };
+    expectWhole("as opened");
+    TypeQuantity(1, "90.72");
+    ASSERT_EQ(RowTexts(1)[5], "1412.51");
+    expectWhole("a wider quantity typed");
+    window->resize(480, window->height());
+    expectWhole("a narrow window");
 }
 
 // ------------------------------------------------------------- editing

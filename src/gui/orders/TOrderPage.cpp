@@ -69,8 +69,10 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     grdOrder->SetRowBarVisible(true);
     grdOrder->SetWordWrap(true);
     grdOrder->SetDefaultRowHeight(24);
-    grdOrder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Figures are never cut: when the columns are wider than the grid, it scrolls.
+    grdOrder->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grdOrder->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grdOrder->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grdOrder->viewport()->installEventFilter(this);
     layout->addWidget(grdOrder, 1);
 
@@ -94,7 +96,6 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     edtOrderTotal->setAccessibleName("Order Total");
     edtOrderTotal->setReadOnly(true);
     edtOrderTotal->setAlignment(Qt::AlignRight);
-    edtOrderTotal->setMinimumWidth(110);
     QFont bold = edtOrderTotal->font();
     bold.setBold(true);
     edtOrderTotal->setFont(bold);
@@ -294,7 +295,11 @@ void TOrderPage::RecalculateOrder(int changedRow) {
                           ToQt(book_.Lines().ExtendedText(static_cast<std::size_t>(changedRow))));
         CellChanged(kExtended, changedRow);
     }
-    edtOrderTotal->setText(ToQt(book_.Lines().TotalText()));
+    const QString total = ToQt(book_.Lines().TotalText());
+    edtOrderTotal->setText(total);
+    // The total shows whole however large: the box grows with it.
+    edtOrderTotal->setMinimumWidth(
+        std::max(110, edtOrderTotal->fontMetrics().horizontalAdvance(total) + 16));
     lblEmptyOrder->setVisible(book_.Lines().Count() == 0);
     emit orderChanged();
     SaveLastOrder();
