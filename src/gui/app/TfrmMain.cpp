@@ -21,6 +21,7 @@
 #include "catalogue/DataFiles.h"
 #include "controls/PageControl.h"
 #include "controls/Picture.h"
+#include "controls/ScreenFit.h"
 #include "online/OnlineChecks.h"
 #include "orders/TOrderPage.h"
 #include "output/Exports.h"
@@ -41,6 +42,8 @@ TfrmMain::TfrmMain(Services& services_, QWidget* parent)
       guard_(services_.messages),
       book_(DataFilePath(services_.writtenFolder, "Quillroute.lom")) {
     setObjectName("frmMain");
+    // Every dialog the program opens stays on the screen it opens on.
+    qApp->installEventFilter(new ScreenFit(this));
     UpdateTitle();
     // The pages were laid out for a small dialog font; at 584 x 538 a larger
     // one would clip the three columns of page 2.

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "platform/TextConversion.h"
@@ -43,13 +44,16 @@ TOrderDetailsDlg::TOrderDetailsDlg(QWidget* parent) : QDialog(parent) {
     };
     group("Quote", 0, OrderDetails::kInHeader);
     group("Site", OrderDetails::kInHeader, OrderDetails::kCount);
-    // Wide enough for a company name, an address or a job number of 36 letters.
+    // Wide enough for a company name, an address or a job number of 36
+    // letters; on a narrow screen the boxes give up to half of that.
     const int wide = fontMetrics().horizontalAdvance(QString(36, 'n'));
-    for (QLineEdit* edit : edits) edit->setMinimumWidth(wide);
+    for (QLineEdit* edit : edits) edit->setMinimumWidth(wide / 2);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+    const int shown = std::max(edits[0]->sizeHint().width(), wide / 2);
+    resize(sizeHint() + QSize(2 * std::max(0, wide - shown), 0));  // the boxes of two columns
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

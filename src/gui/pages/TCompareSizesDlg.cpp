@@ -1,13 +1,11 @@
 #include "pages/TCompareSizesDlg.h"
 
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -122,11 +120,8 @@ TCompareSizesDlg::TCompareSizesDlg(std::vector<SizeRow> rows, std::string curren
     layout->addWidget(tblSizes, 1);
     layout->addLayout(buttons);
     // Wide enough for every column where the screen allows; on a smaller
-    // screen the table scrolls and the dialog, buttons and all, stays on it.
-    QSize size(1300, 480);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
-    resize(size);
+    // screen the dialog is fitted to it as it shows, and the table scrolls.
+    resize(1300, 480);
 
     connect(tblSizes, &QTableWidget::itemSelectionChanged, this,
             [this] { btnUse->setEnabled(SelectedRow() && SelectedRow()->price); });
