@@ -46,6 +46,21 @@ static void BM_CompareSizes(benchmark::State& state) {
 }
 BENCHMARK(BM_CompareSizes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The same comparison (foam) on a tenth of the cables and on all of them:
+// the time per size stays level when the cost is linear in the sizes.
+static void BM_CompareSizesScaled(benchmark::State& state) {
+    static quill::ProgramData tenth = Load(TenthDataFolder());
+    quill::QuoteSession session(state.range(0) == 10 ? LargeData() : tenth);
+    const quill::Selection selection = OfType(Jumper(""), 1);
+    std::size_t sizes = 0;
+    for (auto _ : state) sizes = quill::CompareSizes(session, selection).size();
+    state.counters["sizes"] = static_cast<double>(sizes);
+    state.counters["per size"] = benchmark::Counter(
+        static_cast<double>(sizes),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CompareSizesScaled)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
 // The reference: the same sizes quoted one after another through the session.
 static void BM_SingleQuotesOfEachSize(benchmark::State& state) {
     quill::QuoteSession session(LargeData());

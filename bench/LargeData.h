@@ -9,20 +9,31 @@
 // The large synthetic data set (5,000 cables x 20 connectors, a 200,000-line
 // price list, a jumpers.dat of about 20 MB), made once per machine by the data
 // generator and reused by later runs. Never committed.
-inline std::filesystem::path LargeDataFolder() {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "quillroute-bench-large";
+inline std::filesystem::path GeneratedDataFolder(const std::string& name, int cables,
+                                                 int priceLines, int jumpersMb) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
     const std::filesystem::path marker = folder / "complete";
     if (!std::filesystem::exists(marker)) {
         const std::string command = std::string("python3 '") + QUILLROUTE_SOURCE_DIR +
                                     "/tools/gen_data.py' --large '" + folder.string() +
-                                    "' --cables 5000 --connectors 20 --price-lines 200000"
-                                    " --jumpers-mb 20 > /dev/null";
+                                    "' --cables " + std::to_string(cables) +
+                                    " --connectors 20 --price-lines " + std::to_string(priceLines) +
+                                    " --jumpers-mb " + std::to_string(jumpersMb) + " > /dev/null";
         if (std::system(command.c_str()) != 0)
             throw std::runtime_error("could not generate the large data set: " + command);
         std::ofstream done(marker);
     }
     return folder;
+}
+
+inline std::filesystem::path LargeDataFolder() {
+    return GeneratedDataFolder("quillroute-bench-large", 5000, 200000, 20);
+}
+
+// A tenth of the large set's cables, with the same price list: what grows
+// with the number of sizes shows against the large set.
+inline std::filesystem::path TenthDataFolder() {
+    return GeneratedDataFolder("quillroute-bench-tenth", 500, 200000, 2);
 }
 
 // One cable with 100,000 connectors (about 5 MB): the catalogue's worst case

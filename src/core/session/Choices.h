@@ -58,7 +58,9 @@ class KeptAnswers {
     }
 
   private:
-    static constexpr std::size_t kLimit = 1024;
+    // Room for every size of a large band's comparison (each size asks for
+    // a few lists), so that comparing again finds them all; a few megabytes.
+    static constexpr std::size_t kLimit = 16384;
     std::map<Key, Value> answers_;
 };
 

@@ -75,13 +75,14 @@ PageTwoChoices::GradeCables PageTwoChoices::ListGrade(CableList cables, const st
     StringList partNumbers;
     for (const TTransmissionLine* cable : cables) partNumbers.push_back(cable->partNumber);
     const StringList sizes = SortedUnique(std::move(partNumbers));
-    std::unordered_map<std::string, int> sizeAt;
-    for (std::size_t i = 0; i < sizes.size(); ++i) sizeAt.emplace(sizes[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        grade.sizeAt.emplace(sizes[i], static_cast<int>(i));
     for (const TTransmissionLine* cable : cables) {
         if (cable->gradeCode != letter) continue;
-        const auto at = sizeAt.find(cable->partNumber);
-        grade.modelAt.emplace(cable->modelName, at == sizeAt.end() ? -1 : at->second);
+        const auto at = grade.sizeAt.find(cable->partNumber);
+        grade.modelAt.emplace(cable->modelName, at == grade.sizeAt.end() ? -1 : at->second);
     }
+    for (TTransmissionLine* cable : cables) grade.cableNamed.emplace(cable->partNumber, cable);
     grade.cables = std::move(cables);
     grade.sizes = Shared(sizes);
     return grade;
@@ -95,6 +96,10 @@ const CableList& PageTwoChoices::BandMatchedCables() const {
 const CableList& PageTwoChoices::GradeMatchedCables() const {
     static const CableList kNone;
     return band_ ? band_->grades[gradeSlot_].cables : kNone;
+}
+
+bool PageTwoChoices::OffersSize(const std::string& partNumber) const {
+    return band_ && band_->grades[gradeSlot_].sizeAt.contains(partNumber);
 }
 
 void PageTwoChoices::Show(bool topIncluded, bool bottomIncluded, bool waveguide) {
@@ -167,14 +172,11 @@ void PageTwoChoices::ChooseCable(const std::string& partNumber) {
 }
 
 void PageTwoChoices::CableChange() {
+    // The grade's first cable of the size shown, else its last cable.
     if (const CableList& cables = GradeMatchedCables(); !cables.empty()) {
-        currentCable_ = cables.back();
-        for (TTransmissionLine* cable : cables) {
-            if (cable->partNumber == state_.cable.text) {
-                currentCable_ = cable;
-                break;
-            }
-        }
+        const auto& named = band_->grades[gradeSlot_].cableNamed;
+        const auto found = named.find(state_.cable.text);
+        currentCable_ = found != named.end() ? found->second : cables.back();
     }
     if (!currentCable_) return;
     memory_.cableModelName = currentCable_->modelName;

@@ -60,6 +60,8 @@ class PageTwoChoices {
     void SetBand(double beginMHz, double endMHz, int cableType);
     const CableList& BandMatchedCables() const;
     const CableList& GradeMatchedCables() const;
+    // Whether the grade's sizes list the part number, without a scan of the list.
+    bool OffersSize(const std::string& partNumber) const;
 
     // Arriving from page 1 with the ends it includes.
     void Show(bool topIncluded, bool bottomIncluded, bool waveguide);
@@ -120,6 +122,9 @@ class PageTwoChoices {
         // The place in the sizes of each model's first cable of the grade (-1
         // when its spelling lost to another of the same letters).
         std::unordered_map<std::string, int> modelAt;
+        std::unordered_map<std::string, int> sizeAt;  // the place of each part number
+        // The first cable of each part number, as the list is scanned from the top.
+        std::unordered_map<std::string, TTransmissionLine*> cableNamed;
     };
     struct BandCables {
         double begin = 0, end = 0;

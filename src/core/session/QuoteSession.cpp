@@ -269,11 +269,15 @@ int QuoteSession::ChoosableCurrency(const std::string& code) const {
 
 namespace {
 
-void Require(const ListChoice& list, const std::string& value, SelectionField field,
-             const char* what) {
-    if (!list.Offers(value))
+void Require(bool offered, const std::string& value, SelectionField field, const char* what) {
+    if (!offered)
         throw ChoiceError(
             field, std::string("The ") + what + " '" + value + "' is not among the choices.");
+}
+
+void Require(const ListChoice& list, const std::string& value, SelectionField field,
+             const char* what) {
+    Require(list.Offers(value), value, field, what);
 }
 
 // A button is named by its caption: "The connector attachment 'Vellisk' is
@@ -300,7 +304,7 @@ NextOutcome QuoteSession::Resolve(const Selection& s) {
             "cable grade", {"Standard Cable", "Premium Cable", "Flame Retardant Cable"},
             "for this band and cable type");
     pageTwo_.SetCableGrade(s.cableGradeIndex);
-    Require(pageTwo_.State().cable, s.cableText, SelectionField::Cable, "cable");
+    Require(pageTwo_.OffersSize(s.cableText), s.cableText, SelectionField::Cable, "cable");
     pageTwo_.ChooseCable(s.cableText);
     if (pageTwo_.State().connectorOptions) {
         if (!s.pageAttachment) {
