@@ -475,7 +475,7 @@ BENCHMARK(BM_IniSectionsInOrder)
 // the shortest items an order holds (about 29 bytes a line), where the cost
 // of each item weighs most.
 fs::path HugeOrderFile(int shape) {
-    const fs::path path = DataFolder() / ("order-200MB-" + std::to_string(shape) + ".qrf");
+    const fs::path path = DataFolder() / ("order-200MB-v2-" + std::to_string(shape) + ".qrf");
     constexpr std::size_t kBytes = 200 * 1000 * 1000;
     std::error_code ec;
     if (fs::exists(path, ec) && fs::file_size(path, ec) >= kBytes) return path;
@@ -484,7 +484,7 @@ fs::path HugeOrderFile(int shape) {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         std::string chunk =
             "[Header]\r\nApp=Quillroute\r\n\r\n[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\n"
-            "Ship To City=\r\nShip To State=\r\nShip To Country=\r\n";
+            "Ship To City=\r\nShip To State/Province=\r\nShip To Country=\r\n";
         std::size_t written = 0;
         for (long item = 1; written + chunk.size() < kBytes; ++item) {
             const std::string n = std::to_string(item);

@@ -26,20 +26,22 @@ struct QuietRegistry : quill::Registry {
     void WriteString(const std::string&, const std::string&, const std::string&) override {}
     void DeleteValue(const std::string&, const std::string&) override {}
     std::vector<std::string> SubKeys(const std::string&) override { return {}; }
-    bool ClassKeyExists(const std::string&) override { return false; }
+    // A spreadsheet program is there, so that every export is offered.
+    bool ClassKeyExists(const std::string&) override { return true; }
 };
 struct QuietShell : quill::Shell {
     void Open(const std::string&) override {}
-    bool HasApplicationFor(const std::string&) override { return false; }
+    bool HasApplicationFor(const std::string&) override { return true; }
 };
 struct QuietMessages : quill::Messages {
-    int boxes = 0;
+    int boxes = 0;         // the notes and questions that came up
+    bool confirm = false;  // the answer to a Yes or No question
     void Warning(const std::string&) override { ++boxes; }
     void Error(const std::string&) override { ++boxes; }
     void Information(const std::string&) override { ++boxes; }
     Answer AskToSave(const std::string&) override { return ++boxes, Answer::No; }
     bool Confirm(const std::string&) override { return ++boxes, false; }
-    bool ConfirmWarning(const std::string&) override { return ++boxes, false; }
+    bool ConfirmWarning(const std::string&) override { return confirm || (++boxes, false); }
     Reply AskWithCheckBox(const std::string&, const std::string&, const std::string&,
                           Gap) override {
         return ++boxes, Reply{};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <unordered_map>
 
 #include "orders/Decimal.h"
 #include "text/Error.h"
@@ -223,20 +224,35 @@ void Order::Merge(const ItemLines& lines, const std::string& currency) {
     const bool wasEmpty = Empty();
     std::map<std::size_t, ItemLine> raised;
     ItemLines appended;
+    // The rows of each part number: scanned for a result's few lines, looked
+    // up by name when many lines come at once.
+    const bool indexed = lines.size() > 16;
+    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsOf;
+    if (indexed)
+        for (std::size_t i = 0; i < Count(); ++i) rowsOf[PartNumberAt(i)].push_back(i);
+    std::unordered_map<std::string, std::size_t> appendedAt;
     for (const ItemLine& line : lines) {
         bool matched = false;
-        for (std::size_t i = 0; i < Count(); ++i) {
-            if (PartNumberAt(i) != line.partNumber) continue;
+        const auto raise = [&](std::size_t i) {
             ItemLine& row = raised.try_emplace(i, Item(i)).first->second;
             row.quantity = AddQuantities(row, line);
             matched = true;
+        };
+        if (!indexed) {
+            for (std::size_t i = 0; i < Count(); ++i)
+                if (PartNumberAt(i) == line.partNumber) raise(i);
+        } else if (const auto rows = rowsOf.find(line.partNumber); rows != rowsOf.end()) {
+            for (const std::size_t i : rows->second) raise(i);
         }
-        for (ItemLine& row : appended) {
-            if (row.partNumber != line.partNumber) continue;
+        if (const auto at = appendedAt.find(line.partNumber); at != appendedAt.end()) {
+            ItemLine& row = appended[at->second];
             row.quantity = AddQuantities(row, line);
             matched = true;
         }
-        if (!matched) appended.push_back(AsOrderLine(line));
+        if (!matched) {
+            appendedAt.emplace(line.partNumber, appended.size());
+            appended.push_back(AsOrderLine(line));
+        }
     }
     // The raised lines' shown extended prices come off the total, their new
     // ones and the appended lines' go on.

@@ -160,14 +160,15 @@ void Grid::SetColumnCount(int columns) {
 }
 
 void Grid::SetRowCount(int rows) {
+    const int before = rowCount();
     setRowCount(std::max(rows, 0));
-    PrepareItems();
+    PrepareItems(before);
 }
 
 // Every cell has its item, styled by its column, so that texts, alignment
 // and edit rights never depend on whether a cell was written before.
-void Grid::PrepareItems() {
-    for (int row = 0; row < rowCount(); ++row) {
+void Grid::PrepareItems(int firstRow) {
+    for (int row = std::max(firstRow, 0); row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             if (item(row, column) == nullptr) {
                 auto* cell = new QTableWidgetItem();

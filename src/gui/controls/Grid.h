@@ -148,7 +148,7 @@ class Grid : public QTableWidget {
     };
 
     QTableWidgetItem* CellItem(int column, int row);
-    void PrepareItems();
+    void PrepareItems(int firstRow = 0);  // the rows from the first given
     void StyleItem(QTableWidgetItem* item, int column) const;
     void RestyleColumn(int column);
     void UpdateEditTriggers();

@@ -148,20 +148,32 @@ TOrderPage::TOrderPage(OrderBook& book, Services& services, OperationGuard& guar
     connect(BitBtn2, &QPushButton::clicked, this, &TOrderPage::updateRequested);
 }
 
-void TOrderPage::ShowItems(const ItemLines& items) {
+std::vector<int> TOrderPage::ShowItems(const ItemLines& items) {
     grdOrder->setUpdatesEnabled(false);
     grdOrder->clearSelection();
     grdOrder->SetRowCount(static_cast<int>(items.size()));
-    for (int row = 0; row < grdOrder->RowCount(); ++row) {
-        const ItemLine& item = items[static_cast<std::size_t>(row)];
-        grdOrder->SetCell(kQty, row, ToQt(item.quantity));
-        grdOrder->SetCell(kUom, row, ToQt(item.unit));
-        grdOrder->SetCell(kPartNumber, row, ToQt(item.partNumber));
-        grdOrder->SetCell(kDescription, row, ToQt(item.description));
-        grdOrder->SetCell(kPrice, row, ToQt(item.price));
-        grdOrder->SetCell(kExtended, row, QString());
+    shown_.resize(items.size());
+    std::vector<int> changed;
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        const ItemLine& item = items[row];
+        if (shown_[row] == item) continue;
+        const int at = static_cast<int>(row);
+        grdOrder->SetCell(kQty, at, ToQt(item.quantity));
+        grdOrder->SetCell(kUom, at, ToQt(item.unit));
+        grdOrder->SetCell(kPartNumber, at, ToQt(item.partNumber));
+        grdOrder->SetCell(kDescription, at, ToQt(item.description));
+        grdOrder->SetCell(kPrice, at, ToQt(item.price));
+        grdOrder->SetCell(kExtended, at, ToQt(book_.Lines().ExtendedText(row)));
+        shown_[row] = item;
+        changed.push_back(at);
     }
     grdOrder->setUpdatesEnabled(true);
+    return changed;
+}
+
+int TOrderPage::NeededWidth(int column, int row) const {
+    return grdOrder->fontMetrics().horizontalAdvance(grdOrder->Cell(column, row)) + kCellPadding +
+           (column == kQty ? kSpinButtons : 0);
 }
 
 void TOrderPage::CellChanged(int column, int row) {
@@ -169,9 +181,14 @@ void TOrderPage::CellChanged(int column, int row) {
         FitRows(row, row);
         return;
     }
-    const int needed = grdOrder->fontMetrics().horizontalAdvance(grdOrder->Cell(column, row)) +
-                       kCellPadding + (column == kQty ? kSpinButtons : 0);
-    if (needed > grdOrder->columnWidth(column)) FitColumns();
+    if (NeededWidth(column, row) > grdOrder->columnWidth(column)) FitColumns();
+}
+
+void TOrderPage::FitChangedRows(const std::vector<int>& rows) {
+    for (const int row : rows)
+        for (const int column : {kQty, kUom, kPartNumber, kPrice, kExtended})
+            if (NeededWidth(column, row) > grdOrder->columnWidth(column)) return FitColumns();
+    for (const int row : rows) FitRows(row, row);
 }
 
 void TOrderPage::ShowCurrency(const std::string& caption) {
@@ -227,10 +244,15 @@ void TOrderPage::FitColumns() {
 }
 
 void TOrderPage::FitRows(int first, int last) {
+    // Unpainted meanwhile: a grid that paints works out every row's place
+    // again after each height set, and many rows would cost their square.
+    const bool updates = grdOrder->updatesEnabled();
+    grdOrder->setUpdatesEnabled(false);
     for (int row = std::max(first, 0); row <= last && row < grdOrder->RowCount(); ++row) {
         const int height = DescriptionHeight(grdOrder->Cell(kDescription, row));
         if (grdOrder->RowHeight(row) != height) grdOrder->SetRowHeight(row, height);
     }
+    grdOrder->setUpdatesEnabled(updates);
 }
 
 // Heights are kept per text: an order repeats descriptions, and adding one
@@ -276,20 +298,21 @@ void TOrderPage::RefillOrderGrid() {
     book_.ForgetTypedTexts();
     // The prices' currency is named in their headings and at the total.
     const std::string& currency = book_.Lines().Currency();
+    const bool newHeadings = currency != headingsCurrency_;
+    headingsCurrency_ = currency;
     grdOrder->SetHeadings(ToQt(OrderHeadings(currency)));
     lblOrderTotal->setText(ToQt(OrderTotalLabel(currency)));
-    ShowItems(book_.Lines().Items());
+    const std::vector<int> changed = ShowItems(book_.Lines().Items());
     ShowCurrency(CurrencyCaption(book_.Lines().Currency()));
+    if (newHeadings || changed.size() == book_.Lines().Count())
+        FitColumns();
+    else
+        FitChangedRows(changed);
     RecalculateOrder();
 }
 
 void TOrderPage::RecalculateOrder(int changedRow) {
-    if (changedRow < 0) {
-        for (std::size_t row = 0; row < book_.Lines().Count(); ++row)
-            grdOrder->SetCell(kExtended, static_cast<int>(row),
-                              ToQt(book_.Lines().ExtendedText(row)));
-        FitColumns();
-    } else if (static_cast<std::size_t>(changedRow) < book_.Lines().Count()) {
+    if (changedRow >= 0 && static_cast<std::size_t>(changedRow) < book_.Lines().Count()) {
         // One quantity changed: one extended price, not the whole grid.
         grdOrder->SetCell(kExtended, changedRow,
                           ToQt(book_.Lines().ExtendedText(static_cast<std::size_t>(changedRow))));
@@ -327,6 +350,8 @@ void TOrderPage::SaveLastOrder() {
 }
 
 void TOrderPage::grdOrderCellEdit(int column, int row) {
+    // A typed text is shown afresh by the next refill.
+    if (static_cast<std::size_t>(row) < shown_.size()) shown_[row] = std::nullopt;
     CellChanged(column, row);
     // Units and descriptions show only; a quantity is taken into the order.
     book_.EditCell(static_cast<std::size_t>(row), column, FromQt(grdOrder->Cell(column, row)));
@@ -344,6 +369,13 @@ void TOrderPage::btnDeleteSelectedClick() {
     }
     if (!services_.messages.ConfirmWarning(kConfirmDelete)) return;
     book_.DeleteRows(rows);
+    // The grid loses the same rows, so that the refill finds the rest as shown.
+    std::vector<int> descending = rows;
+    std::sort(descending.rbegin(), descending.rend());
+    for (const int row : descending) {
+        grdOrder->removeRow(row);
+        if (static_cast<std::size_t>(row) < shown_.size()) shown_.erase(shown_.begin() + row);
+    }
     RefillOrderGrid();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,8 @@ class TOrderPage : public QWidget {
     bool AddResult(const quill::ItemLines& lines, const std::string& shownCode,
                    bool orderCurrencyChoosable);
     void RefillOrderGrid();
-    // Extended prices, the total and the last-order file; after one quantity
-    // edit only that row's extended price is recomputed.
+    // The total and the last-order file, and after one quantity edit that
+    // row's extended price.
     void RecalculateOrder(int changedRow = -1);
     void grdOrderCellEdit(int column, int row);
     bool grdOrderSpinIncrement(int column, int row, double value);
@@ -76,7 +77,10 @@ class TOrderPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ShowItems(const quill::ItemLines& items);
+    // Brings the grid to the order's lines: only the rows that differ from
+    // what it shows, or that the user typed into, are written again, with
+    // their extended prices. Answers those rows.
+    std::vector<int> ShowItems(const quill::ItemLines& items);
     void ShowCurrency(const std::string& caption);
     void ShowSaveProblem(const std::string& text);
     void SaveLastOrder();
@@ -90,6 +94,10 @@ class TOrderPage : public QWidget {
     void FitRows(int first, int last);
     // After one cell changed: widens its column or fits its row when needed.
     void CellChanged(int column, int row);
+    int NeededWidth(int column, int row) const;
+    // After rows were written: a column too narrow for one of their cells
+    // fits every column (and row); otherwise only their heights are fitted.
+    void FitChangedRows(const std::vector<int>& rows);
     int DescriptionHeight(const QString& text);
 
     quill::OrderBook& book_;
@@ -97,6 +105,9 @@ class TOrderPage : public QWidget {
     TOrderDetailsDlg* OrderDetailsDlg1 = nullptr;
     int descriptionWidth_ = 0;
     QHash<QString, int> heights_;  // of descriptions at descriptionWidth_
+    // What each row of the grid shows; none for a row typed into.
+    std::vector<std::optional<quill::ItemLine>> shown_;
+    std::string headingsCurrency_ = "-";  // the currency the headings name
     quill::Grid* grdOrder = nullptr;
     QLabel* lblOrderTotal = nullptr;
     QLineEdit* edtOrderTotal = nullptr;
