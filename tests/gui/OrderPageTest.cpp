@@ -748,6 +748,7 @@ TEST_F(OrderPage, Screenshots) {
                  std::to_string(100 + i) +
                  "|7-16 DIN Male connector, Vellisk attachment|48.50|\r\n";
     WriteOrder(temp / "fifteen.qrf", items);
+    messages.ScriptReply(quill::Messages::Answer::No);
     fileDialogs.Choose(temp / "fifteen.qrf");
     ui().Open1->trigger();
     shoot("order-fifteen-rows");
