@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "QuietServices.h"
 #include "RecordingSurface.h"
@@ -10,6 +11,8 @@
 #include "output/ListOfMaterials.h"
 #include "output/PdfDocument.h"
 #include "platform/AtomicSave.h"
+#include "session/Datasheet.h"
+#include "session/ProgramData.h"
 
 // What leaves the program for an order of 5,000 rows: each rendering from the
 // content model against the atomic write of as many bytes alone, the print
@@ -122,3 +125,35 @@ static void BM_ExportSpreadsheetToFile(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "xls" : "xlsx");
 }
 BENCHMARK(BM_ExportSpreadsheetToFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The datasheet of the sample data's 10 ft jumper as a PDF (0), beside the
+// list of materials of an order of 10 rows (1), in the same run.
+static void BM_DatasheetPdf(benchmark::State& state) {
+    Application();
+    const fs::path sample = fs::path(QUILLROUTE_SOURCE_DIR) / "data/sample";
+    static quill::ProgramData data =
+        quill::LoadProgramData(sample / "program", sample / "shared",
+                               [](const std::function<void()>& step) { return step(), true; });
+    quill::QuoteSession session(data);
+    quill::Selection s;
+    s.lengthText = "10";
+    s.cableText = "RVX4-50K";
+    s.vellisk = s.platedGrade = true;
+    s.topConnector = s.bottomConnector = "7-16 DIN Male";
+    if (!session.Resolve(s).resolved) state.SkipWithError("not quoted");
+    quill::ListOfMaterials list = LargeList();
+    list.rows.resize(10);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string pdf =
+            state.range(0) == 0
+                ? quill::DatasheetPdf(quill::MakeDatasheet(session, *session.Result(),
+                                                           {true, "12/09/2026", "", {}}),
+                                      data.programFolder / "images")
+                : quill::ListOfMaterialsPdf(list);
+        bytes = pdf.size();
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.SetLabel(state.range(0) == 0 ? "datasheet" : "order of 10 rows");
+}
+BENCHMARK(BM_DatasheetPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -5,15 +5,24 @@
 //
 // The JSON of a line is read and answered in session/QuoteLines.
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "catalogue/DataFiles.h"
+#include "output/PdfDocument.h"
+#include "platform/AtomicSave.h"
 #include "platform/PathText.h"
 #include "platform/QtRegistry.h"
+#include "platform/SystemClock.h"
+#include "platform/UserFolders.h"
+#include "pricing/PricingDate.h"
 #include "rfq/RfqImport.h"
+#include "session/Datasheet.h"
 #include "session/ProgramData.h"
 #include "session/QuoteLines.h"
 #include "text/Error.h"
@@ -27,6 +36,7 @@ const char* const kUsage =
     "usage: quillroute-quote [--program-folder DIR] [--shared-folder DIR]\n"
     "                        [--compare [--max-loss DB] [--min-power KW]]\n"
     "                        [--rfq FILE.csv --order OUT.qrf [--currency CODE]]\n"
+    "                        [--datasheet FOLDER]\n"
     "Reads selections from standard input, one JSON object a line, and writes for each\n"
     "one JSON object a line: the result page the window would show (\"page\": \"tsFinal\",\n"
     "\"tsNoPN\" or \"tsNoLength\", with every cell as the window shows it, the item lines\n"
@@ -39,11 +49,15 @@ const char* const kUsage =
     "(average power, kW) marked \"meets\" and the cheapest of them \"cheapest\".\n"
     "With --rfq, the rows of the CSV file are quoted and written as the order OUT.qrf (in\n"
     "US dollars, or --currency); the summary names every row that could not be quoted.\n"
+    "With --datasheet, each line answered with a result page also gets a one-page PDF\n"
+    "datasheet of the assembly in FOLDER, named by its part number (or its cable and\n"
+    "length), and its path as \"datasheet\".\n"
     "Exit status 0 when every row was quoted, 1 otherwise.\n";
 
 struct Options {
     fs::path programFolder, sharedFolder;
     bool compare = false;
+    fs::path datasheets;
     fs::path rfq, order;
     std::string currency = "USD";
     quill::SizeLimits limits;
@@ -69,6 +83,8 @@ bool ParseOptions(const std::vector<std::string>& argv, Options& options) {
             options.rfq = quill::PathFromUtf8(argv[++i]);
         } else if (argument == "--order") {
             options.order = quill::PathFromUtf8(argv[++i]);
+        } else if (argument == "--datasheet") {
+            options.datasheets = quill::PathFromUtf8(argv[++i]);
         } else if (argument == "--currency") {
             options.currency = argv[++i];
         } else if (argument == "--program-folder") {
@@ -109,6 +125,31 @@ int ImportRequest(quill::QuoteSession& session, const Options& options) {
     }
 }
 
+// The datasheet of the result shown, in the folder, named by the part
+// number or else by the cable and the length; answers its path.
+std::string WriteDatasheet(const quill::QuoteSession& session, const quill::ProgramData& data,
+                           const fs::path& folder) {
+    const quill::SystemClock clock;
+    quill::DatasheetOptions options;
+    options.today = quill::FormatDate(clock.Today());
+    options.pricingDate = quill::FormatDate(quill::PricingDate(
+        quill::WrittenFilesFolderFor(data.programFolder), data.PriceListFile(), clock.Today()));
+    const quill::QuoteResult& shown = *session.Result();
+    const quill::Datasheet sheet = quill::MakeDatasheet(session, shown, options);
+    const quill::Selection& s = shown.selection;
+    const std::string name = shown.page == quill::ResultKind::Final
+                                 ? sheet.partNumber
+                                 : s.cableText + "-" + s.lengthText + (s.meters ? "m" : "ft");
+    const fs::path file =
+        folder / quill::PathFromUtf8(quill::Windows1252ToUtf8(quill::SafeFileName(name)) + ".pdf");
+    std::error_code ignored;  // a folder that cannot be made shows as the write's failure
+    fs::create_directories(folder, ignored);
+    const std::string error =
+        quill::SaveFileAtomically(file, quill::DatasheetPdf(sheet, data.programFolder / "images"));
+    if (!error.empty()) throw quill::QuillError(error);
+    return quill::Utf8Of(file);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,7 +181,15 @@ int main(int argc, char* argv[]) {
     quill::QuoteSession session(data);
     if (!options.rfq.empty()) return ImportRequest(session, options);
     std::ios::sync_with_stdio(false);
-    return quill::AnswerQuoteLines(session, std::cin, std::cout, {options.compare, options.limits})
-               ? 0
-               : 1;
+    quill::QuoteLineOptions answering{options.compare, options.limits, {}};
+    // A PDF needs Qt's fonts: an application of its own, on no screen.
+    std::unique_ptr<QGuiApplication> application;
+    if (!options.datasheets.empty()) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        answering.datasheet = [&](const quill::QuoteSession& quoted) {
+            return WriteDatasheet(quoted, data, options.datasheets);
+        };
+    }
+    return quill::AnswerQuoteLines(session, std::cin, std::cout, answering) ? 0 : 1;
 }

@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <regex>
 
@@ -290,6 +292,34 @@ TEST_F(Output, Screenshots) {
     printer.pdf = out / "lom-window.pdf";
     printer.Pick();
     ui().Print1->trigger();
+}
+
+}  // namespace
+}  // namespace wizard
+
+namespace wizard {
+namespace {
+
+// The datasheet button of a result page opens its menu: the PDF is written
+// where the user chose and opened, and a print job carries its part number.
+TEST_F(Output, TheDatasheetMenuWritesAndPrintsTheAssemblyShown) {
+    Start();
+    ToFinal();
+    auto* button = window->findChild<QPushButton*>("btnDatasheet2");
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->menu(), nullptr);
+    const QList<QAction*> actions = button->menu()->actions();
+    ASSERT_EQ(actions.size(), 3);
+    const fs::path pdf = ChooseFile("sheet.pdf");
+    actions[0]->trigger();
+    EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);
+    EXPECT_EQ(ReadBytes(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(shell.opened.back(), pdf.string());
+    printer.pdf = temp / "printed.pdf";
+    printer.Pick();
+    actions[1]->trigger();
+    EXPECT_EQ(printer.jobs, (std::vector<std::string>{"J4V-DMDM-10 Assembly Datasheet"}));
+    EXPECT_GT(fs::file_size(temp / "printed.pdf"), 1000u);
 }
 
 }  // namespace

@@ -293,3 +293,72 @@ TEST(QuoteCommandData, UsesTheSharedFolderRegisteredForTheUser) {
 
 }  // namespace
 }  // namespace wizard
+
+namespace wizard {
+namespace {
+
+// A datasheet for every line answered with a result page: a PDF reader finds
+// in it the part number, every figure exactly as the page shows it, both ends,
+// the length in both units and the whole description; the jumper has a
+// picture at each end, the feeder without a top connector one.
+TEST_F(QuoteCommand, WritesADatasheetForEachResultPage) {
+    if (RunCommand("command -v pdftotext pdfimages").status != 0)
+        GTEST_SKIP() << "pdftotext and pdfimages (poppler-utils) are not installed";
+    const json end = {{"mode", "Actual"},
+                      {"connector", "7-16 DIN Male"},
+                      {"special", "(none)"},
+                      {"inner", "(N/A)"}};
+    const json jumper = {{"application", "Jumper"}, {"length", "10"},
+                         {"unit", "Feet"},          {"begin", "800"},
+                         {"end", "2200"},           {"cable_type", 1},
+                         {"include_top", true},     {"include_bottom", true},
+                         {"rg_feeder", -1},         {"cable_grade", 0},
+                         {"cable", "RVX4-50K"},     {"attachment", 0},
+                         {"connector_grade", 0},    {"top", end},
+                         {"bottom", end},           {"currency", "EUR"}};
+    json feeder = jumper;
+    feeder["application"] = "Feeder", feeder["length"] = "200", feeder["rg_feeder"] = 2;
+    feeder["include_top"] = false, feeder["attachment"] = 1, feeder["currency"] = "USD";
+    feeder["top"] = {
+        {"mode", "Actual"}, {"connector", "None"}, {"special", "N/A"}, {"inner", "N/A"}};
+    feeder["bottom"]["inner"] = "Captivated";
+    const fs::path input = temp.Write("lines.jsonl", jumper.dump() + "\n" + feeder.dump() + "\n");
+    const fs::path folder = temp / "data sheets";
+    const CommandResult quoted = RunCommand(
+        Quoted(QUILLROUTE_QUOTE_PROGRAM) + " --program-folder " + Quoted(programFolder.string()) +
+        " --shared-folder " + Quoted(sharedFolder.string()) + " --datasheet " +
+        Quoted(folder.string()) + " < " + Quoted(input.string()));
+    ASSERT_EQ(quoted.status, 0) << quoted.output;
+    std::istringstream answers(quoted.output);
+    std::string line;
+    for (const auto& [name, pictures, feet, meters] :
+         {std::tuple{"J4V-DMDM-10.pdf", 2, "10.00 ft", "3.05 m"},
+          std::tuple{"RVX4-50K-200ft.pdf", 1, "200.00 ft", "60.96 m"}}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(std::getline(answers, line));
+        const json answer = json::parse(line);
+        ASSERT_EQ(answer.value("datasheet", ""), (folder / name).string()) << line;
+        const std::string text =
+            RunCommand("pdftotext -layout " + Quoted((folder / name).string()) + " -").output;
+        const json& figures = answer.contains("cells") ? answer["cells"] : answer["figures"];
+        for (const json& pair : figures) {
+            const std::string value = pair[1];
+            EXPECT_TRUE(value.find('\r') != std::string::npos ||
+                        text.find(value) != std::string::npos)
+                << pair[0] << " " << value;
+        }
+        // The description whole, whichever way its lines were wrapped.
+        std::istringstream words(answer.contains("cells") ? answer["cells"][1][1].get<std::string>()
+                                                          : std::string("RVX4-50K"));
+        for (std::string word; words >> word;)
+            EXPECT_NE(text.find(word), std::string::npos) << word;
+        for (const char* shown : {feet, meters, "Top end", "Bottom end", "7-16 DIN Male"})
+            EXPECT_NE(text.find(shown), std::string::npos) << shown;
+        const std::string images =
+            RunCommand("pdfimages -list " + Quoted((folder / name).string())).output;
+        EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + pictures) << images;
+    }
+}
+
+}  // namespace
+}  // namespace wizard

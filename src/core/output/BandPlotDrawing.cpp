@@ -77,7 +77,7 @@ int BandPlotLayout::YOfEfficiency(double percent) const {
 }
 
 BandPlotLayout LayOutBandPlot(DrawingSurface& surface, const BandPlot& plot, PlotBox frame,
-                              int fontHeight) {
+                              int fontHeight, const RightAxis* right) {
     BandPlotLayout layout;
     layout.frame = frame;
     layout.fontHeight = fontHeight;
@@ -85,14 +85,19 @@ BandPlotLayout LayOutBandPlot(DrawingSurface& surface, const BandPlot& plot, Plo
     layout.lastMHz = plot.lastMHz > plot.firstMHz ? plot.lastMHz : plot.firstMHz + 1;
     layout.frequency = RoundAxis(layout.firstMHz, layout.lastMHz, 0, 1e12);
     layout.attenuation = AttenuationAxis(plot);
-    layout.efficiency = EfficiencyAxis(plot);
+    layout.efficiency = right ? right->scale : EfficiencyAxis(plot);
+    if (right) {
+        layout.rightTitle = right->title;
+        layout.rightDecimals = right->decimals;
+    }
 
     surface.SetFont("Arial", fontHeight, false);
     int leftLabels = 0, rightLabels = 0;
     for (double db : Ticks(layout.attenuation, layout.attenuation.min, layout.attenuation.max))
         leftLabels = std::max(leftLabels, surface.TextWidth(FormatFixed(db, 2)));
     for (double percent : Ticks(layout.efficiency, layout.efficiency.min, layout.efficiency.max))
-        rightLabels = std::max(rightLabels, surface.TextWidth(FormatFixed(percent, 1)));
+        rightLabels =
+            std::max(rightLabels, surface.TextWidth(FormatFixed(percent, layout.rightDecimals)));
     const int line = fontHeight * 3 / 2, gap = std::max(fontHeight / 2, 2);
     // Half of the last frequency label may stand out beyond the area's edge.
     const int lastLabel = surface.TextWidth(FrequencyLabel(layout, layout.lastMHz)) / 2;
@@ -118,8 +123,8 @@ void DrawBandPlot(DrawingSurface& surface, const BandPlot& plot, const BandPlotL
     surface.SetFont("Arial", font, false);
     const int axisTitles = frame.top + line + gap / 2;
     surface.DrawText(frame.left, axisTitles, kAttenuationAxisTitle);
-    surface.DrawText(frame.right - surface.TextWidth(kEfficiencyAxisTitle), axisTitles,
-                     kEfficiencyAxisTitle);
+    surface.DrawText(frame.right - surface.TextWidth(layout.rightTitle), axisTitles,
+                     layout.rightTitle);
 
     // The grid at the frequency and attenuation ticks, then the axes.
     surface.SetPenWidth(thin);
@@ -156,7 +161,8 @@ void DrawBandPlot(DrawingSurface& surface, const BandPlot& plot, const BandPlotL
     for (double percent : Ticks(layout.efficiency, layout.efficiency.min, layout.efficiency.max)) {
         const int y = layout.YOfEfficiency(percent);
         Line(surface, area.right, y, area.right + tick, y);
-        surface.DrawText(area.right + tick + thin, y - font / 2, FormatFixed(percent, 1));
+        surface.DrawText(area.right + tick + thin, y - font / 2,
+                         FormatFixed(percent, layout.rightDecimals));
     }
 
     // The curves, then the marker on both.
@@ -188,7 +194,7 @@ void DrawBandPlot(DrawingSurface& surface, const BandPlot& plot, const BandPlotL
     };
     const Entry entries[] = {
         {kAttenuationColor, kAttenuationAxisTitle},
-        {kEfficiencyColor, kEfficiencyAxisTitle},
+        {kEfficiencyColor, layout.rightTitle},
         {kMarkerColor, "Mid frequency " + FloatToText(plot.marker.mhz) + " MHz"}};
     const int stroke = 2 * font;
     int width = 0;

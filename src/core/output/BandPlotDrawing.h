@@ -20,6 +20,10 @@ struct BandPlotLayout {
     double firstMHz = 0, lastMHz = 1;
     AxisScale frequency, attenuation, efficiency;
     int fontHeight = 12;
+    // The right axis: the efficiency, or another figure in the points'
+    // efficiency (a datasheet's insertion loss).
+    std::string rightTitle = "Efficiency (%)";
+    int rightDecimals = 1;
 
     int XOf(double mhz) const;
     double MhzAt(int x) const;
@@ -28,8 +32,14 @@ struct BandPlotLayout {
 };
 
 // The frame shared out for a plot, its texts drawn at the font height given.
+// The right axis is the efficiency's unless another is given.
+struct RightAxis {
+    std::string title;
+    AxisScale scale;
+    int decimals = 1;
+};
 BandPlotLayout LayOutBandPlot(DrawingSurface& surface, const BandPlot& plot, PlotBox frame,
-                              int fontHeight);
+                              int fontHeight, const RightAxis* right = nullptr);
 
 // The title above; the grid, the axes with their round ticks and titles;
 // the attenuation (blue) and efficiency (green) curves; the red marker at

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace quill {
@@ -30,6 +31,19 @@ class DrawingSurface {
     // height of the text drawn.
     virtual int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
                               bool alignRight) = 0;
+    // A picture file scaled into the box with its proportions kept, centred,
+    // mirrored left to right when asked. A surface that shows no pictures (or
+    // a file that is no picture) draws the box's frame.
+    virtual void DrawPicture(int left, int top, int right, int bottom,
+                             const std::filesystem::path& file, bool mirrored = false) {
+        (void)file;
+        (void)mirrored;
+        MoveTo(left, top);
+        LineTo(right, top);
+        LineTo(right, bottom);
+        LineTo(left, bottom);
+        LineTo(left, top);
+    }
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;  // from the current point, which then moves there
     // Ends the page and starts the next one. Throws when the device refuses.

@@ -1,5 +1,6 @@
 #include "session/Datasheet.h"
 
+#include "rf/BandPlot.h"
 #include "rf/Rf.h"
 #include "text/Fields.h"
 
@@ -73,6 +74,12 @@ Datasheet MakeDatasheet(const QuoteSession& session, const QuoteResult& shown,
                                     ? std::pair{FinalPageLabels()[i + 3], shown.final.values[i + 3]}
                                     : std::pair{FigureLabels()[i], shown.partsList.figures[i]});
     if (const TTransmissionLine* cable = session.PageTwo().CurrentCable()) {
+        sheet.curves = ComputeBandPlot(s, *cable, false, 100);
+        const auto loss = [&](double mhz) {
+            return InsertionLoss(*cable, !s.meters, length, mhz, mhz);
+        };
+        for (BandPoint& point : sheet.curves.points) point.efficiency = loss(point.mhz);
+        sheet.curves.marker.efficiency = loss(sheet.curves.marker.mhz);
         for (const auto& [mhz, text] :
              {std::pair{s.BeginMHz(), s.beginText}, std::pair{s.EndMHz(), s.endText}}) {
             const std::string at = " at " + text + unit;

@@ -233,6 +233,14 @@ std::string AnswerQuoteLine(QuoteSession& session, std::string_view line, long n
                             const QuoteLineOptions& options) {
     json answer = Answer(session, line, number, options);
     Recode(answer, Windows1252ToUtf8);
+    const auto page = answer.find("page");
+    if (options.datasheet && page != answer.end() && (*page == "tsFinal" || *page == "tsNoPN")) {
+        try {
+            answer["datasheet"] = options.datasheet(session);
+        } catch (const std::exception& error) {
+            answer["datasheetError"] = Windows1252ToUtf8(MessageOf(error));
+        }
+    }
     return answer.dump();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -18,6 +19,10 @@ namespace quill {
 struct QuoteLineOptions {
     bool compare = false;
     SizeLimits limits;
+    // Writes the datasheet of the result page a line was answered with (the
+    // final page or the parts list) and answers its path (UTF-8), which the
+    // answer gives as "datasheet"; a failure is given as "datasheetError".
+    std::function<std::string(const QuoteSession&)> datasheet;
 };
 
 // The longest line read, and the deepest nesting of arrays and objects in it.

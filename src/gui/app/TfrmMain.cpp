@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -224,6 +225,16 @@ void TfrmMain::ComposeParts() {
                 guard_([this] { online_->QuickUpdate1Click(); }));
         connect(page->BandPlotButton(), &QPushButton::clicked, this,
                 [this] { btnBandPlotClick(); });
+        // The datasheet as PDF, printed or previewed: a menu under its button.
+        auto* datasheet = new QMenu(page->DatasheetButton());
+        datasheet->setObjectName("DatasheetMenu");
+        datasheet->addAction("Save as &PDF...", this,
+                             guard_([this] { exports_->DatasheetPdfClick(); }));
+        datasheet->addAction("&Print...", this,
+                             guard_([this] { exports_->DatasheetPrintClick(); }));
+        datasheet->addAction("Print Pre&view...", this,
+                             guard_([this] { exports_->DatasheetPreviewClick(); }));
+        page->DatasheetButton()->setMenu(datasheet);
     }
     connect(orderPage_, &TOrderPage::printRequested, this,
             guard_([this] { exports_->Print1Click(); }));

@@ -111,6 +111,53 @@ void TExports::Print1Click() {
 }
 
 void TExports::PrintPreview1Click() {
-    TPrintPreview preview(ListToPrint(book_), services_.messages, parent_);
+    const ListOfMaterials list = ListToPrint(book_);
+    TPrintPreview preview(
+        kPrintJobTitle,
+        [list](DrawingSurface& surface, int width, int) { PrintWholeList(surface, width, list); },
+        services_.messages, parent_);
+    preview.exec();
+}
+
+Datasheet TExports::DatasheetShown() const {
+    DatasheetOptions options;
+    options.today = FormatDate(services_.clock.Today());
+    options.pricingDate = FormatDate(PricingDate(
+        services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));
+    options.details = book_.Lines().Details();
+    return MakeDatasheet(session_, *session_.Result(), options);
+}
+
+void TExports::DatasheetPdfClick() {
+    const Datasheet sheet = DatasheetShown();
+    ExportToFile("pdf", "PDF Documents (*.pdf)|*.pdf", ".pdf", [&] {
+        BusyCursor busy;
+        return DatasheetPdf(sheet, session_.Data().programFolder / "images");
+    });
+}
+
+// A page as tall as a Letter page for its width.
+static int LetterHeight(int width) { return width * 1100 / 850; }
+
+void TExports::DatasheetPrintClick() {
+    const Datasheet sheet = DatasheetShown();
+    if (!services_.printer.ChoosePrinter()) return;
+    BusyCursor busy;
+    services_.printer.Print(sheet.partNumber + " " + kDatasheetTitle,
+                            [&](DrawingSurface& surface, int pageWidth) {
+                                DrawDatasheet(surface, pageWidth, LetterHeight(pageWidth), sheet,
+                                              session_.Data().programFolder / "images");
+                            });
+}
+
+void TExports::DatasheetPreviewClick() {
+    const Datasheet sheet = DatasheetShown();
+    const std::filesystem::path images = session_.Data().programFolder / "images";
+    TPrintPreview preview(
+        sheet.partNumber + " " + kDatasheetTitle,
+        [sheet, images](DrawingSurface& surface, int width, int height) {
+            DrawDatasheet(surface, width, height, sheet, images);
+        },
+        services_.messages, parent_);
     preview.exec();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "session/Datasheet.h"
 #include "session/ShownDocument.h"
 
 class QWidget;
@@ -34,6 +35,11 @@ class TExports : public QObject {
     void ToAPDFDocument1Click();
     void Print1Click();
     void PrintPreview1Click();
+    // The datasheet of the result page shown: written as PDF, printed or previewed.
+    quill::Datasheet DatasheetShown() const;
+    void DatasheetPdfClick();
+    void DatasheetPrintClick();
+    void DatasheetPreviewClick();
 
   signals:
     void statusMessage(const QString& text);  // what a command did, for the status bar

@@ -5,20 +5,24 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/QtDrawingSurface.h"
+#include "platform/TextConversion.h"
 
-TPrintPreview::TPrintPreview(quill::ListOfMaterials list, quill::Messages& messages,
+TPrintPreview::TPrintPreview(const std::string& jobTitle, Draw draw, quill::Messages& messages,
                              QWidget* parent)
-    : QPrintPreviewDialog(parent), list_(std::move(list)), messages_(messages) {
+    : QPrintPreviewDialog(parent),
+      jobTitle_(quill::ToQt(jobTitle)),
+      draw_(std::move(draw)),
+      messages_(messages) {
     setObjectName("frmPrintPreview");
-    setWindowTitle("Print Preview - " + QString::fromLatin1(quill::kPrintJobTitle));
+    setWindowTitle("Print Preview - " + jobTitle_);
     resize(760, 820);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &TPrintPreview::PaintOn);
 }
 
 void TPrintPreview::PaintOn(QPrinter* printer) {
-    printer->setDocName(QString::fromLatin1(quill::kPrintJobTitle));
+    printer->setDocName(jobTitle_);
     QPainter painter(printer);
     if (!painter.isActive()) return;
     quill::QtDrawingSurface surface(painter, printer);
-    quill::RunGuarded(messages_, [&] { quill::PrintWholeList(surface, printer->width(), list_); });
+    quill::RunGuarded(messages_, [&] { draw_(surface, printer->width(), printer->height()); });
 }

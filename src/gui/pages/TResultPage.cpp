@@ -46,6 +46,10 @@ void TResultPage::MakeShared(int number) {
     bandPlot_ = new QPushButton("Show &Band Plot...", this);
     bandPlot_->setObjectName("btnBandPlot" + n);
     bandPlot_->setAutoDefault(false);
+    datasheet_ = new QPushButton("Data&sheet...", this);
+    datasheet_->setObjectName("btnDatasheet" + n);
+    datasheet_->setToolTip("A one-page datasheet of this assembly: as PDF, printed or previewed");
+    datasheet_->setAutoDefault(false);
 }
 
 void TResultPage::ShowPriceNotice(const std::string& text) {

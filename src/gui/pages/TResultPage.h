@@ -8,7 +8,7 @@ class QPushButton;
 
 // What the parts list and the final page share: the notice of parts the
 // price list lacks, the pricing date, the foreign-currency note, the update
-// button and the band plot's button.
+// button, the band plot's button and the datasheet's.
 class TResultPage : public QWidget {
     Q_OBJECT
   public:
@@ -22,6 +22,7 @@ class TResultPage : public QWidget {
 
     QPushButton* UpdateButton() const { return update_; }
     QPushButton* BandPlotButton() const { return bandPlot_; }
+    QPushButton* DatasheetButton() const { return datasheet_; }
 
   protected:
     // The controls, named for the page (1 the parts list, 2 the final page).
@@ -31,6 +32,7 @@ class TResultPage : public QWidget {
     QLabel* foreign_ = nullptr;
     QPushButton* update_ = nullptr;
     QPushButton* bandPlot_ = nullptr;
+    QPushButton* datasheet_ = nullptr;
 };
 
 // A blue caption that wraps.

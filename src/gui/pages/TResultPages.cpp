@@ -116,7 +116,10 @@ TPartsListPage::TPartsListPage() : TResultPage("tsNoPN") {
     notices->addWidget(foreign_);
     notices->addWidget(Label11);
     notices->addWidget(update_);
-    notices->addWidget(bandPlot_);
+    auto* figures = new QHBoxLayout;  // the band plot and the datasheet side by side
+    figures->addWidget(bandPlot_);
+    figures->addWidget(datasheet_);
+    notices->addLayout(figures);
     notices->addStretch(1);
     lower->addLayout(notices, 1);
     layout->addLayout(lower);
@@ -267,7 +270,10 @@ TFinalPage::TFinalPage() : TResultPage("tsFinal") {
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(update_);
-    buttons->addWidget(bandPlot_);
+    auto* figures = new QHBoxLayout;  // the band plot and the datasheet side by side
+    figures->addWidget(bandPlot_);
+    figures->addWidget(datasheet_);
+    buttons->addLayout(figures);
     reminder->addLayout(buttons);
     layout->addLayout(reminder);
     layout->addStretch(1);
