@@ -62,7 +62,7 @@ TEST(Datasheet, TellsWhatTheResultPageShows) {
         {"assembled jumper, no prices", Jumper("20"), "USD", false, "J4V-DMDM-20", "",
          "7-16 DIN Male", "20.00 ft", "6.10 m"},
         {"feeder with one end, in euros", FeederWithoutTop(), "EUR", true, "Assembly to order", "",
-         "None (no connector at this end)", "200.00 ft", "60.96 m"},
+         "None", "200.00 ft", "60.96 m"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

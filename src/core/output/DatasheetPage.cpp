@@ -76,8 +76,7 @@ int DrawAssembly(Page& page, int top, const Datasheet& sheet, const std::filesys
             page.Text(left + 10, middle - 6, "No connector");
         } else {
             page.S().DrawPicture(page.D(left), page.D(top + 20), page.D(left + box),
-                                 page.D(top + 20 + height), images / shown.connectorPicture,
-                                 end == 1);  // both face the cable
+                                 page.D(top + 20 + height), images / shown.connectorPicture);
         }
         page.Font(9, false);
         page.Wrapped(left, left + box, top + 25 + height, shown.values.front().second);

@@ -31,13 +31,12 @@ class DrawingSurface {
     // height of the text drawn.
     virtual int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
                               bool alignRight) = 0;
-    // A picture file scaled into the box with its proportions kept, centred,
-    // mirrored left to right when asked. A surface that shows no pictures (or
-    // a file that is no picture) draws the box's frame.
+    // A picture file scaled into the box with its proportions kept, centred.
+    // A surface that shows no pictures (or a file that is no picture) draws
+    // the box's frame.
     virtual void DrawPicture(int left, int top, int right, int bottom,
-                             const std::filesystem::path& file, bool mirrored = false) {
+                             const std::filesystem::path& file) {
         (void)file;
-        (void)mirrored;
         MoveTo(left, top);
         LineTo(right, top);
         LineTo(right, bottom);

@@ -24,7 +24,7 @@ Datasheet::End EndOf(const QuoteSession& session, const Selection& s, bool top) 
     Datasheet::End end;
     end.title = top ? "Top end" : "Bottom end";
     if (!(top ? s.topIncluded : s.bottomIncluded)) {
-        end.values = {{"Connector:", "None (no connector at this end)"}};
+        end.values = {{"Connector:", "None"}};
         return end;
     }
     end.connectorPicture = session.PageTwo().End(top).picture;
@@ -34,6 +34,27 @@ Datasheet::End EndOf(const QuoteSession& session, const Selection& s, bool top) 
                   {"Attachment:", s.vellisk ? "Vellisk" : "Regular"},
                   {"Connector grade:", s.platedGrade ? "Plated" : "Standard"}};
     return end;
+}
+
+// The final page's description, or for an end without a connector one that
+// names only the ends that have one.
+std::string AssemblyDescription(const Selection& s) {
+    if (s.topIncluded && s.bottomIncluded) return FinalDescription(s);
+    std::string text = s.lengthText + (s.meters ? " meter" : " foot") + " cable assembly, " +
+                       s.cableText + (s.diameterShown ? ", (" + s.diameterText + ")" : "");
+    const std::string grade = s.platedGrade ? "Plated " : "Standard ";
+    for (const bool top : {true, false}) {
+        text += top ? ". Connector1 = " : ". Connector2 = ";
+        if (!(top ? s.topIncluded : s.bottomIncluded)) {
+            text += "none";
+            continue;
+        }
+        const std::string& special = top ? s.topSpecial : s.bottomSpecial;
+        text += grade + (special == "(none)" ? "" : special + " ") +
+                (top ? s.topLabel : s.bottomLabel) + " with " + (top ? s.topInner : s.bottomInner) +
+                " inner contact attachment";
+    }
+    return text;
 }
 
 }  // namespace
@@ -50,7 +71,7 @@ Datasheet MakeDatasheet(const QuoteSession& session, const QuoteResult& shown,
         sheet.partNumber = "Assembly to order";
         for (const PartsRow& row : shown.partsList.rows)
             if (!row.partNumber.empty()) sheet.components.push_back(row.partNumber);
-        sheet.description = FinalDescription(s);
+        sheet.description = AssemblyDescription(s);
     }
     for (char& c : sheet.description)
         if (c == '\r') c = ' ';

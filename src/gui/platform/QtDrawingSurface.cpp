@@ -113,10 +113,9 @@ int QtDrawingSurface::DrawTextInBox(int left, int top, int right, int bottom,
 void QtDrawingSurface::MoveTo(int x, int y) { current_ = QPoint(x, y); }
 
 void QtDrawingSurface::DrawPicture(int left, int top, int right, int bottom,
-                                   const std::filesystem::path& file, bool mirrored) {
-    QImage picture(FromPath(file));
+                                   const std::filesystem::path& file) {
+    const QImage picture(FromPath(file));
     if (picture.isNull()) return DrawingSurface::DrawPicture(left, top, right, bottom, file);
-    if (mirrored) picture = picture.mirrored(true, false);
     const QSize size = picture.size().scaled(right - left, bottom - top, Qt::KeepAspectRatio);
     const QRect box(left + (right - left - size.width()) / 2,
                     top + (bottom - top - size.height()) / 2, size.width(), size.height());

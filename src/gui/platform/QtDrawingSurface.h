@@ -25,8 +25,8 @@ class QtDrawingSurface : public DrawingSurface {
     void DrawText(int x, int y, const std::string& text) override;
     int DrawTextInBox(int left, int top, int right, int bottom, const std::string& text,
                       bool alignRight) override;
-    void DrawPicture(int left, int top, int right, int bottom, const std::filesystem::path& file,
-                     bool mirrored = false) override;
+    void DrawPicture(int left, int top, int right, int bottom,
+                     const std::filesystem::path& file) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void NewPage() override;
