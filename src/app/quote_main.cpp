@@ -36,7 +36,7 @@ const char* const kUsage =
     "usage: quillroute-quote [--program-folder DIR] [--shared-folder DIR]\n"
     "                        [--compare [--max-loss DB] [--min-power KW]]\n"
     "                        [--rfq FILE.csv --order OUT.qrf [--currency CODE]]\n"
-    "                        [--datasheet FOLDER]\n"
+    "                        [--datasheet FOLDER [--no-prices]]\n"
     "Reads selections from standard input, one JSON object a line, and writes for each\n"
     "one JSON object a line: the result page the window would show (\"page\": \"tsFinal\",\n"
     "\"tsNoPN\" or \"tsNoLength\", with every cell as the window shows it, the item lines\n"
@@ -51,13 +51,14 @@ const char* const kUsage =
     "US dollars, or --currency); the summary names every row that could not be quoted.\n"
     "With --datasheet, each line answered with a result page also gets a one-page PDF\n"
     "datasheet of the assembly in FOLDER, named by its part number (or its cable and\n"
-    "length), and its path as \"datasheet\".\n"
+    "length), and its path as \"datasheet\"; --no-prices leaves the price out.\n"
     "Exit status 0 when every row was quoted, 1 otherwise.\n";
 
 struct Options {
     fs::path programFolder, sharedFolder;
     bool compare = false;
     fs::path datasheets;
+    bool datasheetPrices = true;
     fs::path rfq, order;
     std::string currency = "USD";
     quill::SizeLimits limits;
@@ -69,8 +70,9 @@ bool ParseOptions(const std::vector<std::string>& argv, Options& options) {
     bool sharedGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string& argument = argv[i];
-        if (argument == "--compare") {
-            options.compare = true;
+        if (argument == "--compare" || argument == "--no-prices") {
+            (argument == "--compare" ? options.compare : options.datasheetPrices) =
+                argument == "--compare";
             continue;
         }
         if (i + 1 >= argc) return false;
@@ -128,9 +130,10 @@ int ImportRequest(quill::QuoteSession& session, const Options& options) {
 // The datasheet of the result shown, in the folder, named by the part
 // number or else by the cable and the length; answers its path.
 std::string WriteDatasheet(const quill::QuoteSession& session, const quill::ProgramData& data,
-                           const fs::path& folder) {
+                           const fs::path& folder, bool prices) {
     const quill::SystemClock clock;
     quill::DatasheetOptions options;
+    options.prices = prices;
     options.today = quill::FormatDate(clock.Today());
     options.pricingDate = quill::FormatDate(quill::PricingDate(
         quill::WrittenFilesFolderFor(data.programFolder), data.PriceListFile(), clock.Today()));
@@ -188,7 +191,7 @@ int main(int argc, char* argv[]) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
         answering.datasheet = [&](const quill::QuoteSession& quoted) {
-            return WriteDatasheet(quoted, data, options.datasheets);
+            return WriteDatasheet(quoted, data, options.datasheets, options.datasheetPrices);
         };
     }
     return quill::AnswerQuoteLines(session, std::cin, std::cout, answering) ? 0 : 1;

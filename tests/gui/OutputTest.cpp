@@ -301,7 +301,8 @@ namespace wizard {
 namespace {
 
 // The datasheet button of a result page opens its menu: the PDF is written
-// where the user chose and opened, and a print job carries its part number.
+// where the user chose and opened, a print job carries its part number, and
+// prices are left out on either page at once.
 TEST_F(Output, TheDatasheetMenuWritesAndPrintsTheAssemblyShown) {
     Start();
     ToFinal();
@@ -309,7 +310,12 @@ TEST_F(Output, TheDatasheetMenuWritesAndPrintsTheAssemblyShown) {
     ASSERT_NE(button, nullptr);
     ASSERT_NE(button->menu(), nullptr);
     const QList<QAction*> actions = button->menu()->actions();
-    ASSERT_EQ(actions.size(), 3);
+    ASSERT_EQ(actions.size(), 5);  // PDF, print, preview, a separator, with prices
+    // Prices left out on one page are left out on the other.
+    actions[4]->setChecked(false);
+    for (QAction* prices : window->findChildren<QAction*>("DatasheetPrices"))
+        EXPECT_FALSE(prices->isChecked());
+    actions[4]->setChecked(true);
     const fs::path pdf = ChooseFile("sheet.pdf");
     actions[0]->trigger();
     EXPECT_TRUE(messages.Boxes().empty()) << ::testing::PrintToString(messages.calls);

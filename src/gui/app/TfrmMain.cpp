@@ -234,6 +234,15 @@ void TfrmMain::ComposeParts() {
                              guard_([this] { exports_->DatasheetPrintClick(); }));
         datasheet->addAction("Print Pre&view...", this,
                              guard_([this] { exports_->DatasheetPreviewClick(); }));
+        datasheet->addSeparator();
+        QAction* prices = datasheet->addAction("With P&rices");
+        prices->setObjectName("DatasheetPrices");
+        prices->setCheckable(true);
+        prices->setChecked(true);
+        connect(prices, &QAction::toggled, this, [this](bool on) {
+            exports_->SetDatasheetPrices(on);
+            for (QAction* other : findChildren<QAction*>("DatasheetPrices")) other->setChecked(on);
+        });
         page->DatasheetButton()->setMenu(datasheet);
     }
     connect(orderPage_, &TOrderPage::printRequested, this,

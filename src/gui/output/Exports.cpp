@@ -121,6 +121,7 @@ void TExports::PrintPreview1Click() {
 
 Datasheet TExports::DatasheetShown() const {
     DatasheetOptions options;
+    options.prices = datasheetPrices_;
     options.today = FormatDate(services_.clock.Today());
     options.pricingDate = FormatDate(PricingDate(
         services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));

@@ -35,7 +35,9 @@ class TExports : public QObject {
     void ToAPDFDocument1Click();
     void Print1Click();
     void PrintPreview1Click();
-    // The datasheet of the result page shown: written as PDF, printed or previewed.
+    // The datasheet of the result page shown: written as PDF, printed or
+    // previewed, with its price unless the user leaves prices out.
+    void SetDatasheetPrices(bool shown) { datasheetPrices_ = shown; }
     quill::Datasheet DatasheetShown() const;
     void DatasheetPdfClick();
     void DatasheetPrintClick();
@@ -54,5 +56,6 @@ class TExports : public QObject {
     const quill::QuoteSession& session_;
     const quill::OrderBook& book_;
     bool resultShown_ = false;
+    bool datasheetPrices_ = true;
     QWidget* parent_;
 };
