@@ -29,12 +29,6 @@ Selection FeederWithoutTop() {
     return s;
 }
 
-std::string Value(const LabelledValues& values, const std::string& label) {
-    for (const auto& [l, v] : values)
-        if (l == label) return v;
-    return "(none)";
-}
-
 }  // namespace
 
 // The datasheet says what the result page says, in the units and currency in
@@ -73,8 +67,8 @@ TEST(Datasheet, TellsWhatTheResultPageShows) {
         const Datasheet sheet =
             MakeDatasheet(session, shown, {row.prices, "12/09/2026", "12/01/2026", {}});
         EXPECT_EQ(sheet.partNumber, row.partNumber);
-        EXPECT_EQ(Value(sheet.ends[0].values, "Connector:"), row.top);
-        EXPECT_EQ(Value(sheet.ends[1].values, "Connector:"), "7-16 DIN Male");
+        EXPECT_EQ(ValueOfLabel(sheet.ends[0].values, "Connector:"), row.top);
+        EXPECT_EQ(ValueOfLabel(sheet.ends[1].values, "Connector:"), "7-16 DIN Male");
         EXPECT_EQ(sheet.ends[0].connectorPicture.empty(), !row.selection.topIncluded);
         EXPECT_EQ(sheet.lengthFeet, row.feet);
         EXPECT_EQ(sheet.lengthMeters, row.meters);

@@ -15,11 +15,6 @@ const char* Named(const char* const (&names)[3], int index) {
     return index >= 0 && index < 3 ? names[index] : "";
 }
 
-std::string Trimmed(std::string text) {
-    while (!text.empty() && text.front() == ' ') text.erase(0, 1);
-    return text;
-}
-
 Datasheet::End EndOf(const QuoteSession& session, const Selection& s, bool top) {
     Datasheet::End end;
     end.title = top ? "Top end" : "Bottom end";
@@ -114,7 +109,7 @@ Datasheet MakeDatasheet(const QuoteSession& session, const QuoteResult& shown,
 
     if (options.prices) {
         sheet.priceLabel = "Price (" + session.Currency().Code() + "):";
-        sheet.price = Trimmed(final ? shown.final.values[2] : shown.partsList.total);
+        sheet.price = Trim(final ? shown.final.values[2] : shown.partsList.total);
         sheet.pricingDate = options.pricingDate;
     }
     sheet.date = options.today;

@@ -40,14 +40,18 @@ bool TExports::IsSpreadsheetAvailable() const {
 #endif
 }
 
+std::string TExports::PricingDateText() const {
+    return FormatDate(PricingDate(services_.writtenFolder, session_.Data().PriceListFile(),
+                                  services_.clock.Today()));
+}
+
 ExportContent TExports::ContentShown() const {
     ExportNotes notes;
     notes.foreignCurrency = session_.CurrencyTag() != 1;
     notes.exchangeRateDate = session_.Data().exchangeRateDate;
     // Read now, not when a result page was last shown: an order opened at
     // start-up has shown none.
-    notes.pricingUpdateDate = FormatDate(PricingDate(
-        services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));
+    notes.pricingUpdateDate = PricingDateText();
     const bool result = resultShown_ && session_.Result().has_value();
     return ContentToExport(result ? &*session_.Result() : nullptr, book_, notes);
 }
@@ -123,8 +127,7 @@ Datasheet TExports::DatasheetShown() const {
     DatasheetOptions options;
     options.prices = datasheetPrices_;
     options.today = FormatDate(services_.clock.Today());
-    options.pricingDate = FormatDate(PricingDate(
-        services_.writtenFolder, session_.Data().PriceListFile(), services_.clock.Today()));
+    options.pricingDate = PricingDateText();
     options.details = book_.Lines().Details();
     return MakeDatasheet(session_, *session_.Result(), options);
 }

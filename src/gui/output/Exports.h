@@ -47,6 +47,8 @@ class TExports : public QObject {
     void statusMessage(const QString& text);  // what a command did, for the status bar
 
   private:
+    // The pricing date as the result pages show it, read now.
+    std::string PricingDateText() const;
     // Asks for a file in the export's folder beside the program, writes what
     // render makes through the atomic save and has the desktop open it.
     void ExportToFile(const char* folderName, const char* filter, const char* extension,
